@@ -1,0 +1,17 @@
+# qz_add_test(<name> SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l1 l2])
+# Builds one Qt Test executable and registers it with ctest, offscreen.
+function(qz_add_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS} qz_strict)
+  target_compile_definitions(${name} PRIVATE
+    QZ_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+    QZ_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_BACKEND=software;QTWEBENGINE_DISABLE_SANDBOX=1"
+    TIMEOUT 300)
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
