@@ -1,0 +1,95 @@
+#include "app/core/appstate.h"
+
+#include <QDataStream>
+#include <QFile>
+#include <QSaveFile>
+
+QByteArray AppState::defaultCalcFlags()
+{
+    return QByteArray("\x01\x00\x00\x01\x01\x00", 6);
+}
+
+namespace {
+// The state file is tiny; anything larger is not ours.
+constexpr qint64 kMaxStateFileSize = 64 * 1024;
+} // namespace
+
+bool readStateFile(const QString &path, AppState &state)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        state.lastUpdateCheck = QDateTime(QDate(2000, 1, 1), QTime(0, 0, 0), Qt::LocalTime);
+        return false;
+    }
+    if (f.size() > kMaxStateFileSize)
+        return false;
+    const QByteArray bytes = f.readAll();
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_4_6);
+
+    QString magic;
+    in >> magic;
+    if (in.status() != QDataStream::Ok || magic != QLatin1String(kStateMagic))
+        return false;
+
+    QDateTime when;
+    QByteArray flags;
+    in >> when >> flags;
+    if (in.status() != QDataStream::Ok)
+        return true;
+    if (when.isValid())
+        state.lastUpdateCheck = when;
+    if (flags.size() == 6) {
+        QByteArray clean(6, 0);
+        for (int i = 0; i < 6; ++i)
+            clean[i] = flags.at(i) ? 1 : 0;
+        state.calcFlags = clean;
+    }
+
+    // Older versions wrote fewer fields; each one is optional from here on.
+    if (!in.atEnd()) {
+        bool v = false;
+        in >> v;
+        if (in.status() == QDataStream::Ok)
+            state.guideNotAtStart = v;
+    }
+    if (!in.atEnd()) {
+        qint32 v = 0;
+        in >> v;
+        if (in.status() == QDataStream::Ok)
+            state.themeIndex = v;
+    }
+    if (!in.atEnd()) {
+        bool v = false;
+        in >> v;
+        if (in.status() == QDataStream::Ok)
+            state.dayFirstDates = v;
+    }
+    if (!in.atEnd()) {
+        qint32 v = 0;
+        in >> v;
+        if (in.status() == QDataStream::Ok)
+            state.extendedMasters = v ? 1 : 0;
+    }
+    return true;
+}
+
+bool writeStateFile(const QString &path, const AppState &state)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    QDataStream out(&f);
+    out.setVersion(QDataStream::Qt_4_6);
+    QByteArray flags = state.calcFlags;
+    if (flags.size() != 6)
+        flags = AppState::defaultCalcFlags();
+    out << QString::fromLatin1(kStateMagic) << state.lastUpdateCheck << flags
+        << state.guideNotAtStart << state.themeIndex << state.dayFirstDates
+        << state.extendedMasters;
+    if (out.status() != QDataStream::Ok) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}

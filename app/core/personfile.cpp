@@ -1,0 +1,61 @@
+#include "app/core/personfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+constexpr qint64 kMaxPersonFileSize = 4 * 1024 * 1024;
+} // namespace
+
+PersonFileStatus readPersonFile(const QString &path, bool wholeList, PersonFileContent &out)
+{
+    out = PersonFileContent();
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return PersonFileStatus::CantOpen;
+    if (f.size() > kMaxPersonFileSize)
+        return PersonFileStatus::WrongFormat;
+    const QString text = QString::fromUtf8(f.read(kMaxPersonFileSize));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const QStringList first = lines.value(0).split(QLatin1Char(','));
+    out.firstLineFields = first.size();
+    if (first.size() == kPersonFieldsOld) {
+        PersonRecord p;
+        personFromFields(first, p);
+        out.records.append(p);
+        return PersonFileStatus::Ok;
+    }
+    if (first.size() != kPersonFieldsNew)
+        return PersonFileStatus::WrongFormat;
+    if (!wholeList) {
+        PersonRecord p;
+        personFromFields(first, p);
+        out.records.append(p);
+        return PersonFileStatus::Ok;
+    }
+    for (const QString &line : lines) {
+        const QStringList fields = line.split(QLatin1Char(','));
+        PersonRecord p;
+        if (fields.size() == kPersonFieldsNew && personFromFields(fields, p))
+            out.records.append(p);
+    }
+    return PersonFileStatus::Ok;
+}
+
+bool writePersonFile(const QString &path, const QList<PersonRecord> &records,
+                     const QDate &forecast)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    QStringList lines;
+    lines.reserve(records.size());
+    for (const PersonRecord &p : records)
+        lines.append(personToLine(p, forecast));
+    const QByteArray bytes = lines.join(QLatin1Char('\n')).toUtf8();
+    if (f.write(bytes) != bytes.size()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
