@@ -1,5 +1,10 @@
 # qz_add_test(<name> SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l1 l2])
 # Builds one Qt Test executable and registers it with ctest, offscreen.
+# A private runtime folder keeps Qt from warning about a missing one.
+set(QZ_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${QZ_TEST_RUNTIME_DIR})
+file(CHMOD ${QZ_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+
 function(qz_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -9,7 +14,7 @@ function(qz_add_test name)
     QZ_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_BACKEND=software;QTWEBENGINE_DISABLE_SANDBOX=1"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_BACKEND=software;QTWEBENGINE_DISABLE_SANDBOX=1;XDG_RUNTIME_DIR=${QZ_TEST_RUNTIME_DIR}"
     TIMEOUT 300)
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
