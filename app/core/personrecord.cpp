@@ -4,9 +4,9 @@ namespace {
 
 const QString kDateFormat = QStringLiteral("dd.MM.yyyy");
 
-QList<int> marksFromString(const QString &digits, const QString &name)
+QVector<int> marksFromString(const QString &digits, const QString &name)
 {
-    QList<int> marks;
+    QVector<int> marks;
     if (digits.size() > 2 * name.size())
         return marks;
     marks.reserve(digits.size());
@@ -38,7 +38,7 @@ QString personFileName(const QString &name)
     return s.simplified();
 }
 
-QString marksToString(const QList<int> &marks)
+QString marksToString(const QVector<int> &marks)
 {
     QString s;
     s.reserve(marks.size());

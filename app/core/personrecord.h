@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QVector>
 #include <QString>
 #include <QStringList>
 
@@ -16,10 +17,10 @@ struct PersonRecord {
     QDate partnerBirthDate;
     QDate petBirthDate;
     QString petName;
-    QList<int> fullMarks;
-    QList<int> shortMarks;
-    QList<int> partnerFullMarks;
-    QList<int> partnerShortMarks;
+    QVector<int> fullMarks;
+    QVector<int> shortMarks;
+    QVector<int> partnerFullMarks;
+    QVector<int> partnerShortMarks;
     bool chaldean = false;
 
     /** Same person for the recent list: names, birth dates and partner. */
@@ -43,7 +44,7 @@ QString personToLine(const PersonRecord &p, const QDate &forecast);
 bool personFromFields(const QStringList &fields, PersonRecord &out);
 
 /** Mark list as stored: one digit per entry. */
-QString marksToString(const QList<int> &marks);
+QString marksToString(const QVector<int> &marks);
 
 /** Puts @p p at the front, removing an equal entry and keeping at most @p limit. */
 void pushRecent(QList<PersonRecord> &recent, const PersonRecord &p, int limit = 7);

@@ -134,7 +134,7 @@ private slots:
         PersonFileContent c;
         QCOMPARE(readPersonFile(path("marks.num"), false, c), PersonFileStatus::Ok);
         QVERIFY(c.records.first().fullMarks.isEmpty());
-        QCOMPARE(c.records.first().shortMarks, (QList<int>{1, 2, 1, 2}));
+        QCOMPARE(c.records.first().shortMarks, (QVector<int>{1, 2, 1, 2}));
     }
 
     void missingFileCannotOpen()
