@@ -1,0 +1,571 @@
+#include "engine/cnumerology.h"
+
+#include "engine/calculatorflags.h"
+#include "engine/numerologymath.h"
+#include "engine/textbuf.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+using qz::reduceToDigit;
+using qz::TextBuf;
+
+const QString CNumerology::IncorrectNameMessage =
+    QStringLiteral("Error! Incorrect full or short name!");
+const QString CNumerology::IncorrectPetNameMessage = QStringLiteral("Error! Incorrect pet name!");
+
+namespace {
+
+using WordSums = QVarLengthArray<int, 16>;
+
+bool reduceLetters() { return calculatorFlags().reduceMasterLetters(); }
+
+// Sums per word of a name: part 0 all characters, 1 vowels only, -1 consonants
+// only. Words are split at single spaces, empty words kept.
+void partSums(QStringView name, int part, const QVector<int> *marks, int mode, bool chaldean,
+              bool reduceMasters, WordSums &out)
+{
+    out.clear();
+    const int n = name.size();
+    int start = 0;
+    int sum = 0;
+    for (int i = 0; i <= n; ++i) {
+        if (i == n || name.at(i).unicode() == ' ') {
+            out.append(sum);
+            sum = 0;
+            start = i + 1;
+            continue;
+        }
+        bool take = true;
+        if (part != 0) {
+            const int mark = marks && i < marks->size() ? marks->at(i) : qz::MarkNone;
+            if (mark == qz::MarkVowel) {
+                take = part > 0;
+            } else if (mark == qz::MarkConsonant) {
+                take = part < 0;
+            } else {
+                int end = i;
+                while (end < n && name.at(end).unicode() != ' ')
+                    ++end;
+                take = qz::classifyLetter(name.mid(start, end - start), i - start, mode) == part;
+            }
+        }
+        if (take)
+            sum += qz::letterValue(name.at(i), chaldean, reduceMasters);
+    }
+}
+
+} // namespace
+
+CNumerology::CNumerology()
+{
+    clearResults();
+}
+
+void CNumerology::reset()
+{
+    clearResults();
+    birthDate = QDate::currentDate();
+    targetDate = birthDate;
+    targetYear = targetDate.year();
+}
+
+void CNumerology::clearResults()
+{
+    // Names, alphabet and master range survive; every result is cleared.
+    NumerologyProfile &p = *this;
+    const QString full = fullNameUpper;
+    const QString shortName = shortNameUpper;
+    const int chaldean = chaldeanMode;
+    const int masters = extendedMasters;
+    p = NumerologyProfile();
+    fullNameUpper = full;
+    shortNameUpper = shortName;
+    chaldeanMode = chaldean;
+    extendedMasters = masters;
+    m_lastError.clear();
+}
+
+// ---- Building blocks bound to this engine ----
+
+int CNumerology::letterValue(QChar ch) const
+{
+    return qz::letterValue(ch, chaldeanMode != 0, reduceLetters());
+}
+
+int CNumerology::wordValue(QStringView text) const
+{
+    return qz::wordValue(text, chaldeanMode != 0, reduceLetters());
+}
+
+QVector<int> CNumerology::nameWordSums(QStringView name) const
+{
+    return qz::nameWordSums(name, chaldeanMode != 0, reduceLetters());
+}
+
+QVector<int> CNumerology::namePartSums(QStringView name, bool wantVowels, const QVector<int> &marks,
+                                       int mode) const
+{
+    return qz::namePartSums(name, wantVowels, marks, mode, chaldeanMode != 0, reduceLetters());
+}
+
+bool CNumerology::isMasterNumber(int n) const { return qz::isMasterNumber(n, extendedMasters != 0); }
+
+bool CNumerology::isFinalNumber(int n) const { return qz::isFinalNumber(n, extendedMasters != 0); }
+
+int CNumerology::reduceNumber(int n)
+{
+    return qz::reduceNumber(n, extendedMasters != 0, valueCounters, CounterSize);
+}
+
+int CNumerology::reduceNumberInto(int n, int *counters) const
+{
+    return qz::reduceNumber(n, extendedMasters != 0, counters, 100);
+}
+
+int CNumerology::reduceKeepMasters(int n) const
+{
+    return qz::reduceKeepMasters(n, extendedMasters != 0);
+}
+
+int CNumerology::digitSumOnce(int n) const { return qz::digitSumOnce(n, extendedMasters != 0); }
+
+// ---- The profile ----
+
+void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
+{
+    const int day = birthDate.day();
+    const int month = birthDate.month();
+    const int year = birthDate.year();
+    const bool ext = extendedMasters != 0;
+    const int D = qz::reduceNumber(day, ext);
+    const int M = qz::reduceNumber(month, ext);
+    const int Y = qz::reduceNumber(year, ext);
+    const bool method1 = partSum || (!plainSum && !digitSum);
+
+    const int S1 = D + M + Y;
+    const int S2 = day + month + year;
+    const int yearAbs = std::abs(year);
+    const int S3 = day / 10 + day % 10 + month / 10 + month % 10 + qz::digitSum4(yearAbs);
+    const int L1 = method1 ? qz::reduceNumber(S1, ext) : 0;
+    const int L2 = plainSum ? qz::reduceNumber(S2, ext) : 0;
+    const int L3 = digitSum ? qz::reduceNumber(S3, ext) : 0;
+
+    // The counters end up holding what the winning method met: its sum alone, or
+    // day, month, year and the sum when a master-number step chose it.
+    int winner = 0;
+    int sum = 0;
+    bool masterStep = false;
+    if (L1 != 0) {
+        winner = 1;
+        lifePath = L1;
+        sum = S1;
+    } else if (L2 != 0) {
+        winner = 2;
+        lifePath = L2;
+        sum = S2;
+    } else if (L3 != 0) {
+        winner = 3;
+        lifePath = L3;
+        sum = S3;
+    } else {
+        lifePath = 0;
+        sum = method1 ? S1 : (plainSum ? S2 : S3);
+    }
+    if (plainSum && isMasterNumber(L2) && !isMasterNumber(lifePath)) {
+        winner = 2;
+        lifePath = L2;
+        sum = S2;
+        masterStep = true;
+    }
+    if (digitSum && isMasterNumber(L3) && !isMasterNumber(lifePath)) {
+        winner = 3;
+        lifePath = L3;
+        sum = S3;
+        masterStep = true;
+    }
+    std::memset(valueCounters, 0, sizeof(valueCounters));
+    if (masterStep) {
+        reduceNumber(day);
+        reduceNumber(month);
+        reduceNumber(year);
+    }
+    reduceNumber(sum);
+    lifePathRaw = sum;
+    birthdayNumber = D;
+
+    TextBuf t;
+    if (winner == 1) {
+        const int daySum = day / 10 + day % 10;
+        t.num(D);
+        if (daySum >= 10)
+            t.ch('/').num(daySum);
+        t.ch('+').num(M).ch('+').num(Y);
+        const int w = qz::digitSum4(yearAbs);
+        if (w >= 10)
+            t.ch('/').num(w);
+        t.ch('=').num(S1);
+    } else {
+        t.num(sum);
+    }
+    if (lifePath != sum) {
+        t.ch('=').num(lifePath);
+        const int once = digitSumOnce(sum);
+        if (once > 9 && once != lifePath)
+            t.ch('/').num(once);
+    }
+    lifePathText = t.toString();
+
+    const int m = reduceToDigit(M), d = reduceToDigit(D), y = reduceToDigit(Y);
+    lifePathPeriods[0] = m;
+    lifePathPeriods[1] = d;
+    lifePathPeriods[2] = y;
+}
+
+int CNumerology::nameNumber(QStringView name, const QVector<int> *marks, int part, bool wordsToDigit,
+                            int *karmicSeen, int &raw, QString &text, QString &calc)
+{
+    WordSums sums;
+    partSums(name, part, marks, phonetic, chaldeanMode != 0, reduceLetters(), sums);
+    TextBuf chain;
+    chain.ch('=');
+    int total = 0;
+    for (int i = 0; i < sums.size(); ++i) {
+        const int w = sums[i];
+        const int r = reduceNumber(w);
+        total += wordsToDigit ? r : w;
+        if (i > 0)
+            chain.ch('+');
+        chain.pair(r, w);
+    }
+    const int number = reduceNumber(total);
+    reduceNumberInto(total, karmicSeen);
+    chain.ch('=').num(total);
+    if (number != total)
+        chain.ch('=').num(number);
+    raw = total;
+    text = qz::pairText(number, total);
+    calc = chain.toString();
+    return number;
+}
+
+void CNumerology::computeDigitRows(const QString &name, const QVector<int> &marks, QString &vowels,
+                                   QString &consonants) const
+{
+    const int n = name.size();
+    vowels = QString(n, QLatin1Char(' '));
+    consonants = QString(n, QLatin1Char(' '));
+    QChar *v = vowels.data();
+    QChar *c = consonants.data();
+    const bool chaldean = chaldeanMode != 0;
+    const bool reduceMasters = reduceLetters();
+    for (int i = 0; i < n; ++i) {
+        const int mark = i < marks.size() ? marks.at(i) : qz::MarkNone;
+        int kind;
+        if (mark == qz::MarkVowel)
+            kind = 1;
+        else if (mark == qz::MarkConsonant)
+            kind = -1;
+        else
+            kind = qz::classifyLetter(name, i, phonetic);
+        if (kind == 0)
+            continue;
+        const QChar digit(ushort('0' + reduceToDigit(qz::letterValue(name.at(i), chaldean,
+                                                                     reduceMasters))));
+        if (kind > 0)
+            v[i] = digit;
+        else
+            c[i] = digit;
+    }
+}
+
+void CNumerology::computeLetterDigits()
+{
+    const bool chaldean = chaldeanMode != 0;
+    const bool reduceMasters = reduceLetters();
+    for (QChar ch : fullNameUpper) {
+        const int d = reduceToDigit(qz::letterValue(ch, chaldean, reduceMasters));
+        if (d >= 1 && d <= 9)
+            ++digitCounts[d];
+    }
+    TextBuf lessons, passion;
+    int maxCount = 0;
+    for (int d = 1; d <= 9; ++d)
+        maxCount = std::max(maxCount, digitCounts[d]);
+    subconsciousConfidence = 0;
+    for (int d = 1; d <= 9; ++d) {
+        if (digitCounts[d] == 0) {
+            if (!lessons.isEmpty())
+                lessons.str(", ");
+            lessons.num(d);
+        } else {
+            ++subconsciousConfidence;
+        }
+        if (digitCounts[d] == maxCount) {
+            if (!passion.isEmpty())
+                passion.str(", ");
+            passion.num(d);
+        }
+    }
+    karmicLessonsText = lessons.isEmpty() ? QStringLiteral("-") : lessons.toString();
+    hiddenPassionText = passion.toString();
+    subconsciousConfidenceText = qz::numText(subconsciousConfidence);
+}
+
+void CNumerology::computePlanes()
+{
+    const bool chaldean = chaldeanMode != 0;
+    const bool reduceMasters = reduceLetters();
+    for (QChar ch : fullNameUpper) {
+        const ushort u = ch.unicode();
+        if (u >= 'A' && u <= 'Z')
+            ++letterCounts[u - 'A'];
+    }
+    int cellCount[12] = {};
+    int cellValue[12] = {};
+    int planeLetters[4] = {};
+    int kindLetters[3] = {};
+    TextBuf cellText[12];
+    for (int l = 0; l < 26; ++l) {
+        const int n = letterCounts[l];
+        if (n == 0)
+            continue;
+        const QChar letter(ushort('A' + l));
+        const int c = qz::letterPlaneClass(letter);
+        const int plane = c % 4, kind = c / 4;
+        cellText[c].ch(static_cast<char>('A' + l)).num(n);
+        cellCount[c] += n;
+        planeClassCounts[c] += n;
+        cellValue[c] += reduceToDigit(qz::letterValue(letter, chaldean, reduceMasters)) * n;
+        planeLetters[plane] += n;
+        kindLetters[kind] += n;
+    }
+    int result[12] = {};
+    for (int c = 0; c < 12; ++c)
+        result[c] = reduceKeepMasters(cellValue[c]);
+    for (int kind = 0; kind < 3; ++kind) {
+        int sum = 0;
+        for (int plane = 0; plane < 4; ++plane) {
+            const int c = kind * 4 + plane;
+            const int cell = kind * 5 + plane;
+            sum += result[c];
+            if (cellCount[c] == 0)
+                continue;
+            planesCellTexts[cell] = cellText[c].toString();
+            planesValues[cell] = result[c];
+            cellText[c].ch('=').pair(result[c], cellValue[c]).str(", ").num(cellCount[c]);
+            planesCells[cell] = cellText[c].toString();
+        }
+        planeKindTotals[kind] = reduceKeepMasters(sum);
+        planesValues[kind * 5 + 4] = planeKindTotals[kind];
+        TextBuf t;
+        t.pair(planeKindTotals[kind], sum).str(", ").num(kindLetters[kind]);
+        planesCells[kind * 5 + 4] = t.toString();
+    }
+    for (int plane = 0; plane < 4; ++plane) {
+        int sum = 0;
+        for (int kind = 0; kind < 3; ++kind)
+            sum += result[kind * 4 + plane];
+        planeNumbers[plane] = reduceKeepMasters(sum);
+        planesValues[15 + plane] = planeNumbers[plane];
+        TextBuf t;
+        t.pair(planeNumbers[plane], sum).str(", ").num(planeLetters[plane]);
+        planesCells[15 + plane] = t.toString();
+    }
+    planesCells[19] = QStringLiteral("0, 0");
+}
+
+bool CNumerology::calculate(const NumerologyInput &input)
+{
+    const CalculatorFlags flags = calculatorFlags();
+    const bool wordsToDigit = flags.wordsToDigit();
+
+    // Step 1: names survive the reset, everything else starts empty.
+    chaldeanMode = input.chaldean ? 1 : 0;
+    fullNameUpper = input.fullName.toUpper();
+    shortNameUpper = input.shortName.toUpper();
+    clearResults();
+    birthDate = input.birthDate;
+    targetDate = input.targetDate;
+    targetYear = targetDate.year();
+    phonetic = input.phonetic;
+    fullNameMarks = input.fullNameMarks;
+    shortNameMarks = input.shortNameMarks;
+
+    // Steps 2 and 3.
+    computeLifePath(flags.lifePathPartSum(), flags.lifePathPlainSum(), flags.lifePathDigitSum());
+
+    // Step 4.
+    const int day = birthDate.day();
+    birthdayText = qz::numText(day);
+    if (birthdayNumber != day) {
+        TextBuf t;
+        t.num(day).str(" (").num(birthdayNumber).ch(')');
+        birthdayText = t.toString();
+    }
+    reduceNumber(day);
+    int karmicSeen[CounterSize];
+    std::memcpy(karmicSeen, valueCounters, sizeof(karmicSeen));
+
+    // Step 5: challenges from fully reduced month, day and year.
+    const bool ext = extendedMasters != 0;
+    const int D = birthdayNumber;
+    const int M = qz::reduceNumber(birthDate.month(), ext);
+    const int Y = qz::reduceNumber(birthDate.year(), ext);
+    const int m = lifePathPeriods[0], d = lifePathPeriods[1], y = lifePathPeriods[2];
+    challenges[0] = std::abs(d - m);
+    challenges[1] = std::abs(d - y);
+    challenges[2] = std::abs(challenges[0] - challenges[1]);
+    challenges[3] = std::abs(y - m);
+    {
+        TextBuf t;
+        t.num(challenges[0]).str(", ").num(challenges[1]).str(", ").num(challenges[2]).str(", ")
+            .num(challenges[3]);
+        challengesText = t.toString();
+    }
+
+    // Step 6: pinnacles, masters kept.
+    pinnacles[0] = reduceNumber(M + D);
+    pinnacles[1] = reduceNumber(D + Y);
+    pinnacles[2] = reduceNumber(pinnacles[0] + pinnacles[1]);
+    pinnacles[3] = reduceNumber(M + Y);
+    {
+        TextBuf t;
+        for (int i = 0; i < 4; ++i) {
+            if (i)
+                t.str(", ");
+            t.pair(reduceToDigit(pinnacles[i]), pinnacles[i]);
+        }
+        pinnaclesText = t.toString();
+    }
+
+    // Step 7.
+    personalYearBase = reduceToDigit(d + m);
+    personalYear = reduceToDigit(reduceToDigit(targetYear) + personalYearBase);
+    personalYearText = qz::numText(personalYear);
+
+    // Step 8: spans.
+    {
+        static const int periodEnd1[10] = {0, 26, 25, 24, 23, 31, 30, 29, 28, 27};
+        static const int periodEnd2[10] = {0, 53, 52, 51, 59, 58, 57, 56, 55, 54};
+        const int L = std::max(0, reduceToDigit(lifePath));
+        pinnacleSpanEnds[0] = 36 - L;
+        pinnacleSpanEnds[1] = 45 - L;
+        pinnacleSpanEnds[2] = 54 - L;
+        TextBuf t;
+        t.str("0-").num(36 - L).ch('-').num(45 - L).ch('-').num(54 - L).str("-E");
+        pinnacleSpansText = t.toString();
+        t.clear();
+        t.num(m).str(", ").num(d).str(", ").num(y);
+        lifePathPeriodsText = t.toString();
+        const int B = periodEnd1[L], A = periodEnd2[L];
+        lifePathPeriodEnds[0] = B;
+        lifePathPeriodEnds[1] = A;
+        t.clear();
+        t.str("0-").num(B).ch(',').num(B + 1).ch('-').num(A).ch(',').num(A + 1).str("-E");
+        lifePathPeriodSpansText = t.toString();
+    }
+
+    // Step 9: expression.
+    std::memset(valueCounters, 0, sizeof(valueCounters));
+    expression = nameNumber(fullNameUpper, nullptr, 0, wordsToDigit, karmicSeen, expressionRaw,
+                            expressionText, expressionCalc);
+
+    // Step 10.
+    computeLetterDigits();
+
+    // Step 11.
+    heartDesire = nameNumber(fullNameUpper, &fullNameMarks, 1, wordsToDigit, karmicSeen,
+                             heartDesireRaw, heartDesireText, heartDesireCalc);
+    personality = nameNumber(fullNameUpper, &fullNameMarks, -1, wordsToDigit, karmicSeen,
+                             personalityRaw, personalityText, personalityCalc);
+
+    // Steps 12 and 13.
+    computeDigitRows(fullNameUpper, fullNameMarks, vowelDigits, consonantDigits);
+    computePlanes();
+
+    // Step 14: the short name.
+    std::memset(valueCounters, 0, sizeof(valueCounters));
+    minorExpression = nameNumber(shortNameUpper, nullptr, 0, wordsToDigit, karmicSeen,
+                                 minorExpressionRaw, minorExpressionText, minorExpressionCalc);
+    minorHeartDesire = nameNumber(shortNameUpper, &shortNameMarks, 1, wordsToDigit, karmicSeen,
+                                  minorHeartDesireRaw, minorHeartDesireText, minorHeartDesireCalc);
+    minorPersonality = nameNumber(shortNameUpper, &shortNameMarks, -1, wordsToDigit, karmicSeen,
+                                  minorPersonalityRaw, minorPersonalityText, minorPersonalityCalc);
+    computeDigitRows(shortNameUpper, shortNameMarks, shortVowelDigits, shortConsonantDigits);
+
+    // Step 15.
+    if (!input.calcOnly && (expression == 0 || heartDesire == 0 || personality == 0 ||
+                            minorExpression == 0 || minorHeartDesire == 0)) {
+        m_lastError = IncorrectNameMessage;
+        return false;
+    }
+
+    // Step 16.
+    maturityRaw = lifePath + expression;
+    maturity = reduceNumber(maturityRaw);
+    maturityText = qz::pairText(maturity, maturityRaw);
+
+    // Step 17: rational thought from the raw value of the first word.
+    {
+        const int space = fullNameUpper.indexOf(QLatin1Char(' '));
+        const QStringView first = QStringView(fullNameUpper).left(space < 0 ? fullNameUpper.size() : space);
+        rationalThoughtRaw = D + wordValue(first);
+        rationalThought = reduceToDigit(rationalThoughtRaw);
+        rationalThoughtText = qz::pairText(rationalThought, rationalThoughtRaw);
+    }
+
+    // Step 18: bridges on fully reduced values.
+    {
+        const int lp = reduceToDigit(lifePath), e = reduceToDigit(expression);
+        const int hd = reduceToDigit(heartDesire), p = reduceToDigit(personality);
+        bridgeLifePathExpression = std::abs(lp - e);
+        bridgeHeartPersonality = std::abs(hd - p);
+        bridgeLifePathExpressionCode = std::min(lp, e) + 10 * std::max(lp, e);
+        bridgeHeartPersonalityCode = std::min(hd, p) + 10 * std::max(hd, p);
+        bridgeLifePathExpressionText = qz::numText(bridgeLifePathExpression);
+        bridgeHeartPersonalityText = qz::numText(bridgeHeartPersonality);
+    }
+
+    // Step 19: balance from the first letters of the non-empty words.
+    {
+        int sum = 0;
+        bool wordStart = true;
+        const bool chaldean = chaldeanMode != 0;
+        const bool reduceMasters = reduceLetters();
+        for (QChar ch : fullNameUpper) {
+            if (ch.unicode() == ' ') {
+                wordStart = true;
+                continue;
+            }
+            if (wordStart)
+                sum += reduceToDigit(qz::letterValue(ch, chaldean, reduceMasters));
+            wordStart = false;
+        }
+        balanceRaw = sum;
+        balance = reduceToDigit(sum);
+        balanceText = qz::pairText(balance, balanceRaw);
+    }
+
+    // Step 20: karmic debts met on the way.
+    {
+        TextBuf t;
+        karmicDebtCount = 0;
+        for (int debt : qz::KarmicDebtNumbers) {
+            if (karmicSeen[debt] > 0) {
+                if (!t.isEmpty())
+                    t.str(", ");
+                t.num(debt);
+                karmicDebts[karmicDebtCount++] = debt;
+            }
+        }
+        karmicDebtsText = t.isEmpty() ? QStringLiteral("-") : t.toString();
+    }
+
+    // Step 21.
+    computeTransits(flags.skipMissedTransits());
+    return true;
+}

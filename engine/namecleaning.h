@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+/**
+ * @file
+ * How typed names are cleaned before any calculation, and the short name used
+ * when none is typed.
+ */
+namespace qz {
+
+/**
+ * Decomposes accents away, keeps a-z, A-Z and 0-9, drops apostrophes, turns
+ * every other character into a space, cuts to 300 characters, removes commas and
+ * collapses the spaces ("Jean-Luc O'Brien" -> "Jean Luc OBrien").
+ */
+QString cleanName(const QString &text);
+
+/**
+ * The short name for a cleaned full name when the field is empty: the full name
+ * itself below three words, else first word + " " + last word.
+ */
+QString defaultShortName(const QString &cleanedFullName);
+
+} // namespace qz
