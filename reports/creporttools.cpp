@@ -1,0 +1,300 @@
+#include "reports/creporttools.h"
+
+#include "reports/creportfielditem.h"
+
+#include <QBuffer>
+#include <QStringList>
+
+namespace {
+
+const QLatin1String kBlockEnd("</td></tr></table>\r\n");
+
+// "font-size: 14px;" and " face:Arial;" parts of a font style attribute.
+QString fontParts(const QFont &font)
+{
+    QString out;
+    if (font.pixelSize() > 0)
+        out += QStringLiteral("font-size: ") + QString::number(font.pixelSize()) + QStringLiteral("px;");
+    if (!font.family().isEmpty())
+        out += QStringLiteral(" face:") + font.family() + QLatin1Char(';');
+    return out;
+}
+
+bool isItalic(const QFont &font)
+{
+    return font.style() != QFont::StyleNormal;
+}
+
+} // namespace
+
+CReportTools::CReportTools(QObject *parent)
+    : QObject(parent)
+{
+}
+
+QFont CReportTools::defaultHeadingFont()
+{
+    QFont font;
+    font.setFamily(QString());
+    font.setPointSize(12);
+    font.setUnderline(false);
+    font.setStyle(QFont::StyleNormal);
+    return font;
+}
+
+void CReportTools::beginDocument(const QString &title)
+{
+    m_document.clear();
+    m_document.reserve(256 * 1024);
+    m_document += QStringLiteral(
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+        "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">\r\n"
+        "<html xmlns=\"http://www.w3.org/1999/xhtml\">\r\n"
+        "<head>\r\n"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\" />\r\n"
+        "<style type=\"text/css\">\r\n"
+        "body { font-family: Arial, Helvetica, sans-serif; font-size: 16px; line-height: 1.6; color: #111111; }\r\n"
+        "h2 { font-size: 18px; line-height: 1.4; color: #222222; margin-left: 4px; }\r\n"
+        "table { page-break-inside:auto }\r\n"
+        "tr { page-break-inside:avoid; page-break-after:auto }\r\n"
+        "</style>\r\n"
+        "<title>");
+    m_document += title;
+    m_document += QStringLiteral("</title>\r\n</head><body style=\"background-color:#FFFFFF\">\r\n");
+}
+
+void CReportTools::endDocument()
+{
+    m_document += QStringLiteral("</body></html>\r\n");
+    m_pendingImage.clear();
+    m_document.replace(QStringLiteral("font-weight:600"), QStringLiteral("font-weight:bold"));
+}
+
+void CReportTools::setImagesFolder(const QString &path)
+{
+    m_imagesFolder = path;
+    if (!m_imagesFolder.isEmpty() && !m_imagesFolder.endsWith(QLatin1Char('/')))
+        m_imagesFolder += QLatin1Char('/');
+}
+
+void CReportTools::setImageFile(const QString &fileName)
+{
+    m_pendingImage = QStringLiteral("<img src=\"file:///") + m_imagesFolder + fileName
+                     + QStringLiteral("\" style=\"margin-left: 15px;\" align=\"right\" />");
+}
+
+bool CReportTools::setInlineImage(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    if (png.isEmpty())
+        return false;
+    m_pendingImage = QStringLiteral("<img src = \"data:image/png;base64,")
+                     + QString::fromLatin1(png.toBase64())
+                     + QStringLiteral("\" style=\"margin-left: 15px;\" align=\"right\" />");
+    return true;
+}
+
+void CReportTools::addStyled(const char *openTag, const char *closeTag, const QString &text,
+                             const QColor &colour, const QFont &font, const QImage &image)
+{
+    if (!image.isNull())
+        setInlineImage(image);
+    const bool underline = font.underline();
+    const bool italic = isItalic(font);
+    m_document += QLatin1String(openTag);
+    m_document += m_pendingImage;
+    if (underline)
+        m_document += QLatin1String("<u>");
+    if (italic)
+        m_document += QLatin1String("<i>");
+    m_document += QStringLiteral("<font style=\"") + fontParts(font) + QStringLiteral(" color:")
+                  + colour.name() + QStringLiteral(";\">") + text + QStringLiteral("</font>");
+    if (italic)
+        m_document += QLatin1String("</i>");
+    if (underline)
+        m_document += QLatin1String("</u>");
+    m_document += QLatin1String(closeTag);
+    m_pendingImage.clear();
+}
+
+void CReportTools::addHeading(const QString &text, const QColor &colour, const QFont &font,
+                              const QImage &image)
+{
+    addStyled("<h2>", "</h2>\r\n", text, colour, font, image);
+}
+
+void CReportTools::addLine(const QString &text, const QColor &colour, const QFont &font,
+                           const QImage &image)
+{
+    addStyled("<p>", "</p>\r\n", text, colour, font, image);
+}
+
+void CReportTools::addParagraph(const QString &text, const QImage &image)
+{
+    if (!image.isNull())
+        setInlineImage(image);
+    if (!m_pendingImage.isEmpty() || !text.isEmpty()) {
+        QString marked = text;
+        marked.replace(QLatin1String("<p"), QLatin1String("<p comment=\"st_fs\"   "));
+        marked.replace(QLatin1String("<td"), QLatin1String("<td comment=\"st_fs\"   "));
+        m_document += QStringLiteral("<p comment=\"st_fs\"   >") + m_pendingImage + marked
+                      + QStringLiteral("</p>\r\n");
+    }
+    m_pendingImage.clear();
+}
+
+void CReportTools::beginBlock(bool clearImage)
+{
+    m_document += QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n");
+    if (clearImage)
+        m_pendingImage.clear();
+}
+
+void CReportTools::endBlock()
+{
+    m_document += kBlockEnd;
+    m_pendingImage.clear();
+}
+
+void CReportTools::addFieldText(const QString &text, const CReportFieldItem &item, int valueIndex)
+{
+    QString body = text;
+    if (item.usesCustomText(valueIndex))
+        body = extractBody(item.customText(valueIndex));
+
+    QString open, close;
+    if (!item.usesCustomText(valueIndex)) {
+        const QFont &f = item.contentFont;
+        const bool bold = f.weight() > 57;
+        const bool underline = f.underline();
+        const bool italic = isItalic(f);
+        if (bold)
+            open += QLatin1String("<b>");
+        if (underline)
+            open += QLatin1String("<u>");
+        if (italic)
+            open += QLatin1String("<i>");
+        open += QStringLiteral("<font style=\"") + fontParts(f) + QStringLiteral(" color:")
+                + item.contentColor.name() + QStringLiteral(";\" >");
+        close = QStringLiteral("</font>");
+        if (italic)
+            close += QLatin1String("</i>");
+        if (underline)
+            close += QLatin1String("</u>");
+        if (bold)
+            close += QLatin1String("</b>");
+    }
+
+    if (!body.isEmpty()) {
+        body.replace(QLatin1String("<br />"), QLatin1String("<br>"));
+        addParagraph(splitParagraphs(body, open, close));
+    } else {
+        m_document += kBlockEnd;
+        m_pendingImage.clear();
+    }
+}
+
+void CReportTools::addSection(const QString &title, const QString &numberText, const QString &intro,
+                              const QString &body, int valueIndex, const CReportFieldItem &item,
+                              bool hideAllImages)
+{
+    if (item.defaultStyle) {
+        beginBlock(false);
+        addHeading(title + QLatin1Char(' ') + numberText, QColor(Qt::black), defaultHeadingFont());
+        QString text;
+        if (!intro.isEmpty() && !body.isEmpty())
+            text = intro + QStringLiteral("<br>") + body;
+        else
+            text = intro.isEmpty() ? body : intro;
+        if (!text.isEmpty())
+            addParagraph(splitParagraphs(text, QString(), QString()));
+        else
+            endBlock();
+        return;
+    }
+
+    beginBlock(false);
+    QImage image;
+    if (!item.images.isEmpty() && !hideAllImages && !item.hidesImage())
+        image = item.images.first();
+    addHeading(item.caption + QLatin1Char(' ') + numberText, item.headerColor, item.headerFont, image);
+    if (!intro.isEmpty()) {
+        addFieldText(intro, item, 0);
+        m_document += kBlockEnd;
+        m_pendingImage.clear();
+    }
+    if (valueIndex == -1)
+        return;
+    const bool shifted = item.reportKind == 0 && (item.id == 15 || item.id == 31 || item.id == 33);
+    if (!intro.isEmpty())
+        beginBlock(true);
+    addFieldText(body, item, valueIndex + (shifted ? 1 : 0));
+    m_document += kBlockEnd;
+    m_pendingImage.clear();
+}
+
+QString CReportTools::splitParagraphs(const QString &text, const QString &openTags,
+                                      const QString &closeTags)
+{
+    if (text.isEmpty())
+        return QString();
+    QString src = text;
+    src.remove(QLatin1String("<p>"));
+    src.replace(QLatin1String("</p>"), QLatin1String("<br>"));
+    src.replace(QLatin1String("<br/>"), QLatin1String("<br>"));
+    src.replace(QLatin1String("<br />"), QLatin1String("<br>"));
+    const QStringList parts = src.split(QStringLiteral("<br>"), Qt::KeepEmptyParts);
+
+    QString out;
+    out.reserve(src.size() + parts.size() * (64 + openTags.size() + closeTags.size()));
+    QString carried;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const int g = part.lastIndexOf(QLatin1String("<span"));
+        const int h = part.lastIndexOf(QLatin1String("</span>"));
+        const int k = part.indexOf(QLatin1String("</span>"));
+        const bool needsClose = h < g || (!carried.isEmpty() && k < 0);
+        if (i > 0)
+            out += QStringLiteral("<table class=maindoc border=\"0\"><tr><td>\r\n") + openTags + carried;
+        else
+            out += openTags;
+        out += part;
+        if (needsClose)
+            out += QLatin1String("</span>");
+        out += closeTags;
+        out += kBlockEnd;
+
+        if (h < g) {
+            const int end = part.indexOf(QLatin1Char('>'), g);
+            carried = end < 0 ? part.mid(g) + QLatin1Char('>') : part.mid(g, end - g + 1);
+        } else if (h >= 0 && g < h) {
+            // The carried span was closed in this paragraph.
+            carried.clear();
+        }
+    }
+    return out;
+}
+
+QString CReportTools::extractBody(const QString &html)
+{
+    if (html.isEmpty())
+        return QString();
+    const int body = html.indexOf(QLatin1String("<body"));
+    const int end = html.indexOf(QLatin1String("</body>"));
+    if (body < 0 || end < 0)
+        return html;
+    static const QLatin1String marker("<!-- md --><br>");
+    int start = html.indexOf(marker, body);
+    if (start >= 0) {
+        start += marker.size();
+    } else {
+        const int close = html.indexOf(QLatin1Char('>'), body);
+        start = close < 0 ? html.size() : close + 1;
+    }
+    if (end < start)
+        return QString();
+    return html.mid(start, end - start);
+}
