@@ -1,0 +1,179 @@
+#include "cli/cliargs.h"
+
+#include "engine/namecleaning.h"
+#include "engine/numerologymath.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+bool CliArgs::parse(const QStringList &valueOptions, const QStringList &switches, QString *error)
+{
+    m_values.clear();
+    for (int i = 0; i < m_arguments.size(); ++i) {
+        const QString &arg = m_arguments.at(i);
+        if (switches.contains(arg)) {
+            m_values.insert(arg, QStringLiteral("1"));
+        } else if (valueOptions.contains(arg)) {
+            if (i + 1 >= m_arguments.size()) {
+                *error = QStringLiteral("missing value for %1").arg(arg);
+                return false;
+            }
+            m_values.insert(arg, m_arguments.at(++i));
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            *error = QStringLiteral("unknown option %1").arg(arg);
+            return false;
+        } else {
+            *error = QStringLiteral("unexpected argument '%1'").arg(arg);
+            return false;
+        }
+    }
+    return true;
+}
+
+void cliFail(const QString &message)
+{
+    QString line = message;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    std::fflush(stdout);
+    std::fprintf(stderr, "qznum-cli: %s\n", line.toLocal8Bit().constData());
+    std::fflush(stderr);
+    std::exit(2);
+}
+
+void cliWrite(const QByteArray &bytes)
+{
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+bool parseIsoDate(const QString &text, QDate *date, QString *error)
+{
+    const QString t = text.trimmed();
+    bool shapeOk = t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-');
+    for (int i = 0; shapeOk && i < 10; ++i)
+        if (i != 4 && i != 7 && !t.at(i).isDigit())
+            shapeOk = false;
+    if (!shapeOk) {
+        *error = QStringLiteral("invalid date '%1' (expected YYYY-MM-DD)").arg(text);
+        return false;
+    }
+    const int y = t.leftRef(4).toInt();
+    const int m = t.midRef(5, 2).toInt();
+    const int d = t.midRef(8, 2).toInt();
+    const QDate parsed(y, m, d);
+    if (y < 1 || !parsed.isValid()) {
+        *error = QStringLiteral("impossible date '%1'").arg(text);
+        return false;
+    }
+    *date = parsed;
+    return true;
+}
+
+QString requiredValue(const CliArgs &args, const QString &option)
+{
+    if (!args.has(option))
+        cliFail(QStringLiteral("missing option %1").arg(option));
+    const QString v = args.value(option);
+    if (v.trimmed().isEmpty())
+        cliFail(QStringLiteral("empty value for %1").arg(option));
+    return v;
+}
+
+QDate requiredDate(const CliArgs &args, const QString &option)
+{
+    const QString text = requiredValue(args, option);
+    QDate date;
+    QString error;
+    if (!parseIsoDate(text, &date, &error))
+        cliFail(option + QStringLiteral(": ") + error);
+    return date;
+}
+
+QDate optionalDate(const CliArgs &args, const QString &option, const QDate &fallback)
+{
+    if (!args.has(option))
+        return fallback;
+    return requiredDate(args, option);
+}
+
+QStringList engineValueOptions()
+{
+    return {QStringLiteral("--target"), QStringLiteral("--phonetic"), QStringLiteral("--flags"),
+            QStringLiteral("--full-marks"), QStringLiteral("--short-marks")};
+}
+
+QStringList engineSwitches()
+{
+    return {QStringLiteral("--chaldean"), QStringLiteral("--masters"), QStringLiteral("--raw")};
+}
+
+namespace {
+
+QVector<int> parseMarks(const CliArgs &args, const QString &option)
+{
+    QVector<int> marks;
+    if (!args.has(option))
+        return marks;
+    const QString text = args.value(option);
+    marks.reserve(text.size());
+    for (QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            cliFail(QStringLiteral("%1 takes digits only (0 none, 1 vowel, 2 consonant)").arg(option));
+        marks.append(c.unicode() - '0');
+    }
+    return marks;
+}
+
+} // namespace
+
+EngineOptions engineOptions(const CliArgs &args)
+{
+    EngineOptions o;
+    o.target = optionalDate(args, QStringLiteral("--target"), QDate::currentDate());
+    o.chaldean = args.has(QStringLiteral("--chaldean"));
+    o.masters = args.has(QStringLiteral("--masters"));
+    o.raw = args.has(QStringLiteral("--raw"));
+    if (args.has(QStringLiteral("--phonetic"))) {
+        const QString p = args.value(QStringLiteral("--phonetic")).toLower();
+        if (p == QLatin1String("english"))
+            o.phonetic = qz::PhoneticEnglish;
+        else if (p == QLatin1String("universal"))
+            o.phonetic = qz::PhoneticUniversal;
+        else
+            cliFail(QStringLiteral("--phonetic must be english or universal, not '%1'")
+                        .arg(args.value(QStringLiteral("--phonetic"))));
+    }
+    if (args.has(QStringLiteral("--flags"))) {
+        CalculatorFlags flags;
+        if (!flags.fromText(args.value(QStringLiteral("--flags"))))
+            cliFail(QStringLiteral("--flags needs six characters 0 or 1 (e.g. 100110), not '%1'")
+                        .arg(args.value(QStringLiteral("--flags"))));
+        calculatorFlags() = flags;
+    }
+    o.fullMarks = parseMarks(args, QStringLiteral("--full-marks"));
+    o.shortMarks = parseMarks(args, QStringLiteral("--short-marks"));
+    return o;
+}
+
+NumerologyInput personInput(const QString &fullName, const QString &shortName, const QDate &birth,
+                            const EngineOptions &options)
+{
+    NumerologyInput in;
+    if (options.raw) {
+        in.fullName = fullName;
+        in.shortName = shortName;
+    } else {
+        in.fullName = qz::cleanName(fullName);
+        in.shortName = qz::cleanName(shortName);
+        if (in.shortName.isEmpty())
+            in.shortName = qz::defaultShortName(in.fullName);
+    }
+    in.fullNameMarks = options.fullMarks;
+    in.shortNameMarks = options.shortMarks;
+    in.chaldean = options.chaldean;
+    in.birthDate = birth;
+    in.targetDate = options.target;
+    in.phonetic = options.phonetic;
+    in.calcOnly = false;
+    return in;
+}

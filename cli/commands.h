@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+
+/**
+ * @file
+ * The commands of qznum-cli. Each takes the arguments after its name and
+ * returns the exit status; bad input ends the process through cliFail()
+ * (one line on standard error, status 2). To add a command, add a file with
+ * its function, declare it here and add one line to the table in main.cpp.
+ */
+
+int cmdProfile(const QStringList &args);
+int cmdBatch(const QStringList &args);
+int cmdCompat(const QStringList &args);
+int cmdMatrix(const QStringList &args);
+int cmdExpress(const QStringList &args);
+int cmdPet(const QStringList &args);
+int cmdForecast(const QStringList &args);

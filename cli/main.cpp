@@ -1,0 +1,66 @@
+// qznum-cli: a headless front end over the numerology engine for scripting,
+// bulk work and testing. Output is JSON on standard output; bad input gives one
+// line on standard error and exit status 2.
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+struct Command {
+    const char *name;
+    int (*run)(const QStringList &args);
+    const char *usage;
+};
+
+// One line per command.
+const Command Commands[] = {
+    {"profile", cmdProfile,
+     "--full NAME [--short NAME] --birth YYYY-MM-DD [--target YYYY-MM-DD] [--chaldean]\n"
+     "        [--phonetic english|universal] [--flags 100110] [--masters]\n"
+     "        [--full-marks DIGITS] [--short-marks DIGITS] [--raw]"},
+    {"compat", cmdCompat,
+     "--a-full NAME [--a-short NAME] --a-birth DATE --b-full NAME [--b-short NAME]\n"
+     "        --b-birth DATE [shared options of profile]"},
+    {"matrix", cmdMatrix, "--birth DATE [--name NAME]"},
+    {"express", cmdExpress, "--name NAME [--date DATE] [--chaldean] [--flags F] [--masters] [--raw]"},
+    {"pet", cmdPet, "--name NAME --birth DATE [--target DATE] [--flags F] [--raw]"},
+    {"forecast", cmdForecast, "--birth DATE [--target DATE] [--full NAME] [shared options]"},
+    {"batch", cmdBatch,
+     "[shared options] < lines 'full,short,birth[,target]'  (one JSON profile per line)"},
+};
+
+void printUsage(FILE *to)
+{
+    std::fprintf(to, "usage: qznum-cli COMMAND [options]\n\ncommands:\n");
+    for (const Command &c : Commands)
+        std::fprintf(to, "  %s %s\n", c.name, c.usage);
+    std::fprintf(to, "\nDates are YYYY-MM-DD; the target date defaults to today.\n");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    if (args.isEmpty()) {
+        printUsage(stderr);
+        return 2;
+    }
+    const QString name = args.takeFirst();
+    if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
+        name == QLatin1String("help")) {
+        printUsage(stdout);
+        return 0;
+    }
+    for (const Command &c : Commands)
+        if (name == QLatin1String(c.name))
+            return c.run(args);
+    cliFail(QStringLiteral("unknown command '%1' (try --help)").arg(name));
+}
