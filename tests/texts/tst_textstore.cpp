@@ -1,6 +1,7 @@
 #include "datafilehelper.h"
 
 #include "texts/interpretationtexts.h"
+#include "texts/requiredtexts.h"
 #include "texts/textscrambler.h"
 
 #include <QRandomGenerator>
@@ -27,6 +28,9 @@ private slots:
     void compoundMarkers();
     void reloadReplacesContent();
     void accessorsOutOfRange();
+    void requiredListIsSound_data();
+    void requiredListIsSound();
+    void missingEntriesAreReported();
 
     void overlongLines();
     void fileEndingMidLine();
@@ -301,6 +305,66 @@ void TestTextStore::accessorsOutOfRange()
     QVERIFY(!celebrityBirthDate(300).isValid());
     QVERIFY(interpretationTable(133) == nullptr);
     QCOMPARE(interpretationTable(101)[0], QStringLiteral("<p>intro</p>"));
+}
+
+void TestTextStore::requiredListIsSound_data()
+{
+    QTest::addColumn<int>("section");
+    QTest::addColumn<QList<int>>("present");
+    QTest::addColumn<QList<int>>("absent");
+    QTest::addColumn<int>("count");
+    QTest::newRow("life path masters") << 101 << QList<int>{0, 9, 11, 99} << QList<int>{10, 12} << 19;
+    QTest::newRow("birthday days") << 102 << QList<int>{0, 1, 31} << QList<int>{32} << 32;
+    QTest::newRow("karmic debts") << 103 << QList<int>{0, 13, 14, 16, 19} << QList<int>{1, 15} << 5;
+    QTest::newRow("challenges at 1 + n") << 115 << QList<int>{0, 1, 9} << QList<int>{10} << 10;
+    QTest::newRow("transits A..Z") << 119 << QList<int>{0, 1, 26} << QList<int>{27} << 27;
+    QTest::newRow("essence") << 120 << QList<int>{16, 19, 99} << QList<int>{10, 13, 14} << 21;
+    QTest::newRow("bridge pairs low + 10 high") << 129 << QList<int>{11, 21, 98, 99} << QList<int>{12, 89, 10} << 45;
+    QTest::newRow("compatibility high + 10 low") << 404 << QList<int>{11, 12, 19, 89} << QList<int>{21, 98, 10} << 45;
+    QTest::newRow("detailed birthday clear of 0..3") << 402 << QList<int>{0, 1, 2, 3, 11, 19} << QList<int>{4, 10, 20} << 13;
+    QTest::newRow("character codes 11..77") << 405 << QList<int>{11, 17, 22, 27, 66, 77} << QList<int>{18, 21, 78} << 28;
+    QTest::newRow("psychomatrix levels") << 217 << QList<int>{0, 7} << QList<int>{8} << 8;
+    QTest::newRow("pet forecast") << 302 << QList<int>{1, 9} << QList<int>{0} << 9;
+    QTest::newRow("name advisor") << 501 << QList<int>{1, 33, 99} << QList<int>{0, 10} << 18;
+    QTest::newRow("compound numbers") << 122 << QList<int>{10, 99} << QList<int>{0, 9} << 90;
+    QTest::newRow("guide 0..9") << 700 << QList<int>{0, 1, 2, 92} << QList<int>{3, 93} << 30;
+    QTest::newRow("guide 30..35") << 703 << QList<int>{0, 52} << QList<int>{60, 53} << 18;
+}
+
+void TestTextStore::requiredListIsSound()
+{
+    QFETCH(int, section);
+    QFETCH(QList<int>, present);
+    QFETCH(QList<int>, absent);
+    QFETCH(int, count);
+    const QVector<TextAddress> &list = requiredTextEntries();
+    int inSection = 0;
+    for (const TextAddress &entry : list) {
+        QVERIFY(isKnownTextSection(entry.section));
+        QVERIFY(entry.index >= 0 && entry.index < kAddressableEntries);
+        inSection += entry.section == section ? 1 : 0;
+    }
+    QCOMPARE(inSection, count);
+    for (int index : present)
+        QVERIFY2(list.contains({section, index}), qPrintable(QString::number(index)));
+    for (int index : absent)
+        QVERIFY2(!list.contains({section, index}), qPrintable(QString::number(index)));
+}
+
+void TestTextStore::missingEntriesAreReported()
+{
+    QVERIFY(loadInterpretationTexts(dataFile({QStringLiteral("#10107"), QStringLiteral("seven"), QStringLiteral("#70121"),
+                                              QStringLiteral("how"), QStringLiteral("#12215"), QStringLiteral("x")})));
+    const QStringList missing = missingRequiredTexts();
+    QCOMPARE(missing.size(), requiredTextEntries().size() - 3);
+    QVERIFY(!missing.contains(QStringLiteral("101:7 Life Path")));
+    QVERIFY(missing.contains(QStringLiteral("101:8 Life Path")));
+    QVERIFY(!missing.contains(QStringLiteral("guide 12.1 (Calculating)")));
+    QVERIFY(missing.contains(QStringLiteral("guide 12.2 (Interpretation)")));
+    // A lone space marks a compound number without text.
+    QVERIFY(missing.contains(QStringLiteral("122:16 Compound number")));
+    QVERIFY(!missing.contains(QStringLiteral("122:15 Compound number")));
+    QVERIFY(celebrityDatabaseProblems().contains(QStringLiteral("celebrity database holds 0 of 200 records")));
 }
 
 void TestTextStore::overlongLines()
