@@ -17,3 +17,5 @@ int cmdMatrix(const QStringList &args);
 int cmdExpress(const QStringList &args);
 int cmdPet(const QStringList &args);
 int cmdForecast(const QStringList &args);
+int cmdTexts(const QStringList &args);
+int cmdCelebrities(const QStringList &args);

@@ -30,6 +30,11 @@ const Command Commands[] = {
     {"express", cmdExpress, "--name NAME [--date DATE] [--chaldean] [--flags F] [--masters] [--raw]"},
     {"pet", cmdPet, "--name NAME --birth DATE [--target DATE] [--flags F] [--raw]"},
     {"forecast", cmdForecast, "--birth DATE [--target DATE] [--full NAME] [shared options]"},
+    {"texts", cmdTexts,
+     "--section CODE [--index N] | --guide S.P | --check  [--data eng.dat]\n"
+     "        (one interpretation entry, or the list of required entries still empty)"},
+    {"celebrities", cmdCelebrities,
+     "--full NAME [--short NAME] --birth DATE [shared options of profile] [--data eng.dat]"},
     {"batch", cmdBatch,
      "[shared options] < lines 'full,short,birth[,target]'  (one JSON profile per line)"},
 };
