@@ -30,31 +30,32 @@ void partSums(QStringView name, int part, const QVector<int> *marks, int mode, b
 {
     out.clear();
     const int n = name.size();
+    const QChar *chars = name.data();
     int start = 0;
-    int sum = 0;
-    for (int i = 0; i <= n; ++i) {
-        if (i == n || name.at(i).unicode() == ' ') {
-            out.append(sum);
-            sum = 0;
-            start = i + 1;
-            continue;
-        }
-        bool take = true;
-        if (part != 0) {
-            const int mark = marks && i < marks->size() ? marks->at(i) : qz::MarkNone;
-            if (mark == qz::MarkVowel) {
-                take = part > 0;
-            } else if (mark == qz::MarkConsonant) {
-                take = part < 0;
-            } else {
-                int end = i;
-                while (end < n && name.at(end).unicode() != ' ')
-                    ++end;
-                take = qz::classifyLetter(name.mid(start, end - start), i - start, mode) == part;
+    for (;;) {
+        int end = start;
+        while (end < n && chars[end].unicode() != ' ')
+            ++end;
+        const QStringView word(chars + start, end - start);
+        int sum = 0;
+        for (int i = start; i < end; ++i) {
+            bool take = true;
+            if (part != 0) {
+                const int mark = marks && i < marks->size() ? marks->at(i) : qz::MarkNone;
+                if (mark == qz::MarkVowel)
+                    take = part > 0;
+                else if (mark == qz::MarkConsonant)
+                    take = part < 0;
+                else
+                    take = qz::classifyLetter(word, i - start, mode) == part;
             }
+            if (take)
+                sum += qz::letterValue(chars[i], chaldean, reduceMasters);
         }
-        if (take)
-            sum += qz::letterValue(name.at(i), chaldean, reduceMasters);
+        out.append(sum);
+        if (end >= n)
+            break;
+        start = end + 1;
     }
 }
 
@@ -73,19 +74,66 @@ void CNumerology::reset()
     targetYear = targetDate.year();
 }
 
+namespace {
+
+// The text members, emptied in place by clearResults() so their buffers are
+// reused by the next calculation. (A member missing here is still cleared, by
+// the assignment of a fresh profile, only without the reuse.)
+QString NumerologyProfile::*const ReusedTexts[] = {
+    &NumerologyProfile::physicalTransit, &NumerologyProfile::mentalTransit,
+    &NumerologyProfile::spiritualTransit, &NumerologyProfile::lifePathText,
+    &NumerologyProfile::birthdayText, &NumerologyProfile::expressionText,
+    &NumerologyProfile::minorExpressionText, &NumerologyProfile::heartDesireText,
+    &NumerologyProfile::minorHeartDesireText, &NumerologyProfile::personalityText,
+    &NumerologyProfile::minorPersonalityText, &NumerologyProfile::maturityText,
+    &NumerologyProfile::rationalThoughtText, &NumerologyProfile::karmicDebtsText,
+    &NumerologyProfile::karmicLessonsText, &NumerologyProfile::challengesText,
+    &NumerologyProfile::pinnaclesText, &NumerologyProfile::bridgeLifePathExpressionText,
+    &NumerologyProfile::bridgeHeartPersonalityText, &NumerologyProfile::balanceText,
+    &NumerologyProfile::personalYearText, &NumerologyProfile::hiddenPassionText,
+    &NumerologyProfile::subconsciousConfidenceText, &NumerologyProfile::pinnacleSpansText,
+    &NumerologyProfile::lifePathPeriodsText, &NumerologyProfile::lifePathPeriodSpansText,
+    &NumerologyProfile::vowelDigits, &NumerologyProfile::consonantDigits,
+    &NumerologyProfile::expressionCalc, &NumerologyProfile::heartDesireCalc,
+    &NumerologyProfile::personalityCalc, &NumerologyProfile::shortVowelDigits,
+    &NumerologyProfile::shortConsonantDigits, &NumerologyProfile::minorExpressionCalc,
+    &NumerologyProfile::minorHeartDesireCalc, &NumerologyProfile::minorPersonalityCalc,
+    &NumerologyProfile::fullNameUpper, &NumerologyProfile::shortNameUpper,
+};
+constexpr int ReusedTextCount = sizeof(ReusedTexts) / sizeof(ReusedTexts[0]);
+constexpr int NameTextCount = 2; // the last two entries: the names survive a reset
+
+} // namespace
+
 void CNumerology::clearResults()
 {
     // Names, alphabet and master range survive; every result is cleared.
     NumerologyProfile &p = *this;
-    const QString full = fullNameUpper;
-    const QString shortName = shortNameUpper;
+    QString saved[ReusedTextCount];
+    QString savedCells[2 * PlanesCellCount];
+    for (int i = 0; i < ReusedTextCount; ++i)
+        saved[i].swap(p.*ReusedTexts[i]);
+    for (int i = 0; i < PlanesCellCount; ++i) {
+        savedCells[i].swap(planesCellTexts[i]);
+        savedCells[PlanesCellCount + i].swap(planesCells[i]);
+    }
     const int chaldean = chaldeanMode;
     const int masters = extendedMasters;
     p = NumerologyProfile();
-    fullNameUpper = full;
-    shortNameUpper = shortName;
     chaldeanMode = chaldean;
     extendedMasters = masters;
+    for (int i = 0; i < ReusedTextCount; ++i) {
+        QString &s = p.*ReusedTexts[i];
+        s.swap(saved[i]);
+        if (i < ReusedTextCount - NameTextCount)
+            qz::clearText(s);
+    }
+    for (int i = 0; i < PlanesCellCount; ++i) {
+        planesCellTexts[i].swap(savedCells[i]);
+        planesCells[i].swap(savedCells[PlanesCellCount + i]);
+        qz::clearText(planesCellTexts[i]);
+        qz::clearText(planesCells[i]);
+    }
     m_lastError.clear();
 }
 
@@ -217,7 +265,7 @@ void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
         if (once > 9 && once != lifePath)
             t.ch('/').num(once);
     }
-    lifePathText = t.toString();
+    t.assignTo(lifePathText);
 
     const int m = reduceToDigit(M), d = reduceToDigit(D), y = reduceToDigit(Y);
     lifePathPeriods[0] = m;
@@ -247,8 +295,8 @@ int CNumerology::nameNumber(QStringView name, const QVector<int> *marks, int par
     if (number != total)
         chain.ch('=').num(number);
     raw = total;
-    text = qz::pairText(number, total);
-    calc = chain.toString();
+    qz::assignPair(text, number, total);
+    chain.assignTo(calc);
     return number;
 }
 
@@ -256,10 +304,10 @@ void CNumerology::computeDigitRows(const QString &name, const QVector<int> &mark
                                    QString &consonants) const
 {
     const int n = name.size();
-    vowels = QString(n, QLatin1Char(' '));
-    consonants = QString(n, QLatin1Char(' '));
-    QChar *v = vowels.data();
-    QChar *c = consonants.data();
+    QChar *v = qz::prepareText(vowels, n);
+    QChar *c = qz::prepareText(consonants, n);
+    for (int i = 0; i < n; ++i)
+        v[i] = c[i] = QLatin1Char(' ');
     const bool chaldean = chaldeanMode != 0;
     const bool reduceMasters = reduceLetters();
     for (int i = 0; i < n; ++i) {
@@ -310,9 +358,11 @@ void CNumerology::computeLetterDigits()
             passion.num(d);
         }
     }
-    karmicLessonsText = lessons.isEmpty() ? QStringLiteral("-") : lessons.toString();
-    hiddenPassionText = passion.toString();
-    subconsciousConfidenceText = qz::numText(subconsciousConfidence);
+    if (lessons.isEmpty())
+        lessons.ch('-');
+    lessons.assignTo(karmicLessonsText);
+    passion.assignTo(hiddenPassionText);
+    qz::assignNum(subconsciousConfidenceText, subconsciousConfidence);
 }
 
 void CNumerology::computePlanes()
@@ -354,16 +404,16 @@ void CNumerology::computePlanes()
             sum += result[c];
             if (cellCount[c] == 0)
                 continue;
-            planesCellTexts[cell] = cellText[c].toString();
+            cellText[c].assignTo(planesCellTexts[cell]);
             planesValues[cell] = result[c];
             cellText[c].ch('=').pair(result[c], cellValue[c]).str(", ").num(cellCount[c]);
-            planesCells[cell] = cellText[c].toString();
+            cellText[c].assignTo(planesCells[cell]);
         }
         planeKindTotals[kind] = reduceKeepMasters(sum);
         planesValues[kind * 5 + 4] = planeKindTotals[kind];
         TextBuf t;
         t.pair(planeKindTotals[kind], sum).str(", ").num(kindLetters[kind]);
-        planesCells[kind * 5 + 4] = t.toString();
+        t.assignTo(planesCells[kind * 5 + 4]);
     }
     for (int plane = 0; plane < 4; ++plane) {
         int sum = 0;
@@ -373,9 +423,9 @@ void CNumerology::computePlanes()
         planesValues[15 + plane] = planeNumbers[plane];
         TextBuf t;
         t.pair(planeNumbers[plane], sum).str(", ").num(planeLetters[plane]);
-        planesCells[15 + plane] = t.toString();
+        t.assignTo(planesCells[15 + plane]);
     }
-    planesCells[19] = QStringLiteral("0, 0");
+    qz::assignLatin1(planesCells[19], "0, 0", 4);
 }
 
 bool CNumerology::calculate(const NumerologyInput &input)
@@ -385,8 +435,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 1: names survive the reset, everything else starts empty.
     chaldeanMode = input.chaldean ? 1 : 0;
-    fullNameUpper = input.fullName.toUpper();
-    shortNameUpper = input.shortName.toUpper();
+    qz::assignUpper(fullNameUpper, input.fullName);
+    qz::assignUpper(shortNameUpper, input.shortName);
     clearResults();
     birthDate = input.birthDate;
     targetDate = input.targetDate;
@@ -400,11 +450,11 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 4.
     const int day = birthDate.day();
-    birthdayText = qz::numText(day);
+    qz::assignNum(birthdayText, day);
     if (birthdayNumber != day) {
         TextBuf t;
         t.num(day).str(" (").num(birthdayNumber).ch(')');
-        birthdayText = t.toString();
+        t.assignTo(birthdayText);
     }
     reduceNumber(day);
     int karmicSeen[CounterSize];
@@ -424,7 +474,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
         TextBuf t;
         t.num(challenges[0]).str(", ").num(challenges[1]).str(", ").num(challenges[2]).str(", ")
             .num(challenges[3]);
-        challengesText = t.toString();
+        t.assignTo(challengesText);
     }
 
     // Step 6: pinnacles, masters kept.
@@ -439,13 +489,13 @@ bool CNumerology::calculate(const NumerologyInput &input)
                 t.str(", ");
             t.pair(reduceToDigit(pinnacles[i]), pinnacles[i]);
         }
-        pinnaclesText = t.toString();
+        t.assignTo(pinnaclesText);
     }
 
     // Step 7.
     personalYearBase = reduceToDigit(d + m);
     personalYear = reduceToDigit(reduceToDigit(targetYear) + personalYearBase);
-    personalYearText = qz::numText(personalYear);
+    qz::assignNum(personalYearText, personalYear);
 
     // Step 8: spans.
     {
@@ -457,16 +507,16 @@ bool CNumerology::calculate(const NumerologyInput &input)
         pinnacleSpanEnds[2] = 54 - L;
         TextBuf t;
         t.str("0-").num(36 - L).ch('-').num(45 - L).ch('-').num(54 - L).str("-E");
-        pinnacleSpansText = t.toString();
+        t.assignTo(pinnacleSpansText);
         t.clear();
         t.num(m).str(", ").num(d).str(", ").num(y);
-        lifePathPeriodsText = t.toString();
+        t.assignTo(lifePathPeriodsText);
         const int B = periodEnd1[L], A = periodEnd2[L];
         lifePathPeriodEnds[0] = B;
         lifePathPeriodEnds[1] = A;
         t.clear();
         t.str("0-").num(B).ch(',').num(B + 1).ch('-').num(A).ch(',').num(A + 1).str("-E");
-        lifePathPeriodSpansText = t.toString();
+        t.assignTo(lifePathPeriodSpansText);
     }
 
     // Step 9: expression.
@@ -507,7 +557,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
     // Step 16.
     maturityRaw = lifePath + expression;
     maturity = reduceNumber(maturityRaw);
-    maturityText = qz::pairText(maturity, maturityRaw);
+    qz::assignPair(maturityText, maturity, maturityRaw);
 
     // Step 17: rational thought from the raw value of the first word.
     {
@@ -515,7 +565,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
         const QStringView first = QStringView(fullNameUpper).left(space < 0 ? fullNameUpper.size() : space);
         rationalThoughtRaw = D + wordValue(first);
         rationalThought = reduceToDigit(rationalThoughtRaw);
-        rationalThoughtText = qz::pairText(rationalThought, rationalThoughtRaw);
+        qz::assignPair(rationalThoughtText, rationalThought, rationalThoughtRaw);
     }
 
     // Step 18: bridges on fully reduced values.
@@ -526,8 +576,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
         bridgeHeartPersonality = std::abs(hd - p);
         bridgeLifePathExpressionCode = std::min(lp, e) + 10 * std::max(lp, e);
         bridgeHeartPersonalityCode = std::min(hd, p) + 10 * std::max(hd, p);
-        bridgeLifePathExpressionText = qz::numText(bridgeLifePathExpression);
-        bridgeHeartPersonalityText = qz::numText(bridgeHeartPersonality);
+        qz::assignNum(bridgeLifePathExpressionText, bridgeLifePathExpression);
+        qz::assignNum(bridgeHeartPersonalityText, bridgeHeartPersonality);
     }
 
     // Step 19: balance from the first letters of the non-empty words.
@@ -547,7 +597,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
         }
         balanceRaw = sum;
         balance = reduceToDigit(sum);
-        balanceText = qz::pairText(balance, balanceRaw);
+        qz::assignPair(balanceText, balance, balanceRaw);
     }
 
     // Step 20: karmic debts met on the way.
@@ -562,7 +612,9 @@ bool CNumerology::calculate(const NumerologyInput &input)
                 karmicDebts[karmicDebtCount++] = debt;
             }
         }
-        karmicDebtsText = t.isEmpty() ? QStringLiteral("-") : t.toString();
+        if (t.isEmpty())
+            t.ch('-');
+        t.assignTo(karmicDebtsText);
     }
 
     // Step 21.

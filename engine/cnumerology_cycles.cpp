@@ -4,88 +4,92 @@
 #include "engine/numerologymath.h"
 #include "engine/textbuf.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <iterator>
+
 using qz::reduceToDigit;
 using qz::TextBuf;
 
 namespace {
 
-// Keeps the letters of a name part (QChar::isLetter), as the transits want them.
-QString lettersOnly(QStringView part)
+using Letters = QVarLengthArray<QChar, 64>;
+
+// Appends the letters of a name part (QChar::isLetter), as the transits want them.
+void appendLetters(QStringView part, Letters &out)
 {
-    QString out;
-    out.reserve(part.size());
     for (QChar c : part)
         if (c.isLetter())
             out.append(c);
-    return out;
 }
 
 // Each letter repeated by its value, cyclically, cut to the transit length. A name
 // whose letters are all worth 0 would never fill it: the rest stays blank.
-QString buildTransit(const QString &name, bool chaldean, bool reduceMasters)
+// Also adds each year's letter value to @p essence.
+void buildTransit(QString &transit, const Letters &name, bool chaldean, bool reduceMasters,
+                  int *essence)
 {
     const int length = NumerologyProfile::TransitLength;
-    QString out(length, QLatin1Char(' '));
-    if (name.isEmpty())
-        return out;
-    QChar *dst = out.data();
+    QChar *dst = qz::prepareText(transit, length);
     int filled = 0;
-    while (filled < length) {
+    while (filled < length && !name.isEmpty()) {
         const int before = filled;
         for (QChar c : name) {
             const int v = qz::letterValue(c, chaldean, reduceMasters);
-            for (int k = 0; k < v && filled < length; ++k)
+            for (int k = 0; k < v && filled < length; ++k) {
+                essence[filled] += v;
                 dst[filled++] = c;
+            }
             if (filled >= length)
                 break;
         }
         if (filled == before)
             break;
     }
-    return out;
+    for (; filled < length; ++filled)
+        dst[filled] = QLatin1Char(' ');
 }
 
 } // namespace
 
 void CNumerology::computeTransits(bool skipMissed)
 {
-    const QVector<QStringView> words = qz::nameWords(fullNameUpper);
-    const int count = words.size();
-    QString physical = lettersOnly(words.first());
-    QString mental;
-    QString spiritual;
+    // Words at single spaces, empty words kept: first, middle ones, last.
+    const QStringView name(fullNameUpper);
+    const int firstSpace = name.indexOf(QLatin1Char(' '));
+    const int lastSpace = name.lastIndexOf(QLatin1Char(' '));
+    int count = 1;
+    for (QChar c : name)
+        if (c.unicode() == ' ')
+            ++count;
+    const QStringView firstWord = firstSpace < 0 ? name : name.left(firstSpace);
+    const QStringView lastWord = lastSpace < 0 ? name : name.mid(lastSpace + 1);
+
+    Letters physical, mental, spiritual;
+    appendLetters(firstWord, physical);
     if (count >= 2)
-        spiritual = lettersOnly(words.last());
-    if (count >= 3) {
-        QString middle;
-        for (int i = 1; i < count - 1; ++i)
-            middle.append(words.at(i));
-        mental = lettersOnly(middle);
-    }
+        appendLetters(lastWord, spiritual);
+    if (count >= 3) // the words between, joined without separator
+        appendLetters(name.mid(firstSpace + 1, lastSpace - firstSpace - 1), mental);
     if (!skipMissed && count <= 2) {
         if (count == 1)
-            spiritual = lettersOnly(words.first());
+            appendLetters(firstWord, spiritual);
         mental = spiritual;
     }
     if (physical.isEmpty())
-        physical = QStringLiteral("X");
+        physical.append(QLatin1Char('X'));
 
     const bool chaldean = chaldeanMode != 0;
     const bool reduceMasters = calculatorFlags().reduceMasterLetters();
-    physicalTransit = buildTransit(physical, chaldean, reduceMasters);
-    mentalTransit = buildTransit(mental, chaldean, reduceMasters);
-    spiritualTransit = buildTransit(spiritual, chaldean, reduceMasters);
-
-    const QChar *ph = physicalTransit.constData();
-    const QChar *me = mentalTransit.constData();
-    const QChar *sp = spiritualTransit.constData();
+    // The essence of a year sums the letter values of its three transit letters
+    // (a blank year counts 0).
+    std::fill(std::begin(essenceRaw), std::end(essenceRaw), 0);
+    buildTransit(physicalTransit, physical, chaldean, reduceMasters, essenceRaw);
+    buildTransit(mentalTransit, mental, chaldean, reduceMasters, essenceRaw);
+    buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, essenceRaw);
     for (int i = 0; i < TransitLength; ++i) {
-        int s = qz::letterValue(ph[i], chaldean, reduceMasters);
-        if (!mental.isEmpty())
-            s += qz::letterValue(me[i], chaldean, reduceMasters);
-        if (!spiritual.isEmpty())
-            s += qz::letterValue(sp[i], chaldean, reduceMasters);
-        essenceRaw[i] = s;
+        const int s = essenceRaw[i];
         essence[i] = (s == 16 || s == 19) ? s : reduceNumber(s);
     }
 }

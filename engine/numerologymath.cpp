@@ -4,17 +4,20 @@ namespace qz {
 
 namespace {
 
-// Chaldean values of 'A'..'Z'; no letter is worth 9.
-constexpr unsigned char ChaldeanValues[26] = {
-    1, 2, 3, 4, 5, 8, 3, 5, 1, 1, 2, 3, 4, // A..M
-    5, 7, 8, 1, 2, 3, 4, 6, 6, 6, 5, 1, 7  // N..Z
-};
-
 // Plane class per letter, kind * 4 + plane.
 constexpr signed char PlaneClasses[26] = {
     0,  6, 11, 9, 1, 7, 8, 4, 2, 4, 3, 8, 9, // A..M
     4,  2, 4,  7, 2, 6, 6, 7, 11, 5, 6, 7, 2 // N..Z
 };
+
+// Upper case without a table lookup for the ASCII range, where names live.
+inline QChar upper(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u < 128)
+        return (u >= 'a' && u <= 'z') ? QChar(ushort(u - 32)) : c;
+    return c.toUpper();
+}
 
 inline bool isUpperLatin(QChar c) { return c.unicode() >= 'A' && c.unicode() <= 'Z'; }
 
@@ -49,20 +52,6 @@ int digitSum4(int n)
     return n / 1000 % 10 + n / 100 % 10 + n / 10 % 10 + n % 10;
 }
 
-int reduceNumber(int n, bool extendedMasters, int *counters, int counterSize)
-{
-    if (n < 1 || n > 9999)
-        return 0;
-    for (;;) {
-        const bool final = isFinalNumber(n, extendedMasters);
-        if (counters && (final || isKarmicDebt(n)) && n < counterSize)
-            ++counters[n];
-        if (final)
-            return n;
-        n = digitSum4(n);
-    }
-}
-
 int reduceKeepMasters(int n, bool extendedMasters)
 {
     if (n <= 0)
@@ -77,12 +66,16 @@ int reduceKeepMasters(int n, bool extendedMasters)
 
 int reduceToDigit(int n)
 {
-    while (n > 9) {
+    if (n <= 9)
+        return n;
+    // Only the lowest four digits take part in a step; within them the repeated
+    // digit sum of a positive number is its digital root.
+    while (n > 9999) {
         n = digitSum4(n);
         if (n == 0)
             return 0;
     }
-    return n;
+    return 1 + (n - 1) % 9;
 }
 
 int digitSumOnce(int n, bool extendedMasters)
@@ -109,22 +102,6 @@ int compatReduce(int n)
     return n;
 }
 
-int letterValue(QChar ch, bool chaldean, bool reduceMasterLetters)
-{
-    const ushort u = ch.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u < 'A' || u > 'Z')
-        return 0;
-    const int pos = u - 'A' + 1;
-    if (chaldean)
-        return ChaldeanValues[pos - 1];
-    // Letter positions only reach 26, so 11 and 22 are the masters in either range.
-    if (reduceMasterLetters || (pos != 11 && pos != 22))
-        return reduceToDigit(pos);
-    return pos;
-}
-
 int wordValue(QStringView text, bool chaldean, bool reduceMasterLetters)
 {
     int sum = 0;
@@ -139,7 +116,7 @@ int classifyLetter(QStringView word, int pos, int mode)
         return 0;
     if (mode != PhoneticEnglish && mode != PhoneticUniversal)
         return 0;
-    const QChar c = word.at(pos).toUpper();
+    const QChar c = upper(word.at(pos));
     if (!isUpperLatin(c))
         return 0;
     const ushort u = c.unicode();
@@ -151,11 +128,11 @@ int classifyLetter(QStringView word, int pos, int mode)
     if (u == 'W') {
         if (pos == 0)
             return -1;
-        if (!isUpperLatin(word.at(pos - 1).toUpper()))
+        if (!isUpperLatin(upper(word.at(pos - 1))))
             return -1;
         if (pos == last)
             return 1;
-        const QChar next = word.at(pos + 1).toUpper();
+        const QChar next = upper(word.at(pos + 1));
         if (!isUpperLatin(next))
             return 1;
         if (isPlainVowel(next) || next.unicode() == 'Y' || next.unicode() == 'H')
@@ -163,16 +140,16 @@ int classifyLetter(QStringView word, int pos, int mode)
         return 1;
     }
     if (u == 'Y') {
-        const bool nextIsLetter = pos < last && isUpperLatin(word.at(pos + 1).toUpper());
+        const bool nextIsLetter = pos < last && isUpperLatin(upper(word.at(pos + 1)));
         if (!nextIsLetter) {
             if (pos == 0)
                 return 1;
-            return isPlainVowel(word.at(pos - 1).toUpper()) ? -1 : 1;
+            return isPlainVowel(upper(word.at(pos - 1))) ? -1 : 1;
         }
-        const QChar next = word.at(pos + 1).toUpper();
-        if (pos == 0 || !isUpperLatin(word.at(pos - 1).toUpper()))
+        const QChar next = upper(word.at(pos + 1));
+        if (pos == 0 || !isUpperLatin(upper(word.at(pos - 1))))
             return isPlainVowel(next) ? -1 : 1;
-        const QChar prev = word.at(pos - 1).toUpper();
+        const QChar prev = upper(word.at(pos - 1));
         return (isPlainVowel(prev) || prev.unicode() == 'Y') ? -1 : 1;
     }
     return -1;
@@ -238,7 +215,7 @@ QVector<int> namePartSums(QStringView name, bool wantVowels, const QVector<int> 
 
 int letterPlaneClass(QChar ch)
 {
-    const QChar c = ch.toUpper();
+    const QChar c = upper(ch);
     if (!isUpperLatin(c))
         return -1;
     return PlaneClasses[c.unicode() - 'A'];

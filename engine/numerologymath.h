@@ -41,7 +41,7 @@ int digitSum4(int n);
  * final or karmic-debt value met on the way adds one to counters[value] when
  * counters is given and value < counterSize.
  */
-int reduceNumber(int n, bool extendedMasters, int *counters = nullptr, int counterSize = 128);
+inline int reduceNumber(int n, bool extendedMasters, int *counters = nullptr, int counterSize = 128);
 /** The same without counting; 0 for n <= 0 or when a step reaches 0. */
 int reduceKeepMasters(int n, bool extendedMasters);
 /** Reduction to one digit ignoring masters; n <= 9 (0, negatives) is returned unchanged. */
@@ -58,7 +58,7 @@ int compatReduce(int n);
  * Chaldean table or their Pythagorean position (reduced to a digit unless the
  * position is 11 or 22 and @p reduceMasterLetters is off); everything else 0.
  */
-int letterValue(QChar ch, bool chaldean, bool reduceMasterLetters);
+inline int letterValue(QChar ch, bool chaldean, bool reduceMasterLetters);
 /** Plain sum of letterValue over the text. */
 int wordValue(QStringView text, bool chaldean, bool reduceMasterLetters);
 
@@ -89,5 +89,88 @@ int letterPlaneClass(QChar ch);
 
 /** "Jan".."Dec" for month 1..12, an empty string otherwise. */
 QString monthShortName(int month);
+
+namespace detail {
+// Chaldean values of 'A'..'Z'; no letter is worth 9.
+constexpr unsigned char ChaldeanValues[26] = {1, 2, 3, 4, 5, 8, 3, 5, 1, 1, 2, 3, 4,
+                                              5, 7, 8, 1, 2, 3, 4, 6, 6, 6, 5, 1, 7};
+// Pythagorean values: the position reduced to a digit, or K and V kept at 11 and 22.
+constexpr unsigned char PythagoreanValues[26] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4,
+                                                 5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8};
+constexpr unsigned char PythagoreanMasterValues[26] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 11, 3, 4,
+                                                       5, 6, 7, 8, 9, 1, 2, 3, 22, 5, 6, 7, 8};
+
+constexpr bool masterIn(int n, bool ext)
+{
+    return n == 11 || n == 22 || n == 33 || (ext && n >= 44 && n <= 99 && n % 11 == 0);
+}
+constexpr bool finalIn(int n, bool ext) { return (n >= 0 && n <= 9) || masterIn(n, ext); }
+constexpr bool karmicIn(int n) { return n == 13 || n == 14 || n == 16 || n == 19; }
+constexpr int digitSumOf(int n) { return n / 1000 % 10 + n / 100 % 10 + n / 10 % 10 + n % 10; }
+
+// The reduction of every value below 128, worked out at compile time per master
+// range: the result and the values that reduceNumber counts on the way.
+struct ReductionTable {
+    struct Entry {
+        signed char result = 0;
+        unsigned char countLen = 0;
+        unsigned char counted[4] = {};
+    };
+    Entry entries[2][128] = {};
+
+    constexpr ReductionTable()
+    {
+        for (int ext = 0; ext < 2; ++ext) {
+            for (int start = 1; start < 128; ++start) {
+                Entry &e = entries[ext][start];
+                int n = start;
+                for (;;) {
+                    const bool final = finalIn(n, ext != 0);
+                    if ((final || karmicIn(n)) && e.countLen < 4)
+                        e.counted[e.countLen++] = static_cast<unsigned char>(n);
+                    if (final)
+                        break;
+                    n = digitSumOf(n);
+                }
+                e.result = static_cast<signed char>(n);
+            }
+        }
+    }
+};
+
+inline constexpr ReductionTable Reductions;
+} // namespace detail
+
+inline int reduceNumber(int n, bool extendedMasters, int *counters, int counterSize)
+{
+    if (n < 1 || n > 9999)
+        return 0;
+    // Values of 128 and more are never final and never counted: one step brings
+    // every value up to 9999 below 37.
+    if (n >= 128)
+        n = detail::digitSumOf(n);
+    const detail::ReductionTable::Entry &e = detail::Reductions.entries[extendedMasters ? 1 : 0][n];
+    if (counters) {
+        for (int i = 0; i < e.countLen; ++i)
+            if (e.counted[i] < counterSize)
+                ++counters[e.counted[i]];
+    }
+    return e.result;
+}
+
+inline int letterValue(QChar ch, bool chaldean, bool reduceMasterLetters)
+{
+    const ushort u = ch.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u < 'A' || u > 'Z')
+        return 0;
+    const int index = u - 'A';
+    if (chaldean)
+        return detail::ChaldeanValues[index];
+    // Letter positions only reach 26, so K (11) and V (22) are the masters in either range.
+    return reduceMasterLetters ? detail::PythagoreanValues[index]
+                               : detail::PythagoreanMasterValues[index];
+}
 
 } // namespace qz

@@ -2,7 +2,59 @@
 
 #include <QString>
 
+#include <cstring>
+
 namespace qz {
+
+/**
+ * Makes @p dst a string of @p len characters that the caller then fills through
+ * dst.data(). An unshared string with room is reused, so a calculator object that
+ * is run again and again stops allocating once its texts have their sizes.
+ */
+inline QChar *prepareText(QString &dst, int len)
+{
+    if (!dst.isDetached() || dst.capacity() < len) {
+        dst = QString();
+        dst.reserve(len < 32 ? 32 : len);
+    }
+    dst.resize(len);
+    return dst.data();
+}
+
+/** Assigns Latin-1 characters, reusing the string's buffer when possible. */
+inline void assignLatin1(QString &dst, const char *src, int len)
+{
+    QChar *d = prepareText(dst, len);
+    for (int i = 0; i < len; ++i)
+        d[i] = QChar(ushort(static_cast<unsigned char>(src[i])));
+}
+
+/** Assigns src.toUpper(), in place for the ASCII names the program works with. */
+inline void assignUpper(QString &dst, const QString &src)
+{
+    const int n = src.size();
+    const QChar *from = src.constData();
+    for (int i = 0; i < n; ++i) {
+        if (from[i].unicode() >= 128) {
+            dst = src.toUpper();
+            return;
+        }
+    }
+    QChar *d = prepareText(dst, n);
+    for (int i = 0; i < n; ++i) {
+        const ushort u = from[i].unicode();
+        d[i] = QChar(ushort(u >= 'a' && u <= 'z' ? u - 32 : u));
+    }
+}
+
+/** Empties a string but keeps its buffer for the next calculation. */
+inline void clearText(QString &s)
+{
+    if (s.isDetached())
+        s.resize(0);
+    else
+        s = QString();
+}
 
 /**
  * A small fixed-size Latin-1 text builder for the number texts of the engine:
@@ -23,8 +75,11 @@ public:
     }
     TextBuf &str(const char *s)
     {
-        while (*s)
-            ch(*s++);
+        int n = static_cast<int>(std::strlen(s));
+        if (n > Capacity - m_len)
+            n = Capacity - m_len;
+        std::memcpy(m_buf + m_len, s, static_cast<size_t>(n));
+        m_len += n;
         return *this;
     }
     TextBuf &num(int n)
@@ -61,11 +116,29 @@ public:
     bool isEmpty() const { return m_len == 0; }
     void clear() { m_len = 0; }
     QString toString() const { return QString::fromLatin1(m_buf, m_len); }
+    /** Writes the text into @p dst, reusing its buffer. */
+    void assignTo(QString &dst) const { assignLatin1(dst, m_buf, m_len); }
 
 private:
     char m_buf[Capacity];
     int m_len = 0;
 };
+
+/** Assigns "n" to @p dst. */
+inline void assignNum(QString &dst, int n)
+{
+    TextBuf b;
+    b.num(n);
+    b.assignTo(dst);
+}
+
+/** Assigns "n" or "n/source" to @p dst. */
+inline void assignPair(QString &dst, int n, int source)
+{
+    TextBuf b;
+    b.pair(n, source);
+    b.assignTo(dst);
+}
 
 /** "n" as a QString, without going through QString::number's locale machinery. */
 inline QString numText(int n)

@@ -1,0 +1,137 @@
+// Throughput of the engine: full profiles (profile + psychomatrix) and the
+// batch path of qznum-cli end to end (CSV in, JSON lines out).
+
+#include "cli/batchrunner.h"
+#include "cli/jsonwriter.h"
+#include "cli/profilejson.h"
+#include "engine/cnumerology.h"
+#include "engine/cnumerologypmatrix.h"
+#include "engine/namecleaning.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const char *const FirstNames[] = {"John", "Mary", "Andrew", "Yvonne", "William", "Raymond",
+                                  "Zoe", "Katherine", "Victor", "Edward", "Ana", "Jean Luc"};
+const char *const LastNames[] = {"Smith", "Lopez", "OBrien", "Kowalski", "Nguyen", "Andersson",
+                                 "Wright", "Taylor", "Vasquez", "Hughes", "Murphy"};
+
+std::vector<NumerologyInput> makeInputs(int count)
+{
+    std::vector<NumerologyInput> inputs;
+    inputs.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        NumerologyInput in;
+        const QString first = QString::fromLatin1(FirstNames[i % 12]);
+        const QString last = QString::fromLatin1(LastNames[(i / 12) % 11]);
+        in.fullName = first + QStringLiteral(" Maria ") + last;
+        in.shortName = first + QLatin1Char(' ') + last;
+        in.birthDate = QDate(1930 + i % 90, 1 + i % 12, 1 + i % 28);
+        in.targetDate = QDate(2024, 1 + i % 12, 1 + i % 28);
+        in.chaldean = (i % 5) == 0;
+        inputs.push_back(in);
+    }
+    return inputs;
+}
+
+void BM_FullProfile(benchmark::State &state)
+{
+    const std::vector<NumerologyInput> inputs = makeInputs(1024);
+    CNumerology engine;
+    CNumerologyPMatrix matrix;
+    size_t i = 0;
+    for (auto _ : state) {
+        const NumerologyInput &in = inputs[i++ & 1023];
+        benchmark::DoNotOptimize(engine.calculate(in));
+        benchmark::DoNotOptimize(matrix.calculate(in.fullName, in.birthDate));
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_FullProfile);
+
+void BM_ProfileOnly(benchmark::State &state)
+{
+    const std::vector<NumerologyInput> inputs = makeInputs(1024);
+    CNumerology engine;
+    size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(engine.calculate(inputs[i++ & 1023]));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_ProfileOnly);
+
+void BM_Psychomatrix(benchmark::State &state)
+{
+    const std::vector<NumerologyInput> inputs = makeInputs(1024);
+    CNumerologyPMatrix matrix;
+    size_t i = 0;
+    for (auto _ : state) {
+        const NumerologyInput &in = inputs[i++ & 1023];
+        benchmark::DoNotOptimize(matrix.calculate(in.fullName, in.birthDate));
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_Psychomatrix);
+
+void BM_NameCleaning(benchmark::State &state)
+{
+    const QString raw = QStringLiteral("  Jean-Luc  O'Brien de la Cr\u00e8me ");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(qz::cleanName(raw));
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+}
+BENCHMARK(BM_NameCleaning);
+
+// JSON writing of one computed profile, the other half of a batch line.
+void BM_ProfileJson(benchmark::State &state)
+{
+    const std::vector<NumerologyInput> inputs = makeInputs(1);
+    CNumerology engine;
+    CNumerologyPMatrix matrix;
+    engine.calculate(inputs[0]);
+    matrix.calculate(inputs[0].fullName, inputs[0].birthDate);
+    QByteArray out;
+    out.reserve(1 << 16);
+    for (auto _ : state) {
+        out.truncate(0);
+        JsonWriter json(out);
+        writeProfileJson(json, engine, &matrix);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * out.size());
+}
+BENCHMARK(BM_ProfileJson);
+
+// qznum-cli batch end to end: CSV lines from a file, JSON lines to /dev/null.
+void BM_BatchEndToEnd(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    std::FILE *in = std::tmpfile();
+    for (int i = 0; i < lines; ++i)
+        std::fprintf(in, "%s Maria %s,,%04d-%02d-%02d,2024-06-01\n", FirstNames[i % 12],
+                     LastNames[(i / 12) % 11], 1930 + i % 90, 1 + i % 12, 1 + i % 28);
+    std::FILE *out = std::fopen("/dev/null", "w");
+    std::FILE *err = std::fopen("/dev/null", "w");
+    EngineOptions options;
+    options.target = QDate(2024, 6, 1);
+    for (auto _ : state) {
+        std::rewind(in);
+        const BatchResult r = runBatch(in, out, err, options);
+        if (r.written != lines)
+            state.SkipWithError("batch lines failed");
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * lines);
+    std::fclose(in);
+    std::fclose(out);
+    std::fclose(err);
+}
+BENCHMARK(BM_BatchEndToEnd)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

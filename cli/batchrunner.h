@@ -1,0 +1,29 @@
+#pragma once
+
+#include "cli/cliargs.h"
+
+#include <cstdio>
+
+class CNumerology;
+class CNumerologyPMatrix;
+
+/** Counts of one batch run. */
+struct BatchResult {
+    int written = 0; ///< profiles written
+    int failed = 0;  ///< lines answered with an error object
+};
+
+/**
+ * Computes one person (profile, then psychomatrix). False with the engine's
+ * message when a tested name number is 0.
+ */
+bool computePerson(CNumerology &engine, CNumerologyPMatrix &matrix, const NumerologyInput &input,
+                   bool masters, QString *error);
+
+/**
+ * Reads CSV lines "full,short,birth[,target]" from @p in and writes one JSON
+ * profile per line to @p out. A bad line gets {"line": n, "error": "..."} in its
+ * place and one line on @p err; blank lines are skipped. Lines longer than 8 KiB
+ * are rejected without buffering them.
+ */
+BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const EngineOptions &options);
