@@ -6,6 +6,7 @@
 #include "tools/textc/textsourceset.h"
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +55,7 @@ private slots:
     void celebrityNumbersFromTheEngine_data();
     void celebrityNumbersFromTheEngine();
     void toolReportsAndKeepsOldOutput();
+    void mutatedInputsNeverBreakTheTool();
 
 private:
     QTemporaryDir m_dir;
@@ -228,13 +230,14 @@ void TestTextCompiler::decompileKeepsWhatSourcesCannotSay()
     const QString path = m_dir.filePath(QStringLiteral("odd.dat"));
     QVERIFY(writeFile(path, scrambledFile({QStringLiteral("orphan"), QStringLiteral("#10101"), QStringLiteral("#abc"),
                                            QStringLiteral("[x] y"), QStringLiteral("bad\x01line"), QStringLiteral("#99900"),
-                                           QStringLiteral("unknown")})));
+                                           QStringLiteral("unknown"), QStringLiteral("#70005"), QStringLiteral("part five"),
+                                           QStringLiteral("#90020"), QStringLiteral("general twenty")})));
     QVERIFY(loadInterpretationTexts(path));
     const QString loaded = interpretationText(101, 1);
 
     QStringList warnings;
     const QByteArray source = decompileDataFile(path, &warnings);
-    QCOMPARE(warnings.size(), 2); // the control character and the two orphans
+    QCOMPARE(warnings.size(), 2); // the control character, and the four lines no table takes
     QStringList errors;
     const QByteArray rebuilt = compileSources({{QStringLiteral("odd.txt"), source}}, &errors);
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
@@ -242,6 +245,7 @@ void TestTextCompiler::decompileKeepsWhatSourcesCannotSay()
     QVERIFY(loadInterpretationTexts(path));
     QCOMPARE(interpretationText(101, 1), QStringLiteral("<p>&#35;abc</p><p>&#91;x] y</p>"));
     QVERIFY(loaded.startsWith(QLatin1String("<p>#abc</p><p>[x] y</p>")));
+    QVERIFY2(warnings.last().startsWith(QLatin1String("4 lines")), qPrintable(warnings.last()));
     QVERIFY(decompileDataFile(m_dir.filePath(QStringLiteral("none.dat")), &warnings).isEmpty());
 }
 
@@ -317,6 +321,44 @@ void TestTextCompiler::toolReportsAndKeepsOldOutput()
     run.start(tool, {QStringLiteral("frobnicate")});
     QVERIFY(run.waitForFinished(30000));
     QCOMPARE(run.exitCode(), 2);
+}
+
+// Random damage to sources and data files: the parser reports or accepts,
+// the decompiler writes what it can; neither may crash or emit a source the
+// compiler then rejects.
+void TestTextCompiler::mutatedInputsNeverBreakTheTool()
+{
+    const QByteArray source = QByteArray("[101:0]\nIntro.\n[guide:4.1]\nHow \xC3\xA9.\n[122:40]\nForty.\n") + kCelebrity
+        + "[celebrity]\nname: Bo Dee\nborn: 2.3.1990\nline2: x\n";
+    QStringList errors;
+    const QByteArray data = compileSources({{QStringLiteral("s.txt"), source}}, &errors);
+    QVERIFY(errors.isEmpty());
+    QRandomGenerator random(7);
+    const QString path = m_dir.filePath(QStringLiteral("mutant.dat"));
+    for (int round = 0; round < 300; ++round) {
+        const bool damageSource = round % 2 == 0;
+        QByteArray bytes = damageSource ? source : data;
+        for (int e = 1 + random.bounded(6); e > 0 && !bytes.isEmpty(); --e) {
+            const int at = random.bounded(bytes.size());
+            if (random.bounded(3) == 0)
+                bytes.truncate(at);
+            else
+                bytes[at] = char(random.bounded(256));
+        }
+        if (damageSource) {
+            TextSourceSet set;
+            if (set.addSource(bytes, QStringLiteral("m.txt")))
+                compileDataFile(set, fakeNumbers, &errors);
+            continue;
+        }
+        QVERIFY(writeFile(path, bytes));
+        QStringList warnings;
+        const QByteArray decompiled = decompileDataFile(path, &warnings);
+        QVERIFY(!decompiled.isEmpty());
+        TextSourceSet set;
+        QVERIFY2(set.addSource(decompiled, QStringLiteral("d.txt")),
+                 qPrintable(set.errors().join(QLatin1Char('\n')) + QLatin1Char('\n') + QString::fromUtf8(decompiled)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTextCompiler)

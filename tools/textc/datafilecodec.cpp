@@ -7,6 +7,7 @@
 #include "tools/textc/textsourceset.h"
 
 #include <QMap>
+#include <QSet>
 #include <QVector>
 
 namespace {
@@ -152,7 +153,8 @@ QByteArray decompileDataFile(const QString &path, QStringList *warnings)
             continue;
         if (line.isEmpty())
             continue;
-        if (!isKnownTextSection(section)) {
+        if (!isKnownTextSection(section) || (section >= 700 && section <= 703 && index % 10 >= kGuidePartCount)
+            || (section == 900 && index >= kGeneralTextCount)) {
             ++orphans;
             continue;
         }
@@ -200,6 +202,7 @@ QByteArray decompileDataFile(const QString &path, QStringList *warnings)
     // The record lines fill life path, birth day, expression, name, second
     // line and date in turn, as the program reads them.
     bool gap = false;
+    QSet<QString> seen;
     for (int i = 0; i < kCelebrityCount; ++i) {
         const CelebrityLines &c = celebrities.at(i);
         QStringList fields;
@@ -216,20 +219,36 @@ QByteArray decompileDataFile(const QString &path, QStringList *warnings)
             gap = true;
             continue;
         }
+        // Only a record the compiler accepts again is written as one.
+        QString why;
+        const QString name = sourceParagraph(fields.at(0).trimmed(), &why);
+        const QString line2 = fields.size() > 1 ? sourceParagraph(fields.at(1).trimmed(), &why) : QString();
+        const QDate born = fields.size() > 2 ? parseDottedDate(fields.at(2)) : QDate();
+        const QString identity = name.toLower() + QLatin1Char('|') + born.toString(Qt::ISODate);
+        if (name.isEmpty() || line2.isEmpty() || !born.isValid() || seen.contains(identity)) {
+            const QString reason = seen.contains(identity) ? QStringLiteral("repeats an earlier record")
+                                                           : QStringLiteral("lacks a usable name, second line or birth date");
+            notes.append(QStringLiteral("celebrity %1 %2 and is left out").arg(i).arg(reason));
+            out += QStringLiteral("\n; celebrity %1 left out: it %2\n").arg(i).arg(reason);
+            gap = true;
+            continue;
+        }
+        seen.insert(identity);
         if (gap)
             notes.append(QStringLiteral("celebrity %1 follows a gap; its number will change when rebuilt").arg(i));
-        const QDate born = fields.size() > 2 ? parseDottedDate(fields.at(2)) : QDate();
-        out += QStringLiteral("\n[celebrity]\nname: ") + fields.at(0) + QLatin1Char('\n');
-        if (born.isValid())
-            out += QLatin1String("born: ") + dottedDate(born) + QLatin1Char('\n');
-        else
-            notes.append(QStringLiteral("celebrity %1 has no valid birth date").arg(i));
-        if (fields.size() > 1)
-            out += QLatin1String("line2: ") + fields.at(1) + QLatin1Char('\n');
+        out += QStringLiteral("\n[celebrity]\nname: ") + name + QLatin1Char('\n');
+        out += QLatin1String("born: ") + dottedDate(born) + QLatin1Char('\n');
+        out += QLatin1String("line2: ") + line2 + QLatin1Char('\n');
         static const char *const keys[] = {"lifepath", "birthday", "expression"};
         for (int kind = 0; kind < 3; ++kind) {
-            if (!c.texts[kind].isEmpty())
-                out += QLatin1String(keys[kind]) + QLatin1String(": ") + c.texts[kind] + QLatin1Char('\n');
+            if (c.texts[kind].isEmpty())
+                continue;
+            const QString text = sourceParagraph(c.texts[kind].trimmed(), &why);
+            if (text.isEmpty()) {
+                notes.append(QStringLiteral("the %1 text of celebrity %2 %3 and is left out").arg(QLatin1String(keys[kind])).arg(i).arg(why));
+                continue;
+            }
+            out += QLatin1String(keys[kind]) + QLatin1String(": ") + text + QLatin1Char('\n');
         }
     }
     if (warnings)
