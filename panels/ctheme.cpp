@@ -300,6 +300,14 @@ QStringList CTheme::featureIconFiles()
 
 QImage CTheme::titleImage(const QString &title, int width, int height) const
 {
+    return titleImageFor(this, title, width, height);
+}
+
+QImage CTheme::titleImageFor(const CTheme *theme, const QString &title, int width, int height)
+{
+    const auto mapColor = [theme](int r, int g, int b) {
+        return theme ? theme->mapColor(r, g, b) : QColor(r, g, b);
+    };
     if (width <= 0 || height <= 0)
         return QImage();
     QImage img(width, height, QImage::Format_ARGB32_Premultiplied);

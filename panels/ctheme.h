@@ -128,6 +128,8 @@ public:
      * @p width x @p height pixels.
      */
     QImage titleImage(const QString &title, int width, int height) const;
+    /** The same for an optional theme (null: base colours). */
+    static QImage titleImageFor(const CTheme *theme, const QString &title, int width, int height);
 
     /** The person-button sheet with the pulse applied: "#44372f" raised by @p step in HSV value. */
     QString personButtonSheet(int step) const;

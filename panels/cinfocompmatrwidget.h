@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+class CTheme;
+
+/**
+ * The psychomatrix grids of two persons side by side in one grid: each
+ * cell shows the first person's content on the left and the partner's on
+ * the right. Same layout and labels as the psychomatrix panel, with
+ * "Money" for "Finance"; it does not react to clicks.
+ */
+class CInfoCompMatrWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CInfoCompMatrWidget(CTheme *theme, QWidget *parent = nullptr);
+
+    /** Cell contents of both persons in cell order c + 5r. */
+    void setCells(const QStringList &first, const QStringList &second);
+    QStringList firstCells() const { return m_first; }
+    QStringList secondCells() const { return m_second; }
+    /** Names shown above the grid (may be empty). */
+    void setNames(const QString &first, const QString &second);
+    void clearCells();
+
+    QSize sizeHint() const override;
+
+public slots:
+    void updateData();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    CTheme *m_theme = nullptr;
+    QStringList m_first;
+    QStringList m_second;
+    QString m_firstName;
+    QString m_secondName;
+};

@@ -1,0 +1,110 @@
+#include "panels/cinfoexprplanwidget.h"
+
+#include "panels/cinfowidget.h"
+#include "panels/ctheme.h"
+#include "panels/panelpaint.h"
+
+#include <QPainter>
+
+using namespace PanelPaint;
+
+CInfoExprPlanWidget::CInfoExprPlanWidget(CTheme *theme, const QString &title, QWidget *parent)
+    : QWidget(parent),
+      m_theme(theme),
+      m_title(title),
+      m_names({QStringLiteral("Creative"), QStringLiteral("Dual"), QStringLiteral("Grounded")})
+{
+    if (m_theme)
+        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+}
+
+QStringList CInfoExprPlanWidget::planeNames()
+{
+    return {QStringLiteral("Mental"), QStringLiteral("Physical"), QStringLiteral("Emotional"),
+            QStringLiteral("Intuitive")};
+}
+
+int CInfoExprPlanWidget::headerHeight() const
+{
+    return m_title.isEmpty() ? 0 : CInfoWidget::HeaderHeight;
+}
+
+void CInfoExprPlanWidget::setItemNames(const QStringList &names)
+{
+    m_names = names.mid(0, 4);
+    update();
+}
+
+void CInfoExprPlanWidget::setCells(const QStringList &cells)
+{
+    m_cells = cells;
+    update();
+}
+
+void CInfoExprPlanWidget::clearCells()
+{
+    m_cells.clear();
+    update();
+}
+
+QSize CInfoExprPlanWidget::sizeHint() const
+{
+    return QSize(600, headerHeight() + (m_names.size() + 1) * 16 + 6);
+}
+
+void CInfoExprPlanWidget::updateData()
+{
+    m_titleImage = m_title.isEmpty()
+        ? QImage()
+        : CTheme::titleImageFor(m_theme, m_title, width(), CInfoWidget::HeaderHeight);
+    update();
+}
+
+void CInfoExprPlanWidget::resizeEvent(QResizeEvent *)
+{
+    updateData();
+}
+
+void CInfoExprPlanWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int header = headerHeight();
+    const int w = width();
+    const int rows = m_names.size() + 1;  // the caption row, then one row per kind
+    fillBody(p, m_theme, header, w, rows);
+
+    const QFont font = pixelFont(QStringLiteral("Arial"), 12);
+    const QFont captionFont = pixelFont(QStringLiteral("Arial"), 12, true);
+
+    // The first 120-pixel column holds the row captions; planes follow it.
+    const int top = header + 3;
+    p.fillRect(QRect(2, top, w - 4, 16), themed(m_theme, kDarkColumn));
+    const QStringList planes = planeNames();
+    p.setFont(captionFont);
+    p.setPen(themed(m_theme, kHeading));
+    for (int i = 0; i < planes.size(); ++i)
+        p.drawText(QRect(1 + ColumnWidth * (i + 1), top, ColumnWidth, 16), Qt::AlignCenter,
+                   planes.at(i));
+
+    p.setPen(themed(m_theme, kFrameInner));
+    for (int i = 1; i <= planes.size(); ++i)
+        p.drawLine(1 + ColumnWidth * i, top, 1 + ColumnWidth * i, top + rows * 16 - 1);
+
+    for (int r = 0; r < m_names.size(); ++r) {
+        const int y = top + 16 * (r + 1);
+        p.setFont(captionFont);
+        p.setPen(themed(m_theme, kHeading));
+        p.drawText(QRect(4, y, 113, 16), Qt::AlignLeft | Qt::AlignVCenter, m_names.at(r));
+        for (int c = 0; c < planes.size(); ++c) {
+            const QString v = m_cells.value(r * 5 + c);
+            if (v.isEmpty())
+                continue;
+            drawRichText(p, m_theme, 1 + ColumnWidth * (c + 1) + 6, y + 1, ColumnWidth - 8,
+                         valueMarkup(v), font);
+        }
+    }
+
+    drawFrame(p, m_theme, header, w, rows);
+    if (!m_titleImage.isNull())
+        p.drawImage(0, 0, m_titleImage);
+}

@@ -1,0 +1,89 @@
+#include "panels/cinfomatrwidget.h"
+
+#include "panels/ctheme.h"
+#include "panels/matrixgrid.h"
+#include "panels/matrixpaint.h"
+#include "panels/panelpaint.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+using namespace MatrixGrid;
+
+CInfoMatrWidget::CInfoMatrWidget(CTheme *theme, QWidget *parent)
+    : QWidget(parent), m_theme(theme)
+{
+    setMouseTracking(true);
+    if (m_theme)
+        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+}
+
+void CInfoMatrWidget::setCells(const QStringList &cells)
+{
+    m_cells = cells;
+    update();
+}
+
+void CInfoMatrWidget::clearCells()
+{
+    m_cells.clear();
+    update();
+}
+
+int CInfoMatrWidget::cellAt(const QPoint &pos) const
+{
+    return MatrixGrid::cellAt(pos);
+}
+
+QSize CInfoMatrWidget::sizeHint() const
+{
+    return QSize(600, 290);
+}
+
+void CInfoMatrWidget::updateData()
+{
+    update();
+}
+
+void CInfoMatrWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    paintBackground(p, m_theme, rect());
+    paintCells(p, m_theme, false);
+
+    const int hover = cellAt(m_mouse);
+    if (hover >= 0) {
+        QColor h = PanelPaint::themed(m_theme, PanelPaint::kHover);
+        h.setAlpha(50);
+        p.setPen(Qt::NoPen);
+        p.setBrush(h);
+        p.drawRoundedRect(QRectF(cellRect(hover % Columns, hover / Columns)), 5, 5);
+        p.setBrush(Qt::NoBrush);
+    }
+    for (int cell = 0; cell < Cells && cell < m_cells.size(); ++cell) {
+        if (isCell(cell % Columns, cell / Columns))
+            paintValue(p, m_theme, cellRect(cell % Columns, cell / Columns), m_cells.at(cell), false);
+    }
+}
+
+void CInfoMatrWidget::mousePressEvent(QMouseEvent *event)
+{
+    m_mouse = event->pos();
+    if (event->button() == Qt::LeftButton) {
+        const int cell = cellAt(event->pos());
+        if (cell >= 0)
+            emit itemCliked(cell);
+    }
+}
+
+void CInfoMatrWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    m_mouse = event->pos();
+    update();
+}
+
+void CInfoMatrWidget::leaveEvent(QEvent *)
+{
+    m_mouse = QPoint(-1, -1);
+    update();
+}

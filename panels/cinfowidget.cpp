@@ -1,0 +1,182 @@
+#include "panels/cinfowidget.h"
+
+#include "panels/ctheme.h"
+#include "panels/panelpaint.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+using namespace PanelPaint;
+
+CInfoWidget::CInfoWidget(CTheme *theme, const QString &title, const QStringList &itemNames,
+                         QWidget *parent)
+    : QWidget(parent), m_theme(theme), m_title(title), m_names(itemNames)
+{
+    m_values.reserve(m_names.size());
+    for (int i = 0; i < m_names.size(); ++i)
+        m_values << QString();
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    if (m_theme)
+        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+    rebuildTitleImage();
+}
+
+void CInfoWidget::setTitle(const QString &title)
+{
+    m_title = title;
+    rebuildTitleImage();
+    update();
+}
+
+void CInfoWidget::setItemNames(const QStringList &names)
+{
+    m_names = names;
+    update();
+}
+
+void CInfoWidget::setItemValues(const QStringList &values)
+{
+    m_values = values;
+    update();
+}
+
+void CInfoWidget::clearValues()
+{
+    m_values.clear();
+    for (int i = 0; i < m_names.size(); ++i)
+        m_values << QString();
+    update();
+}
+
+void CInfoWidget::setClickable(bool on)
+{
+    m_clickable = on;
+    setMouseTracking(on);
+    setCursor(on ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    update();
+}
+
+void CInfoWidget::setClickableRows(int rows)
+{
+    m_clickableRows = rows;
+    update();
+}
+
+void CInfoWidget::setExtraWidth(int extra)
+{
+    m_extraWidth = extra;
+    rebuildTitleImage();
+    update();
+}
+
+QColor CInfoWidget::themed(QRgb rgb) const
+{
+    return PanelPaint::themed(m_theme, rgb);
+}
+
+void CInfoWidget::rebuildTitleImage()
+{
+    m_titleImage = m_title.isEmpty()
+        ? QImage()
+        : CTheme::titleImageFor(m_theme, m_title, paintWidth(), HeaderHeight);
+}
+
+void CInfoWidget::drawTitle(QPainter &p) const
+{
+    if (!m_titleImage.isNull())
+        p.drawImage(0, 0, m_titleImage);
+}
+
+void CInfoWidget::updateData()
+{
+    rebuildTitleImage();
+    update();
+}
+
+QSize CInfoWidget::sizeHint() const
+{
+    return QSize(220, headerHeight() + m_names.size() * RowHeight + 6);
+}
+
+int CInfoWidget::rowAt(const QPoint &pos) const
+{
+    if (!m_clickable)
+        return -1;
+    const int top = headerHeight() + 3;
+    // The gap under the title would otherwise divide to row 0.
+    if (pos.y() < top)
+        return -1;
+    const int row = (pos.y() - top) / RowHeight;
+    if (row < 0 || row >= m_names.size() || row >= m_clickableRows)
+        return -1;
+    if (pos.x() <= 0 || pos.x() >= paintWidth())
+        return -1;
+    return row;
+}
+
+void CInfoWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int header = headerHeight();
+    const int w = paintWidth();
+    const int n = m_names.size();
+
+    fillBody(p, m_theme, header, w, n);
+
+    if (m_clickable && m_mouseInside) {
+        const int row = rowAt(m_mouse);
+        if (row >= 0)
+            p.fillRect(QRect(2, header + 3 + row * RowHeight, w - 2, RowHeight), themed(kHover));
+    }
+
+    if (m_values.size() == n) {
+        const QFont nameFont = pixelFont(QStringLiteral("Arial"), 12);
+        const QFont smallFont = pixelFont(QStringLiteral("Arial"), 10);
+        const QString nameColour = QStringLiteral("<font color=\"#ece7e0\">%1</font>");
+        for (int i = 0; i < n; ++i) {
+            const int y = header + 3 + i * RowHeight;
+            drawRichText(p, m_theme, 4, y + 1, 98, nameColour.arg(m_names.at(i).toHtmlEscaped()),
+                         nameFont);
+            const QString &v = m_values.at(i);
+            const bool small = v.size() >= 13;
+            drawRichText(p, m_theme, 104, y + (small ? 3 : 1), w - 108, valueMarkup(v),
+                         small ? smallFont : nameFont);
+        }
+    }
+
+    drawFrame(p, m_theme, header, w, n);
+    drawTitle(p);
+}
+
+void CInfoWidget::mousePressEvent(QMouseEvent *event)
+{
+    m_mouse = event->pos();
+    m_mouseInside = true;
+    if (event->button() == Qt::LeftButton) {
+        const int row = rowAt(event->pos());
+        if (row >= 0)
+            emit itemCliked(row);
+    }
+    update();
+}
+
+void CInfoWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const int before = rowAt(m_mouse);
+    m_mouse = event->pos();
+    m_mouseInside = true;
+    if (rowAt(m_mouse) != before)
+        update();
+}
+
+void CInfoWidget::leaveEvent(QEvent *)
+{
+    m_mouseInside = false;
+    m_mouse = QPoint(-1, -1);
+    update();
+}
+
+void CInfoWidget::resizeEvent(QResizeEvent *)
+{
+    rebuildTitleImage();
+}
