@@ -22,7 +22,7 @@ void paintBackground(QPainter &p, const CTheme *theme, const QRect &area)
 void paintCells(QPainter &p, const CTheme *theme, bool money)
 {
     p.setRenderHint(QPainter::Antialiasing);
-    const QFont caption = pixelFont(QStringLiteral("Arial"), 12, true);
+    const QFont caption = pixelFont(QStringLiteral("Arial"), 11, true);
     const QFont markFont = pixelFont(QStringLiteral("Arial"), 12, true);
     QColor fill = themed(theme, 0x2c2420);
     fill.setAlpha(170);
@@ -39,16 +39,19 @@ void paintCells(QPainter &p, const CTheme *theme, bool money)
             p.setBrush(digitCell ? fill : sumFill);
             p.drawRoundedRect(rect, 5, 5);
 
+            // Captions sit in the top band of their cell, the value below them.
             const int x = 12 + 118 * c;
-            const int y = 35 + 63 * r;
+            const int y = 35 + 63 * r + 6;
+            const QRect band(x, y, 104, 14);
             p.setFont(markFont);
             p.setPen(themed(theme, digitCell ? kAccent : kHeading));
             const QString m = mark(cell);
-            p.drawText(x, y, m);
+            p.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, m);
             const int mw = QFontMetrics(markFont).horizontalAdvance(m) + 5;
             p.setFont(caption);
             p.setPen(themed(theme, kHeading));
-            p.drawText(x + mw, y, label(cell, money));
+            p.drawText(band.adjusted(mw, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                       label(cell, money));
         }
     }
     p.setBrush(Qt::NoBrush);
@@ -68,7 +71,7 @@ void paintValue(QPainter &p, const CTheme *theme, const QRect &r, const QString 
     }
     p.setFont(f);
     p.setPen(themed(theme, kText));
-    p.drawText(r, Qt::AlignCenter, value);
+    p.drawText(r.adjusted(0, 16, 0, 0), Qt::AlignCenter, value);
 }
 
 }  // namespace MatrixGrid
