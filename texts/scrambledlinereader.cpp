@@ -9,7 +9,11 @@ ScrambledLineReader::ScrambledLineReader(const QString &path)
     // that QIODevice::readLine writes, and one byte to detect overflow.
     m_raw.resize(kMaxScrambledLineLength + 4);
     m_plain.resize(kMaxPlainLineLength + 1);
-    m_file.open(QIODevice::ReadOnly);
+    // An editor may have put a UTF-8 byte order mark in front; it is no text.
+    if (m_file.open(QIODevice::ReadOnly) && m_file.peek(3) == QByteArray("\xEF\xBB\xBF", 3)) {
+        m_file.read(3);
+        m_consumed = 3;
+    }
 }
 
 // Reads one raw line into m_raw without its line end. Overlong lines are

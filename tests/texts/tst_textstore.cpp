@@ -34,6 +34,7 @@ private slots:
 
     void overlongLines();
     void fileEndingMidLine();
+    void byteOrderMarkIsSkipped();
     void hugeFileIsCapped();
     void mutatedFilesNeverBreakTheStore();
 
@@ -399,6 +400,14 @@ void TestTextStore::fileEndingMidLine()
     QVERIFY(writeFile(path, header));
     QVERIFY(loadInterpretationTexts(path));
     QCOMPARE(interpretationText(102, 3), QStringLiteral("<p>x</p><p>#102</p>"));
+}
+
+void TestTextStore::byteOrderMarkIsSkipped()
+{
+    const QString path = m_dir.filePath(QStringLiteral("bom.dat"));
+    QVERIFY(writeFile(path, QByteArray("\xEF\xBB\xBF") + scrambledFile({QStringLiteral("#10105"), QStringLiteral("five")})));
+    QVERIFY(loadInterpretationTexts(path));
+    QCOMPARE(interpretationText(101, 5), QStringLiteral("<p>five</p>"));
 }
 
 void TestTextStore::hugeFileIsCapped()
