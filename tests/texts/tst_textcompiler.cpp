@@ -47,6 +47,8 @@ class TestTextCompiler : public QObject
 private slots:
     void sourceErrors_data();
     void sourceErrors();
+    void markupWarnings_data();
+    void markupWarnings();
     void compiledFileLoads();
     void celebrityRecordsLoad();
     void zeroCelebrityNumbersAreRefused();
@@ -127,6 +129,35 @@ void TestTextCompiler::sourceErrors()
     for (const QString &e : qAsConst(errors))
         found = found || e.contains(error);
     QVERIFY2(found, qPrintable(QLatin1String("expected '") + error + QLatin1String("' in: ") + errors.join(QLatin1String(" | "))));
+}
+
+void TestTextCompiler::markupWarnings_data()
+{
+    QTest::addColumn<QString>("paragraph");
+    QTest::addColumn<QStringList>("problems");
+    QTest::newRow("clean") << QStringLiteral("A <b>bold</b> &mdash; <i>calm</i> &#35;1 &#x2014; line<br />end.") << QStringList();
+    QTest::newRow("bare ampersand") << QStringLiteral("Salt & pepper") << QStringList{QStringLiteral("bare '&' at column 6 (write &amp;)")};
+    QTest::newRow("entity without semicolon") << QStringLiteral("a &mdash b") << QStringList{QStringLiteral("bare '&' at column 3 (write &amp;)")};
+    QTest::newRow("bare less-than") << QStringLiteral("1 < 2") << QStringList{QStringLiteral("bare '<' at column 3 (write &lt;)")};
+    QTest::newRow("paragraph tag") << QStringLiteral("<p>text") << QStringList{QStringLiteral("<p> is not inline markup; each line is already a paragraph")};
+    QTest::newRow("left open") << QStringLiteral("<b>bold <i>both</i>") << QStringList{QStringLiteral("<b> is never closed")};
+    QTest::newRow("crossed") << QStringLiteral("<b><i>x</b></i>")
+                             << QStringList{QStringLiteral("</b> closes <b> while <i> is still open")};
+    QTest::newRow("closed twice") << QStringLiteral("<i>x</i></i>") << QStringList{QStringLiteral("</i> closes nothing open")};
+    QTest::newRow("attributes") << QStringLiteral("<span class=\"x\">y</span>") << QStringList();
+}
+
+void TestTextCompiler::markupWarnings()
+{
+    QFETCH(QString, paragraph);
+    QFETCH(QStringList, problems);
+    QCOMPARE(markupProblems(paragraph), problems);
+    // They reach the warnings of the build with file and line, and do not fail it.
+    TextSourceSet set;
+    QVERIFY(set.addSource(QByteArray("[101:1]\n") + paragraph.toUtf8() + '\n', QStringLiteral("w.txt")));
+    QCOMPARE(set.warnings().size(), problems.size());
+    if (!problems.isEmpty())
+        QCOMPARE(set.warnings().first(), QStringLiteral("w.txt:2: warning: ") + problems.first());
 }
 
 void TestTextCompiler::compiledFileLoads()

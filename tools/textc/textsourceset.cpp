@@ -47,7 +47,58 @@ int firstControl(const QString &text)
     return -1;
 }
 
+// Inline markup the reports render well inside a paragraph.
+bool isInlineTag(const QString &name)
+{
+    static const QStringList tags = {QStringLiteral("b"),     QStringLiteral("i"),   QStringLiteral("em"),
+                                     QStringLiteral("strong"), QStringLiteral("u"),  QStringLiteral("sup"),
+                                     QStringLiteral("sub"),   QStringLiteral("small"), QStringLiteral("span"),
+                                     QStringLiteral("br")};
+    return tags.contains(name);
+}
+
 } // namespace
+
+QStringList markupProblems(const QString &text)
+{
+    QStringList problems;
+    static const QRegularExpression entity(QStringLiteral("&(?:[A-Za-z][A-Za-z0-9]{1,31}|#[0-9]{1,7}|#[xX][0-9A-Fa-f]{1,6});"));
+    static const QRegularExpression tag(QStringLiteral("<(/?)([A-Za-z][A-Za-z0-9]*)(?:\\s[^<>]*)?\\s*/?>"));
+    QStringList open;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('&')) {
+            if (!entity.match(text, i, QRegularExpression::NormalMatch, QRegularExpression::AnchoredMatchOption).hasMatch())
+                problems << QStringLiteral("bare '&' at column %1 (write &amp;)").arg(i + 1);
+        } else if (c == QLatin1Char('<')) {
+            const QRegularExpressionMatch m =
+                tag.match(text, i, QRegularExpression::NormalMatch, QRegularExpression::AnchoredMatchOption);
+            if (!m.hasMatch()) {
+                problems << QStringLiteral("bare '<' at column %1 (write &lt;)").arg(i + 1);
+                continue;
+            }
+            const QString name = m.captured(2).toLower();
+            if (!isInlineTag(name)) {
+                problems << QStringLiteral("<%1> is not inline markup; each line is already a paragraph").arg(name);
+            } else if (name != QLatin1String("br")) {
+                if (m.captured(1).isEmpty()) {
+                    open.append(name);
+                } else if (!open.contains(name)) {
+                    problems << QStringLiteral("</%1> closes nothing open").arg(name);
+                } else if (open.last() != name) {
+                    problems << QStringLiteral("</%1> closes <%1> while <%2> is still open").arg(name, open.last());
+                    open.removeAt(open.lastIndexOf(name));
+                } else {
+                    open.removeLast();
+                }
+            }
+            i = m.capturedEnd() - 1;
+        }
+    }
+    for (const QString &name : qAsConst(open))
+        problems << QStringLiteral("<%1> is never closed").arg(name);
+    return problems;
+}
 
 QDate parseDottedDate(const QString &text)
 {
@@ -61,6 +112,12 @@ QDate parseDottedDate(const QString &text)
 void TextSourceSet::error(const SourceLocation &where, const QString &message)
 {
     m_errors.append(where.toString() + QLatin1String(": ") + message);
+}
+
+void TextSourceSet::lintMarkup(const QString &text, const SourceLocation &where)
+{
+    for (const QString &problem : markupProblems(text))
+        warning(where, problem);
 }
 
 void TextSourceSet::warning(const SourceLocation &where, const QString &message)
@@ -153,6 +210,7 @@ bool TextSourceSet::addSource(const QByteArray &data, const QString &fileName)
             error(where, QStringLiteral("paragraph longer than %1 bytes").arg(kMaxParagraphBytes));
             continue;
         }
+        lintMarkup(text, where);
         m_entries[m_currentKey].paragraphs.append(text);
     }
     finishTarget();
@@ -274,6 +332,8 @@ void TextSourceSet::parseCelebrityField(const QString &text, const SourceLocatio
         error(where, QStringLiteral("'%1' longer than %2 bytes").arg(key).arg(kMaxParagraphBytes));
         return;
     }
+    if (key != QLatin1String("name") && key != QLatin1String("born"))
+        lintMarkup(value, where);
     if (key == QLatin1String("name")) {
         m_celebrity.name = value;
     } else if (key == QLatin1String("born")) {

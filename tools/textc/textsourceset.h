@@ -69,6 +69,7 @@ private:
     void finishTarget();
     void error(const SourceLocation &where, const QString &message);
     void warning(const SourceLocation &where, const QString &message);
+    void lintMarkup(const QString &text, const SourceLocation &where);
 
     QMap<int, SourceEntry> m_entries;
     QVector<SourceCelebrity> m_celebrities;
@@ -80,6 +81,12 @@ private:
     SourceCelebrity m_celebrity;
     QStringList m_celebrityKeys;
 };
+
+/**
+ * Mistakes in a paragraph's inline HTML that would show in a report: a bare
+ * '&' or '<', block tags, and inline tags left open or closed twice.
+ */
+QStringList markupProblems(const QString &text);
 
 /** Parses "d.m.yyyy" (leading zeros optional) into a valid date, or an invalid one. */
 QDate parseDottedDate(const QString &text);
