@@ -349,6 +349,15 @@ void TestTextCompiler::toolReportsAndKeepsOldOutput()
     QCOMPARE(run.exitCode(), 0);
     QVERIFY(run.readAllStandardOutput().contains("name: Ada Example\nborn: 10.12.1815\n"));
 
+    // With no sources yet the build still yields a valid, empty data file.
+    run.start(tool, {QStringLiteral("build"), QStringLiteral("--out"), out});
+    QVERIFY(run.waitForFinished(30000));
+    QCOMPARE(run.exitCode(), 0);
+    QCOMPARE(QFileInfo(out).size(), 0);
+    QVERIFY(loadInterpretationTexts(out));
+    QVERIFY(interpretationText(101, 1).isEmpty());
+    QVERIFY(!hasCelebrity(0));
+
     run.start(tool, {QStringLiteral("frobnicate")});
     QVERIFY(run.waitForFinished(30000));
     QCOMPARE(run.exitCode(), 2);
