@@ -62,6 +62,6 @@ QImage paintQrCode(const QrMatrix &matrix, const QColor &colour)
                 modules.setPixel(x, y, dark);
         }
     }
-    return modules.scaled(matrix.size * 10, matrix.size * 10, Qt::IgnoreAspectRatio,
-                          Qt::FastTransformation);
+    // The defaults: exact size, no smoothing.
+    return modules.scaled(matrix.size * 10, matrix.size * 10);
 }
