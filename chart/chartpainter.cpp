@@ -1,0 +1,263 @@
+#include "chart/chartpainter.h"
+
+#include "chart/barcode/barcodepicture.h"
+#include "chart/chartpanels.h"
+
+#include <QPainterPath>
+
+namespace {
+
+QSizeF contentSize(const ChartItem &content)
+{
+    return content.owner ? content.owner->size : content.size;
+}
+
+QString printedValue(const ChartItem &c, const ChartDrawContext &ctx, bool *known)
+{
+    *known = true;
+    const ChartProfile *pr = ctx.profile;
+    const QString &code = c.fieldCode;
+    if (code == QLatin1String("#full_name"))
+        return pr ? pr->fullName : QString();
+    if (code == QLatin1String("#short_name") || code == QLatin1String("#numerologist"))
+        return pr ? pr->shortName : QString();
+    if (code == QLatin1String("#birthdate"))
+        return pr ? ChartProfile::chartDate(pr->birthDate) : QString();
+    if (code == QLatin1String("#print_date"))
+        return ChartProfile::chartDate(pr ? pr->printDate : QDate::currentDate());
+    *known = false;
+    return QString();
+}
+
+void drawTextContent(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
+{
+    const QSizeF size = contentSize(c);
+    const int flags = c.alignment | Qt::TextWordWrap;
+    const QRectF valueRect(1, 0, size.width() - 2, size.height());
+    const QRectF ownRect(2, 2, size.width() - 3, size.height() - 3);
+    p.setFont(c.font);
+    p.setPen(QPen(c.textColor, 1));
+
+    bool isValueField = false;
+    const QString value = printedValue(c, ctx, &isValueField);
+    if (isValueField) {
+        // On screen an empty value shows the caption so the field stays visible.
+        if (!value.isEmpty())
+            p.drawText(valueRect, flags, value);
+        else if (!ctx.print)
+            p.drawText(valueRect, flags, c.text);
+    } else if (c.fixedField) {
+        QString shown = c.text;
+        if (ctx.print) {
+            if (c.fieldCode == QLatin1String("#pagenumber"))
+                shown = QString::number(ctx.pageNumber);
+            else if (c.fieldCode == QLatin1String("#date"))
+                shown = ctx.profile ? ChartProfile::chartDate(ctx.profile->targetDate) : QString();
+            else if (c.fieldCode == QLatin1String("#dbname"))
+                shown = ctx.profile ? ctx.profile->sourceName : QString();
+        }
+        p.drawText(ownRect, flags, shown);
+    }
+    if (c.editableText)
+        p.drawText(ownRect, flags, c.text);
+}
+
+void drawBlockReference(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
+{
+    const QSizeF size = contentSize(c);
+    const QRectF rect(QPointF(0, 0), size);
+    const ChartPage *block = c.linkedBlock;
+    if (ctx.print) {
+        if (!block || ctx.depth >= kMaxBlockDepth || block->size.isEmpty())
+            return;
+        ChartDrawContext sub = ctx;
+        sub.depth = ctx.depth + 1;
+        if (ctx.blockProfile)
+            sub.profile = ctx.blockProfile(c);
+        p.save();
+        p.scale(size.width() / block->size.width(), size.height() / block->size.height());
+        drawChartPage(p, *block, sub);
+        p.restore();
+        return;
+    }
+    if (!c.linkedImage.isNull()) {
+        p.save();
+        p.setOpacity(0.8);
+        p.drawImage(rect, c.linkedImage);
+        p.restore();
+    }
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(24);
+    p.setFont(font);
+    p.setPen(QPen(c.textColor, 1));
+    p.drawText(rect, Qt::AlignCenter, QLatin1Char('#') + QString::number(c.order + 1));
+    if (c.frameStyle == 0) {
+        p.setPen(QPen(QColor(50, 50, 50), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect);
+    }
+}
+
+void drawBarcode(QPainter &p, const ChartItem &c)
+{
+    const QSizeF size = contentSize(c);
+    if (c.alignment != Qt::AlignLeft && c.alignment != Qt::AlignHCenter &&
+        c.alignment != Qt::AlignRight)
+        return;
+    const QImage picture = barcodePicture(c.text, c.barcodeType, c.textColor);
+    if (picture.isNull() || size.isEmpty())
+        return;
+    const QSizeF fitted = fitSize(picture.size(), size);
+    double x = 0;
+    if (c.alignment == Qt::AlignHCenter)
+        x = (size.width() - fitted.width()) / 2;
+    else if (c.alignment == Qt::AlignRight)
+        x = size.width() - fitted.width();
+    const double y = (size.height() - fitted.height()) / 2;
+    p.save();
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(x, y), fitted), picture);
+    p.restore();
+}
+
+void drawStockImage(QPainter &p, const ChartItem &c)
+{
+    if (c.image.isNull())
+        return;
+    const QSizeF size = contentSize(c);
+    QSizeF drawn = c.image.size();
+    if (c.fitTo == 1 && drawn.width() > 0)
+        drawn = QSizeF(size.width(), drawn.height() * size.width() / drawn.width());
+    p.drawImage(QRectF(QPointF(0, 0), drawn), c.image);
+}
+
+} // namespace
+
+QSizeF fitSize(const QSizeF &size, const QSizeF &bounds)
+{
+    if (size.isEmpty() || bounds.isEmpty())
+        return QSizeF(0, 0);
+    const double factor = qMin(bounds.width() / size.width(), bounds.height() / size.height());
+    return QSizeF(size.width() * factor, size.height() * factor);
+}
+
+void drawPageBackground(QPainter &p, const ChartPage &page)
+{
+    if (page.backgroundMode == ChartPage::kNoBackground)
+        return;
+    const QRectF rect(QPointF(0, 0), page.size);
+    if (page.backgroundImage.isNull()) {
+        p.fillRect(rect, page.backgroundColor);
+    } else if (page.backgroundMode == 1) {
+        p.drawImage(QPointF(0, 0), page.backgroundImage);
+    } else if (page.backgroundMode == 2) {
+        p.drawImage(rect, page.backgroundImage);
+    } else {
+        p.fillRect(rect, page.backgroundColor);
+    }
+}
+
+void drawChartPage(QPainter &p, const ChartPage &page, const ChartDrawContext &ctx)
+{
+    p.save();
+    const QRectF rect(QPointF(0, 0), page.size);
+    p.fillRect(rect, Qt::white);
+    drawPageBackground(p, page);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setClipRect(rect, Qt::IntersectClip);
+    for (const auto &frame : page.items)
+        drawFrameItem(p, *frame, ctx);
+    p.restore();
+}
+
+void drawFrameItem(QPainter &p, const ChartItem &frame, const ChartDrawContext &ctx)
+{
+    p.save();
+    p.setTransform(frame.transform, true);
+    QPainterPath outline = frame.outline;
+    if (outline.isEmpty())
+        outline.addRect(QRectF(QPointF(0, 0), frame.size));
+    const ChartItem *content = frame.content.get();
+    if (content) {
+        p.save();
+        if (content->kind != ChartItem::KindShape)
+            p.setClipPath(outline, Qt::IntersectClip);
+        p.setTransform(content->transform, true);
+        drawContent(p, *content, ctx);
+        p.restore();
+    }
+    if (content && content->frameStyle == 1) {
+        p.setPen(QPen(content->frameColor, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(outline);
+    } else if (!ctx.print && ctx.showBoundaries) {
+        QPen pen(ctx.boundaryColor, 0);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(outline);
+    }
+    p.restore();
+}
+
+void drawContent(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
+{
+    const QSizeF size = contentSize(c);
+    switch (c.kind) {
+    case ChartItem::KindImage:
+        if (!c.image.isNull())
+            p.drawImage(QRectF(QPointF(0, 0), size), c.image);
+        break;
+    case ChartItem::KindShape: {
+        const QPainterPath path = c.outline.isEmpty() && c.owner ? c.owner->outline : c.outline;
+        p.fillPath(path, c.textColor);
+        if (c.lineWidth > 0) {
+            p.setPen(QPen(c.lineColor, c.lineWidth, Qt::PenStyle(c.lineStyle)));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
+        }
+        break;
+    }
+    case ChartItem::KindText:
+        drawTextContent(p, c, ctx);
+        break;
+    case ChartItem::KindStockImage:
+        drawStockImage(p, c);
+        break;
+    case ChartItem::KindBlockReference:
+        drawBlockReference(p, c, ctx);
+        break;
+    case ChartItem::KindBarcode:
+        drawBarcode(p, c);
+        break;
+    case ChartItem::KindNumerologyPanel:
+    case ChartItem::KindNamePanel:
+    case ChartItem::KindCalendarPanel:
+    case ChartItem::KindNumberTable:
+    case ChartItem::KindBridges:
+        drawPanelContent(p, c, ctx);
+        break;
+    default: // frames, transient and part selectors show nothing themselves
+        break;
+    }
+}
+
+QImage renderPagePicture(const ChartPage &page, const QSize &pictureSize,
+                         const ChartDrawContext &ctx)
+{
+    QImage picture(pictureSize, QImage::Format_ARGB32_Premultiplied);
+    if (picture.isNull())
+        return picture;
+    picture.fill(Qt::white);
+    if (page.size.isEmpty())
+        return picture;
+    const QSizeF fitted = fitSize(page.size, pictureSize);
+    QPainter p(&picture);
+    p.translate((pictureSize.width() - fitted.width()) / 2,
+                (pictureSize.height() - fitted.height()) / 2);
+    p.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
+    drawChartPage(p, page, ctx);
+    return picture;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDataStream>
+#include <QImage>
+#include <QPainterPath>
+
+class ChartItem;
+class ChartPage;
+
+/**
+ * Readers and writers of the records of a chart file. Readers treat the data
+ * as hostile: every count is capped, pictures are size-checked before they are
+ * decoded, values that would upset drawing are replaced by sane ones, and a
+ * stream that ends early stops the reader.
+ */
+namespace chartstream {
+
+/** Limits shared by all records of one load. */
+struct Budget {
+    qint64 pixels = 120'000'000; ///< decoded picture pixels left
+    int items = 200'000;         ///< items left
+    int pages = 5'000;           ///< pages and blocks left
+};
+
+constexpr int kMaxPathElements = 100'000;
+constexpr int kMaxImageSide = 16'384;
+constexpr qint64 kMaxImagePixels = 60'000'000;
+constexpr qint64 kMaxPngBytes = 256LL * 1024 * 1024;
+
+void writeItem(QDataStream &s, const ChartItem &item);
+void writePage(QDataStream &s, const ChartPage &page);
+
+/** Reads an item record of a file of @p version; false when the stream failed. */
+bool readItem(QDataStream &s, ChartItem &item, int version, Budget &budget);
+/** Reads a page record with its items; false when the stream failed. */
+bool readPage(QDataStream &s, ChartPage &page, int version, Budget &budget);
+
+/** Qt's image encoding (int32 1 + PNG, or int32 0), read without trusting the data. */
+bool readImage(QDataStream &s, QImage &image, Budget &budget);
+/** Qt's painter path encoding, read with a capped element count. */
+bool readPath(QDataStream &s, QPainterPath &path);
+
+/** Replaces non-finite or absurd geometry of a freshly read item. */
+void sanitizeItem(ChartItem &item);
+
+} // namespace chartstream
