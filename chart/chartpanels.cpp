@@ -29,7 +29,7 @@ QFont fittedFont(const QFont &base, const QString &text, double width)
 
 /** A value with its master numbers in the accent colour, others in black. */
 void drawValue(QPainter &p, const QRectF &rect, const QString &text, const QFont &base,
-               int alignment)
+               int alignment, bool markMasters = true)
 {
     if (text.isEmpty())
         return;
@@ -47,7 +47,8 @@ void drawValue(QPainter &p, const QRectF &rect, const QString &text, const QFont
     auto it = tokens.globalMatch(shown);
     while (it.hasNext()) {
         const QString token = it.next().captured(0);
-        p.setPen(QPen(isMasterNumber(token) ? masterNumberColour() : QColor(Qt::black), 1));
+        const bool master = markMasters && isMasterNumber(token);
+        p.setPen(QPen(master ? masterNumberColour() : QColor(Qt::black), 1));
         const double tw = fm.horizontalAdvance(token);
         p.drawText(QRectF(x, rect.top(), tw + 1, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
                    token);
@@ -117,7 +118,7 @@ void drawPsychomatrix(QPainter &p, const ChartItem &c, const ChartProfile *pr)
         const double lw = QFontMetricsF(font).horizontalAdvance(label);
         drawLabel(p, rect, label, font, c.textColor);
         drawValue(p, QRectF(rect.left() + lw, rect.top(), rect.width() - lw - 2, kRow), value,
-                  font, Qt::AlignLeft);
+                  font, Qt::AlignLeft, cell.digit == 0);
     }
 }
 
@@ -171,10 +172,10 @@ void drawNamePanel(QPainter &p, const ChartItem &c, const ChartProfile *pr)
         const NameRows &r = names[n];
         const double y = kTop + 48 * n;
         const int len = qMax(1, r.letters.size());
-        const double col = qMin(9.0, lettersWidth / len);
+        // Short names get roomier columns; long ones shrink to fit.
+        const double col = qMin(12.0, lettersWidth / len);
         QFont letterFont = mono;
-        if (col < 9.0)
-            letterFont.setPixelSize(qMax(1, int(mono.pixelSize() * col / 9.0)));
+        letterFont.setPixelSize(qMax(1, int(mono.pixelSize() * qMin(col, 10.0) / 9.0 + 0.5)));
         p.setFont(letterFont);
         for (int i = 0; i < r.letters.size(); ++i) {
             const double x = 4 + col * i;
@@ -214,7 +215,9 @@ void drawCalendar(QPainter &p, const ChartItem &c, const ChartProfile *pr)
         for (int i = 0; i < cells.size() && i < 12; ++i) {
             QFont font = c.font;
             font.setBold(i == pr->calendarCurrent[row]);
-            drawValue(p, QRectF(56 + 49 * i, y, 48, kRow), cells.at(i), font, Qt::AlignHCenter);
+            // Personal numbers are single digits; the rest of a cell is a date.
+            drawValue(p, QRectF(56 + 49 * i, y, 48, kRow), cells.at(i), font, Qt::AlignHCenter,
+                      false);
         }
     }
 }

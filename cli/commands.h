@@ -19,3 +19,5 @@ int cmdPet(const QStringList &args);
 int cmdForecast(const QStringList &args);
 int cmdTexts(const QStringList &args);
 int cmdCelebrities(const QStringList &args);
+int cmdChart(const QStringList &args);
+int cmdBarcode(const QStringList &args);

@@ -6,8 +6,11 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -35,6 +38,10 @@ const Command Commands[] = {
      "        (one interpretation entry, or the list of required entries still empty)"},
     {"celebrities", cmdCelebrities,
      "--full NAME [--short NAME] --birth DATE [shared options of profile] [--data eng.dat]"},
+    {"chart", cmdChart,
+     "[render] FILE.qnr --full NAME [--short NAME] --birth DATE --png OUT [--page N]\n"
+     "        [--size WxH] [shared options of profile]  (page 0: the last page drawn)"},
+    {"barcode", cmdBarcode, "--type N|NAME --text TEXT --png OUT [--color #RRGGBB]"},
     {"batch", cmdBatch,
      "[shared options] < lines 'full,short,birth[,target]'  (one JSON profile per line)"},
 };
@@ -51,7 +58,13 @@ void printUsage(FILE *to)
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Commands that draw need a GUI application; offscreen unless told otherwise.
+    const bool drawing =
+        argc > 1 && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "barcode") == 0);
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {

@@ -1,0 +1,140 @@
+// qznum-cli chart and barcode: draw a chart file for a person, or one barcode, into a PNG.
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "cli/jsonwriter.h"
+
+#include "chart/barcode/barcodepicture.h"
+#include "chart/chartdocument.h"
+#include "chart/chartfile.h"
+#include "chart/chartprofileengine.h"
+#include "chart/chartrender.h"
+
+#include "engine/cnumerology.h"
+#include "engine/cnumerologypmatrix.h"
+
+#include <QColor>
+#include <QImage>
+
+namespace {
+
+void writePngResult(const QString &path, const QImage &picture, int pages = -1)
+{
+    if (!picture.save(path, "PNG"))
+        cliFail(QStringLiteral("cannot write %1").arg(path));
+    QByteArray out;
+    JsonWriter json(out);
+    json.beginObject().field("png", path).field("width", picture.width()).field("height",
+                                                                                picture.height());
+    if (pages >= 0)
+        json.field("pages", pages);
+    json.endObject().newline();
+    cliWrite(out);
+}
+
+QSize parseSize(const QString &text)
+{
+    if (text.isEmpty())
+        return QSize(0, 0);
+    const QStringList parts = text.split(QLatin1Char('x'));
+    bool okW = false, okH = false;
+    const int w = parts.value(0).toInt(&okW);
+    const int h = parts.value(1).toInt(&okH);
+    if (parts.size() != 2 || !okW || !okH || w < 1 || h < 1 || w > 20000 || h > 20000)
+        cliFail(QStringLiteral("--size wants WIDTHxHEIGHT in pixels, got '%1'").arg(text));
+    return QSize(w, h);
+}
+
+} // namespace
+
+int cmdChart(const QStringList &arguments)
+{
+    QStringList rest = arguments;
+    if (!rest.isEmpty() && rest.first() == QLatin1String("render"))
+        rest.removeFirst();
+    if (rest.isEmpty() || rest.first().startsWith(QLatin1String("--")))
+        cliFail(QStringLiteral("chart wants a chart file (FILE.qnr) first"));
+    const QString file = rest.takeFirst();
+
+    CliArgs args(rest);
+    QString error;
+    const QStringList valueOptions =
+        QStringList{QStringLiteral("--full"), QStringLiteral("--short"), QStringLiteral("--birth"),
+                    QStringLiteral("--png"), QStringLiteral("--page"), QStringLiteral("--size")} +
+        engineValueOptions();
+    if (!args.parse(valueOptions, engineSwitches(), &error))
+        cliFail(error);
+    const QString png = requiredValue(args, QStringLiteral("--png"));
+    const QString full = requiredValue(args, QStringLiteral("--full"));
+    const QDate birth = requiredDate(args, QStringLiteral("--birth"));
+    const QSize size = parseSize(args.value(QStringLiteral("--size")));
+    int page = 1;
+    if (args.has(QStringLiteral("--page"))) {
+        bool ok = false;
+        page = args.value(QStringLiteral("--page")).toInt(&ok);
+        if (!ok || page < 0)
+            cliFail(QStringLiteral("--page wants a page number (0: the last page drawn)"));
+    }
+    const EngineOptions options = engineOptions(args);
+    const NumerologyInput input =
+        personInput(full, args.value(QStringLiteral("--short")), birth, options);
+
+    CNumerology engine;
+    CNumerologyPMatrix matrix;
+    engine.setExtendedMasters(options.masters ? 1 : 0);
+    if (!engine.calculate(input))
+        cliFail(engine.lastError());
+    matrix.calculate(input.fullName, input.birthDate);
+    const ChartProfile person =
+        chartProfileFromEngine(engine, &matrix, input.fullName, input.shortName);
+
+    ChartDocument doc;
+    if (!chartfile::load(doc, file, &error))
+        cliFail(QStringLiteral("%1: %2").arg(file, error));
+    doc.setProfile(person);
+
+    const QList<ChartProfile> records{person};
+    if (page == 0) {
+        writePngResult(png, renderChart(records, doc, size));
+        return 0;
+    }
+    const QList<QImage> pages = renderChartPages(records, doc, size, page);
+    if (page > pages.size())
+        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2")
+                    .arg(pages.size())
+                    .arg(page));
+    writePngResult(png, pages.at(page - 1), pages.size());
+    return 0;
+}
+
+int cmdBarcode(const QStringList &arguments)
+{
+    CliArgs args(arguments);
+    QString error;
+    if (!args.parse({QStringLiteral("--type"), QStringLiteral("--text"), QStringLiteral("--png"),
+                     QStringLiteral("--color")},
+                    {}, &error))
+        cliFail(error);
+    const QString typeText = requiredValue(args, QStringLiteral("--type"));
+    const QString text = requiredValue(args, QStringLiteral("--text"));
+    const QString png = requiredValue(args, QStringLiteral("--png"));
+    const QStringList names = barcodeSymbologyNames();
+    bool isNumber = false;
+    int type = typeText.toInt(&isNumber);
+    if (!isNumber)
+        type = names.indexOf(typeText);
+    if (type < 0 || type >= names.size())
+        cliFail(QStringLiteral("--type wants 0..%1 or one of: %2")
+                    .arg(names.size() - 1)
+                    .arg(names.join(QStringLiteral(", "))));
+    QColor colour(Qt::black);
+    if (args.has(QStringLiteral("--color"))) {
+        colour = QColor(args.value(QStringLiteral("--color")));
+        if (!colour.isValid())
+            cliFail(QStringLiteral("--color wants a colour such as #203040"));
+    }
+    const QImage picture = barcodePicture(text, type, colour);
+    if (picture.isNull())
+        cliFail(QStringLiteral("%1 cannot encode this text").arg(names.at(type)));
+    writePngResult(png, picture);
+    return 0;
+}
