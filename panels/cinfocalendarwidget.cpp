@@ -98,6 +98,7 @@ void CInfoCalendarWidget::paintEvent(QPaintEvent *)
 
     const QFont normal = pixelFont(QStringLiteral("Arial"), 10);
     const QFont bold = pixelFont(QStringLiteral("Arial"), 11, true);
+    const QFont captionFont = pixelFont(QStringLiteral("Arial"), 10, true);
     const QPen normalPen(themed(kText));
     const QPen highlightPen(themed(kHeading));
     QColor mark = themed(kHover);
@@ -106,7 +107,7 @@ void CInfoCalendarWidget::paintEvent(QPaintEvent *)
 
     for (int row = 0; row < 3; ++row) {
         const int y = header + 3 + row * RowHeight;
-        p.setFont(bold);
+        p.setFont(captionFont);
         p.setPen(themed(kHeading));
         p.drawText(QRect(4, y, CaptionWidth, RowHeight), Qt::AlignLeft | Qt::AlignVCenter,
                    m_names.value(row).trimmed());

@@ -3,6 +3,10 @@
 #include "panels/cthemesheets.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -97,6 +101,8 @@ CTheme::CTheme(const QString &imageFolder, QObject *parent)
     selectTheme(0);
 }
 
+CTheme::~CTheme() = default;
+
 const CTheme::Entry &CTheme::entry(int index) const
 {
     if (index < 0 || index >= m_entries.size())
@@ -115,6 +121,7 @@ void CTheme::selectTheme(int index)
             m_sheets[size_t(i)] = e.sheets[size_t(i)];
     }
     m_background = mapImage(m_baseBackground);
+    m_sheetImageFolder = sheetImageFolder();
     emit themeChanged(index);
 }
 
@@ -189,10 +196,49 @@ QImage CTheme::mapImage(const QImage &image) const
     return out;
 }
 
+QString CTheme::sheetImageFolder()
+{
+    const Entry &e = m_entries[m_current];
+    if (e.keepColours || m_imageFolder.isEmpty())
+        return m_imageFolder;
+    // Style sheets can only point at files, so the pictures they use are
+    // recoloured once per theme into a private folder.
+    if (!m_recoloured) {
+        m_recoloured.reset(new QTemporaryDir());
+        if (!m_recoloured->isValid())
+            return m_imageFolder;
+    }
+    if (!m_recoloured->isValid())
+        return m_imageFolder;
+    const QString folder = m_recoloured->path() + QStringLiteral("/theme") +
+                           QString::number(m_current) + QLatin1Char('/');
+    if (QFileInfo::exists(folder))
+        return folder;
+    if (!QDir().mkpath(folder))
+        return m_imageFolder;
+    QStringList files = {QStringLiteral("rep_man.png"), QStringLiteral("rep_manh.png")};
+    static const QRegularExpression ref(QStringLiteral("IMGDIR/([A-Za-z0-9_.-]+)"));
+    for (const QString &sheet : e.sheets) {
+        auto it = ref.globalMatch(sheet);
+        while (it.hasNext()) {
+            const QString name = it.next().captured(1);
+            if (!files.contains(name))
+                files << name;
+        }
+    }
+    for (const QString &name : files) {
+        const QImage img = themedImage(name);
+        // A missing picture falls back to the original path.
+        if (img.isNull() || !img.save(folder + name))
+            QFile::copy(m_imageFolder + name, folder + name);
+    }
+    return folder;
+}
+
 QString CTheme::resolvePaths(const QString &sheet) const
 {
     QString s = sheet;
-    s.replace(QStringLiteral("IMGDIR/"), m_imageFolder);
+    s.replace(QStringLiteral("IMGDIR/"), m_sheetImageFolder);
     return s;
 }
 
@@ -202,9 +248,9 @@ QString CTheme::styleSheet(int sheet) const
         return QString();
     QString s = resolvePaths(m_sheets[size_t(sheet)]);
     if (sheet == 13) {
-        s.replace(QStringLiteral("IMAGE_S"), m_imageFolder + QStringLiteral("rep_man.png"));
-        s.replace(QStringLiteral("IMAGE_H"), m_imageFolder + QStringLiteral("rep_manh.png"));
-        s.replace(QStringLiteral("IMAGE_P"), m_imageFolder + QStringLiteral("rep_manh.png"));
+        s.replace(QStringLiteral("IMAGE_S"), m_sheetImageFolder + QStringLiteral("rep_man.png"));
+        s.replace(QStringLiteral("IMAGE_H"), m_sheetImageFolder + QStringLiteral("rep_manh.png"));
+        s.replace(QStringLiteral("IMAGE_P"), m_sheetImageFolder + QStringLiteral("rep_manh.png"));
     }
     return s;
 }

@@ -9,6 +9,9 @@
 #include <QVector>
 
 #include <array>
+#include <memory>
+
+class QTemporaryDir;
 
 class QWidget;
 
@@ -78,6 +81,7 @@ public:
      * "/images/"; it may be missing (pictures then come out empty).
      */
     explicit CTheme(const QString &imageFolder, QObject *parent = nullptr);
+    ~CTheme() override;
 
     /** Theme names in menu order. */
     QStringList names() const { return m_names; }
@@ -140,6 +144,9 @@ signals:
 
 private:
     QString resolvePaths(const QString &sheet) const;
+    /** Folder holding the sheets' pictures recoloured for the current theme. */
+    QString sheetImageFolder();
+
 
     QString m_imageFolder;
     QVector<Entry> m_entries;
@@ -148,4 +155,6 @@ private:
     std::array<QString, SheetCount> m_sheets;
     QImage m_baseBackground;
     QImage m_background;
+    std::unique_ptr<QTemporaryDir> m_recoloured;  ///< per-theme copies of the sheets' pictures
+    QString m_sheetImageFolder;
 };

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -93,11 +94,9 @@ void save(QWidget *w, const QString &path)
 
 QWidget *sampler(CTheme *theme)
 {
-    auto *dlg = new QWidget;
-    dlg->setObjectName(QStringLiteral("sampler"));
+    auto *dlg = new QDialog;
     dlg->resize(620, 360);
     theme->styleWidget(dlg, CTheme::KindDialog);
-    dlg->setAttribute(Qt::WA_StyledBackground);
     auto *grid = new QGridLayout(dlg);
     auto *caption = new QLabel(QStringLiteral("Person"));
     theme->styleWidget(caption, CTheme::KindCaption);
