@@ -485,10 +485,24 @@ QImage featureButton(const QString &fileName)
 
 QImage toolIcon(const QString &fileName)
 {
+    QImage glyph = canvas(20, 20);
+    {
+        QPainter p(&glyph);
+        prepare(p);
+        drawTool(p, fileName);
+    }
+    // A soft dark rim lets the light glyphs read on light tool bars too.
+    QImage rim = glyph;
+    {
+        QPainter p(&rim);
+        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        p.fillRect(rim.rect(), withAlpha(QColor(0x1c, 0x15, 0x12), 150));
+    }
     QImage img = canvas(20, 20);
     QPainter p(&img);
-    prepare(p);
-    drawTool(p, fileName);
+    for (const QPoint &d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+        p.drawImage(d, rim);
+    p.drawImage(0, 0, glyph);
     return img;
 }
 

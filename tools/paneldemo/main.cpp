@@ -22,6 +22,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextStream>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -158,6 +160,36 @@ QWidget *sampler(CTheme *theme)
     rm->setFixedSize(21, 25);
     theme->styleWidget(rm, CTheme::KindReportManagerButton);
     grid->addWidget(rm, 7, 2, Qt::AlignLeft);
+
+    // A piece of the main window: feature buttons and the tool row.
+    auto *column = new QWidget;
+    theme->styleWidget(column, CTheme::KindMainWindow);
+    auto *cl = new QHBoxLayout(column);
+    const QStringList texts = {QStringLiteral("Numerology"), QStringLiteral("Psycho Matrix"),
+                               QStringLiteral("Love\nCompatibility"), QStringLiteral("Celebrities")};
+    for (int i = 0; i < texts.size(); ++i) {
+        auto *b = new QToolButton;
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setIcon(theme->featureIcon(CTheme::featureIconFiles().at(i)));
+        b->setIconSize(QSize(60, 60));
+        b->setText(texts.at(i));
+        b->setCheckable(true);
+        b->setChecked(i == 1);
+        b->setFixedSize(96, 96);
+        theme->styleWidget(b, CTheme::KindFeatureButton);
+        cl->addWidget(b);
+    }
+    for (const char *name : {"tool-menu.png", "tool-data.png", "tool-info.png", "tool-save.png",
+                             "tool-print.png"}) {
+        auto *b = new QPushButton;
+        b->setIcon(QIcon(QPixmap::fromImage(theme->themedImage(QString::fromLatin1(name)))));
+        b->setIconSize(QSize(20, 20));
+        b->setFixedSize(24, 24);
+        theme->styleWidget(b, CTheme::KindToolButton);
+        cl->addWidget(b, 0, Qt::AlignBottom);
+    }
+    grid->addWidget(column, 8, 0, 1, 3);
+    dlg->resize(620, 480);
     return dlg;
 }
 
