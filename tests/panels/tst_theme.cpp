@@ -42,6 +42,7 @@ private slots:
     void personButtonPulse();
     void featureIconFrame();
     void titleImageHasText();
+    void sheetPicturesAreRecoloured();
 };
 
 void TestTheme::themeList()
@@ -332,6 +333,31 @@ void TestTheme::titleImageHasText()
     QCOMPARE(a.size(), QSize(200, 24));
     QVERIFY(a != b);  // the title text is drawn
     QVERIFY(t.titleImage(QStringLiteral("x"), 0, 24).isNull());
+}
+
+void TestTheme::sheetPicturesAreRecoloured()
+{
+    const QString folder = QString::fromUtf8(QZ_BIN_DIR "/images/");
+    CTheme t(folder);
+    QVERIFY(t.styleSheet(0).contains(folder + QStringLiteral("arrow-down.png")));
+    t.selectTheme(3);
+    const QRegularExpression ref(QStringLiteral("url\\(([^)]*arrow-down\\.png)\\)"));
+    const QRegularExpressionMatch m = ref.match(t.styleSheet(0));
+    QVERIFY(m.hasMatch());
+    const QString path = m.captured(1);
+    QVERIFY(!path.startsWith(folder));
+    const QImage original(folder + QStringLiteral("arrow-down.png"));
+    const QImage themed(path);
+    QVERIFY(!original.isNull());
+    QCOMPARE(themed.size(), original.size());
+    // Same shape (alpha), colours in the theme's hue.
+    const QPoint inside(4, 1);
+    QCOMPARE(qAlpha(themed.pixel(inside)), qAlpha(original.pixel(inside)));
+    QCOMPARE(QColor(themed.pixel(inside)).rgb(), t.mapColor(QColor(original.pixel(inside))).rgb());
+    // Report-manager pictures follow too, and going back restores the originals.
+    QVERIFY(!t.styleSheet(13).contains(folder));
+    t.selectTheme(0);
+    QVERIFY(t.styleSheet(13).contains(folder + QStringLiteral("rep_man.png")));
 }
 
 QTEST_MAIN(TestTheme)
