@@ -30,6 +30,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextStream>
@@ -83,6 +84,9 @@ struct Panels {
     QList<QPair<QString, QWidget *>> all;
 };
 
+int g_failures = 0;
+
+// Writes the widget's picture; a blank or unwritable picture counts as a failure.
 void save(QWidget *w, const QString &path)
 {
     w->show();
@@ -91,7 +95,15 @@ void save(QWidget *w, const QString &path)
     const QList<QWidget *> kids = w->findChildren<QWidget *>();
     for (QWidget *k : kids)
         k->ensurePolished();
-    w->grab().save(path);
+    const QImage img = w->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < img.height() && colours.size() <= 12; y += 2)
+        for (int x = 0; x < img.width() && colours.size() <= 12; x += 2)
+            colours.insert(img.pixel(x, y));
+    if (colours.size() <= 12 || !img.save(path)) {
+        QTextStream(stderr) << "blank or unwritable: " << path << '\n';
+        ++g_failures;
+    }
 }
 
 QWidget *sampler(CTheme *theme)
@@ -359,5 +371,5 @@ int main(int argc, char **argv)
     for (const auto &p : panels)
         delete p.second.first;
     QTextStream(stdout) << written << " pictures in " << out << '\n';
-    return 0;
+    return g_failures ? 1 : 0;
 }
