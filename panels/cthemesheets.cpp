@@ -171,6 +171,11 @@ QCalendarWidget QAbstractItemView:enabled {
 }
 QCalendarWidget QAbstractItemView:disabled { color: #6a5d55; }
 QCalendarWidget QWidget { alternate-background-color: #362c26; }
+QWidget[objectName="qt_calendar_navigationbar"] {
+  background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #56473d, stop:1 #44372f);
+}
+QToolButton[objectName="qt_calendar_prevmonth"] { qproperty-icon: url(IMGDIR/cal-prev.png); }
+QToolButton[objectName="qt_calendar_nextmonth"] { qproperty-icon: url(IMGDIR/cal-next.png); }
 )QSS");
 }
 

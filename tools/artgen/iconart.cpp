@@ -466,7 +466,8 @@ QStringList interfacePictureFiles()
 {
     return {QStringLiteral("arrow-down.png"),  QStringLiteral("arrow-up.png"),
             QStringLiteral("arrow-right.png"), QStringLiteral("check.png"),
-            QStringLiteral("menu-check.png"),  QStringLiteral("scale-s.png"),
+            QStringLiteral("menu-check.png"),  QStringLiteral("cal-prev.png"),
+            QStringLiteral("cal-next.png"),    QStringLiteral("scale-s.png"),
             QStringLiteral("move-s.png"),      QStringLiteral("rotate-s.png"),
             QStringLiteral("datafield-i.png"), QStringLiteral("datafieldtitle-i.png"),
             QStringLiteral("thumb.png"),       QStringLiteral("rep_man.png"),
@@ -514,6 +515,17 @@ QImage interfacePicture(const QString &name)
         return arrow(9, 6, 1, parchment());
     if (name == QLatin1String("arrow-right.png"))
         return arrow(6, 9, 2, parchment());
+    if (name == QLatin1String("cal-prev.png") || name == QLatin1String("cal-next.png")) {
+        QImage img = canvas(12, 12);
+        QPainter p(&img);
+        prepare(p);
+        p.setPen(pen(parchment(), 2));
+        const bool next = name == QLatin1String("cal-next.png");
+        QPolygonF chevron;
+        chevron << QPointF(next ? 4 : 8, 2) << QPointF(next ? 8 : 4, 6) << QPointF(next ? 4 : 8, 10);
+        p.drawPolyline(chevron);
+        return img;
+    }
     if (name == QLatin1String("check.png"))
         return tick(13, ink(), 2.2);
     if (name == QLatin1String("menu-check.png"))

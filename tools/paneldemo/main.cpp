@@ -16,7 +16,9 @@
 #include "panels/ctheme.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QMenu>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
@@ -357,6 +359,31 @@ int main(int argc, char **argv)
             w->resize(size);
             save(w, out + QLatin1Char('/') + tag + QLatin1Char('-') + p.first + QStringLiteral(".png"));
             ++written;
+        }
+        {
+            // Pop-ups: a calendar and a menu as the theme draws them.
+            QDialog pop;
+            theme.styleWidget(&pop, CTheme::KindDialog);
+            auto *lay = new QHBoxLayout(&pop);
+            auto *cal = new QCalendarWidget;
+            cal->setSelectedDate(QDate(2026, 12, 7));
+            lay->addWidget(cal);
+            auto *menu = new QMenu(&pop);
+            menu->setStyleSheet(theme.styleSheet(CTheme::SheetMenu));
+            QMenu *style = menu->addMenu(QStringLiteral("Style"));
+            Q_UNUSED(style);
+            menu->addAction(QStringLiteral("Calculator Settings"));
+            menu->addSeparator();
+            QAction *checked = menu->addAction(QStringLiteral("Chocolate"));
+            checked->setCheckable(true);
+            checked->setChecked(true);
+            menu->addAction(QStringLiteral("Print"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+            menu->addAction(QStringLiteral("Save Report"))->setEnabled(false);
+            menu->setActiveAction(menu->actions().at(1));
+            pop.resize(520, 260);
+            save(&pop, out + QLatin1Char('/') + tag + QStringLiteral("-popups.png"));
+            save(menu, out + QLatin1Char('/') + tag + QStringLiteral("-menu.png"));
+            written += 2;
         }
         QWidget *s = sampler(&theme);
         save(s, out + QLatin1Char('/') + tag + QStringLiteral("-widgets.png"));
