@@ -122,6 +122,36 @@ QImage matrixBackground()
     return img;
 }
 
+// Soft drop shadow around a page on the chart canvas, in eight pieces:
+// edges 10 px deep (stretched by the canvas), corners 10 x 10.
+QList<QPair<QString, QImage>> pageShadows()
+{
+    const int d = 10;
+    auto alphaAt = [d](qreal dist) {
+        const qreal t = qBound<qreal>(0, dist / d, 1);
+        return int(110 * (1 - t) * (1 - t));
+    };
+    QList<QPair<QString, QImage>> out;
+    const struct { const char *name; int w, h, dx, dy; } parts[] = {
+        {"shadow-l.png", d, 1, -1, 0}, {"shadow-r.png", d, 1, 1, 0},
+        {"shadow-t.png", 1, d, 0, -1}, {"shadow-b.png", 1, d, 0, 1},
+        {"shadow-tl.png", d, d, -1, -1}, {"shadow-tr.png", d, d, 1, -1},
+        {"shadow-bl.png", d, d, -1, 1}, {"shadow-br.png", d, d, 1, 1}};
+    for (const auto &part : parts) {
+        QImage img(part.w, part.h, QImage::Format_ARGB32);
+        for (int y = 0; y < part.h; ++y) {
+            for (int x = 0; x < part.w; ++x) {
+                // Distance from the page edge: pieces left/top of the page count backwards.
+                const qreal ex = part.dx < 0 ? part.w - x - 0.5 : (part.dx > 0 ? x + 0.5 : 0);
+                const qreal ey = part.dy < 0 ? part.h - y - 0.5 : (part.dy > 0 ? y + 0.5 : 0);
+                img.setPixel(x, y, qRgba(0, 0, 0, alphaAt(qSqrt(ex * ex + ey * ey))));
+            }
+        }
+        out << qMakePair(QString::fromLatin1(part.name), img);
+    }
+    return out;
+}
+
 bool savePng(const QImage &img, const QString &path)
 {
     return img.save(path, "PNG");
@@ -183,6 +213,7 @@ int main(int argc, char **argv)
     pngs << qMakePair(QStringLiteral("noimage.png"), noImage());
     pngs << qMakePair(QStringLiteral("hline.png"), hline());
     pngs << qMakePair(QStringLiteral("pmatrix-bg.png"), matrixBackground());
+    pngs << pageShadows();
 
     int failures = 0;
     for (const auto &png : pngs) {
