@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
+
+#include <memory>
 
 /**
  * @file
@@ -21,3 +24,10 @@ int cmdTexts(const QStringList &args);
 int cmdCelebrities(const QStringList &args);
 int cmdChart(const QStringList &args);
 int cmdBarcode(const QStringList &args);
+int cmdReport(const QStringList &args);
+
+/**
+ * The application object of a PDF report (a GUI one, for the web engine) when
+ * the command line asks for a PDF report; nullptr for any other command.
+ */
+std::unique_ptr<QCoreApplication> createReportApplication(int &argc, char **argv);

@@ -42,6 +42,10 @@ const Command Commands[] = {
      "[render] FILE.qnr --full NAME [--short NAME] --birth DATE --png OUT [--page N]\n"
      "        [--size WxH] [shared options of profile]  (page 0: the last page drawn)"},
     {"barcode", cmdBarcode, "--type N|NAME --text TEXT --png OUT [--color #RRGGBB]"},
+    {"report", cmdReport,
+     "numerology|psychomatrix|compatibility|celebrities|pet|name (--html FILE | --pdf FILE)\n"
+     "        [options of profile, compat, pet or express] [--layout NAME] [--layouts DIR]\n"
+     "        [--images DIR] [--data eng.dat]"},
     {"batch", cmdBatch,
      "[shared options] < lines 'full,short,birth[,target]'  (one JSON profile per line)"},
 };
@@ -63,8 +67,9 @@ int main(int argc, char *argv[])
         argc > 1 && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "barcode") == 0);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv)
-                                                  : new QCoreApplication(argc, argv));
+    std::unique_ptr<QCoreApplication> app = createReportApplication(argc, argv);
+    if (!app)
+        app.reset(drawing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {

@@ -1,0 +1,89 @@
+#include "reports/pdf/genpdffromhtml.h"
+
+#include <QDebug>
+#include <QDesktopServices>
+#include <QFile>
+#include <QPointer>
+#include <QMarginsF>
+#include <QPageSize>
+#include <QSaveFile>
+#include <QUrl>
+#include <QWebEnginePage>
+
+GenPDFfromHTML::GenPDFfromHTML(const QString &inputPath, const QString &outputPath, QObject *parent)
+    : QObject(parent)
+    , m_inputPath(inputPath)
+    , m_outputPath(outputPath)
+    , m_page(new QWebEnginePage) // no parent: it is deleted with the generator
+{
+    const bool connected = connect(m_page, SIGNAL(loadFinished(bool)), this, SLOT(loadFinished(bool)));
+    Q_ASSERT(connected);
+    Q_UNUSED(connected);
+}
+
+GenPDFfromHTML::~GenPDFfromHTML()
+{
+    delete m_page;
+}
+
+QPageLayout GenPDFfromHTML::pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0.6, 0.6, 0.6, 0.7),
+                       QPageLayout::Inch, QMarginsF(0, 0, 0, 0));
+}
+
+void GenPDFfromHTML::start()
+{
+    m_error.clear();
+    m_loadHandled = false;
+    m_page->load(QUrl::fromUserInput(m_inputPath));
+}
+
+void GenPDFfromHTML::fail(const QString &message)
+{
+    m_error = message;
+    qDebug().noquote() << message;
+    emit finished(false);
+}
+
+void GenPDFfromHTML::loadFinished(bool ok)
+{
+    // A page may report more than once (for instance after a script navigates).
+    if (m_loadHandled)
+        return;
+    m_loadHandled = true;
+    QFile::remove(m_inputPath);
+    if (!ok) {
+        fail(QStringLiteral("failed to load URL"));
+        return;
+    }
+    qDebug().noquote() << "Loaded HTML to webengine. Printing to" << m_outputPath;
+    // Print into memory and write the file ourselves: atomically, and with the
+    // user's usual file permissions rather than the engine's private ones.
+    const QString target = m_outputPath;
+    QPointer<GenPDFfromHTML> self(this);
+    m_page->printToPdf(
+        [self, target](const QByteArray &pdf) {
+            if (!self)
+                return;
+            bool written = false;
+            if (pdf.startsWith("%PDF-")) {
+                QSaveFile file(target);
+                written = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
+            }
+            self->pdfPrintingFinished(target, written);
+        },
+        pageLayout());
+}
+
+void GenPDFfromHTML::pdfPrintingFinished(const QString &filePath, bool success)
+{
+    if (!success) {
+        fail(QStringLiteral("failed to print to output file '%1'").arg(filePath));
+        return;
+    }
+    qDebug().noquote() << "Print finished";
+    if (m_openWhenDone)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(filePath));
+    emit finished(true);
+}
