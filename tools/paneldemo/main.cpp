@@ -89,10 +89,14 @@ struct Panels {
 int g_failures = 0;
 
 // Writes the widget's picture; a blank or unwritable picture counts as a failure.
-void save(QWidget *w, const QString &path)
+void save(QWidget *w, const QString &path, bool show = true)
 {
-    w->show();
-    QCoreApplication::processEvents();
+    if (show) {
+        w->show();
+        QCoreApplication::processEvents();
+    } else if (!w->layout()) {
+        w->adjustSize();
+    }
     w->ensurePolished();
     const QList<QWidget *> kids = w->findChildren<QWidget *>();
     for (QWidget *k : kids)
@@ -381,8 +385,9 @@ int main(int argc, char **argv)
             menu->addAction(QStringLiteral("Save Report"))->setEnabled(false);
             menu->setActiveAction(menu->actions().at(1));
             pop.resize(520, 260);
-            save(&pop, out + QLatin1Char('/') + tag + QStringLiteral("-popups.png"));
-            save(menu, out + QLatin1Char('/') + tag + QStringLiteral("-menu.png"));
+            lay->activate();
+            save(&pop, out + QLatin1Char('/') + tag + QStringLiteral("-popups.png"), false);
+            save(menu, out + QLatin1Char('/') + tag + QStringLiteral("-menu.png"), false);
             written += 2;
         }
         QWidget *s = sampler(&theme);
