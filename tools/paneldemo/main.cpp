@@ -391,7 +391,8 @@ int main(int argc, char **argv)
             written += 2;
         }
         QWidget *s = sampler(&theme);
-        save(s, out + QLatin1Char('/') + tag + QStringLiteral("-widgets.png"));
+        s->layout()->activate();
+        save(s, out + QLatin1Char('/') + tag + QStringLiteral("-widgets.png"), false);
         delete s;
         ++written;
         // The second essence page, to see the paging.
