@@ -331,7 +331,7 @@ void TestProfile::validation()
     QFETCH(QString, shortName);
     QFETCH(bool, ok);
     CNumerology n;
-    NumerologyInput in = input(QString::fromUtf8(full.toLatin1()), shortName, QDate(1985, 11, 29));
+    NumerologyInput in = input(full, shortName, QDate(1985, 11, 29));
     QCOMPARE(n.calculate(in), ok);
     QCOMPARE(n.lastError(), ok ? QString() : CNumerology::IncorrectNameMessage);
     QCOMPARE(CNumerology::IncorrectNameMessage, QStringLiteral("Error! Incorrect full or short name!"));

@@ -1,0 +1,381 @@
+// The qznum-cli contract: JSON output with the profile member names, the other
+// commands, batch lines and the one-line errors with exit status 2.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList &args, const QByteArray &input = QByteArray())
+{
+    QProcess p;
+    p.start(QStringLiteral(QZ_BIN_DIR "/qznum-cli"), args);
+    Run r;
+    if (!p.waitForStarted(10000))
+        return r;
+    if (!input.isEmpty())
+        p.write(input);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QJsonObject parseObject(const QByteArray &bytes)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        qWarning("not a JSON object: %s", bytes.left(200).constData());
+    return doc.object();
+}
+
+// Argument lists from literals (UTF-8).
+QStringList L(std::initializer_list<const char *> items)
+{
+    QStringList out;
+    for (const char *i : items)
+        out << QString::fromUtf8(i);
+    return out;
+}
+
+QStringList profileArgs(const QString &full, const QString &birth)
+{
+    return {QStringLiteral("profile"), QStringLiteral("--full"), full, QStringLiteral("--birth"),
+            birth, QStringLiteral("--target"), QStringLiteral("2024-01-01")};
+}
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void profileOfJohnSmith();
+    void profileKeys();
+    void profileOptions_data();
+    void profileOptions();
+    void compat();
+    void otherCommands();
+    void batch();
+    void batchHostileLines();
+    void errors_data();
+    void errors();
+};
+
+void TestCli::profileOfJohnSmith()
+{
+    const Run r = runCli(profileArgs(QStringLiteral("John Smith"), QStringLiteral("1985-11-29")));
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.err.isEmpty());
+    QVERIFY(r.out.endsWith('\n'));
+    QCOMPARE(r.out.count('\n'), 1);
+    const QJsonObject o = parseObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("lifePath")).toInt(), 9);
+    QCOMPARE(o.value(QStringLiteral("lifePathText")).toString(), QStringLiteral("11/11+11+5/23=27=9"));
+    QCOMPARE(o.value(QStringLiteral("birthdayText")).toString(), QStringLiteral("29 (11)"));
+    QCOMPARE(o.value(QStringLiteral("expressionCalc")).toString(), QStringLiteral("=2/20+6/24=8"));
+    QCOMPARE(o.value(QStringLiteral("challengesText")).toString(), QStringLiteral("0, 3, 3, 3"));
+    QCOMPARE(o.value(QStringLiteral("shortNameUpper")).toString(), QStringLiteral("JOHN SMITH"));
+    QCOMPARE(o.value(QStringLiteral("birthDate")).toString(), QStringLiteral("1985-11-29"));
+    QCOMPARE(o.value(QStringLiteral("personalYearText")).toString(), QStringLiteral("3"));
+    QCOMPARE(o.value(QStringLiteral("physicalTransit")).toString().size(), 128);
+    QCOMPARE(o.value(QStringLiteral("essence")).toArray().size(), 128);
+    QCOMPARE(o.value(QStringLiteral("planesCells")).toArray().at(19).toString(), QStringLiteral("0, 0"));
+    const QJsonObject matrix = o.value(QStringLiteral("matrix")).toObject();
+    const QJsonArray cells = matrix.value(QStringLiteral("cells")).toArray();
+    QCOMPARE(cells.size(), 10);
+    QCOMPARE(cells.at(1).toInt(), 3);
+    QCOMPARE(cells.at(9).toInt(), 3);
+    QCOMPARE(matrix.value(QStringLiteral("lines")).toArray().size(), 8);
+    QCOMPARE(matrix.value(QStringLiteral("lines")).toArray().at(6).toInt(), 8);
+    QVERIFY(matrix.value(QStringLiteral("summary")).toString().startsWith(QStringLiteral("Character (1) - 3")));
+}
+
+void TestCli::profileKeys()
+{
+    const Run r = runCli(profileArgs(QStringLiteral("John Smith"), QStringLiteral("1985-11-29")));
+    const QJsonObject o = parseObject(r.out);
+    const char *const members[] = {
+        "valueCounters", "lifePath", "challenges", "targetYear", "personalYearBase",
+        "planeClassCounts", "letterCounts", "chaldeanMode", "extendedMasters", "birthDate",
+        "expression", "physicalTransit", "mentalTransit", "spiritualTransit", "essenceRaw",
+        "essence", "fullNameUpper", "shortNameUpper", "targetDate", "lifePathText", "birthdayText",
+        "expressionText", "minorExpressionText", "heartDesireText", "minorHeartDesireText",
+        "personalityText", "minorPersonalityText", "maturityText", "rationalThoughtText",
+        "karmicDebtsText", "karmicLessonsText", "challengesText", "pinnaclesText",
+        "bridgeLifePathExpressionText", "bridgeHeartPersonalityText", "balanceText",
+        "personalYearText", "hiddenPassionText", "subconsciousConfidenceText",
+        "pinnacleSpansText", "lifePathPeriodsText", "lifePathPeriodSpansText", "planesCellTexts",
+        "planesCells", "vowelDigits", "consonantDigits", "expressionCalc", "heartDesireCalc",
+        "personalityCalc", "shortVowelDigits", "shortConsonantDigits", "minorExpressionCalc",
+        "minorHeartDesireCalc", "minorPersonalityCalc", "expressionRaw", "matrix"};
+    for (const char *m : members)
+        QVERIFY2(o.contains(QLatin1String(m)), m);
+    QCOMPARE(o.value(QStringLiteral("valueCounters")).toArray().size(), 128);
+    QCOMPARE(o.value(QStringLiteral("letterCounts")).toArray().size(), 26);
+    QCOMPARE(o.value(QStringLiteral("planesCellTexts")).toArray().size(), 20);
+}
+
+void TestCli::profileOptions_data()
+{
+    QTest::addColumn<QStringList>("extra");
+    QTest::addColumn<QString>("full");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    const char *js = "John Smith";
+    QTest::newRow("plain-sum life path") << L({"--flags", "010110"}) << js
+                                         << "lifePathText" << "2025=9";
+    QTest::newRow("raw words") << L({"--flags", "100010"}) << js << "expressionText"
+                               << "8/44";
+    QTest::newRow("masters to 99") << L({"--flags", "100010", "--masters"}) << js
+                                   << "expressionText" << "44";
+    QTest::newRow("chaldean") << L({"--chaldean"}) << js << "expressionCalc"
+                              << "=9/18+8/17=17=8";
+    QTest::newRow("universal") << L({"--phonetic", "universal"}) << "Raymond"
+                               << "heartDesireText" << "5";
+    QTest::newRow("english") << L({"--phonetic", "English"}) << "Raymond"
+                             << "heartDesireText" << "7";
+    QTest::newRow("full marks") << L({"--full-marks", "0012"}) << "Mary Ann"
+                                << "vowelDigits" << " 19  1  ";
+    QTest::newRow("short marks") << L({"--short-marks", "1", "--short", "Mary"})
+                                 << "Mary Ann" << "shortVowelDigits" << "41 7";
+    QTest::newRow("cleaned") << QStringList() << "Jean-Luc O'Brien" << "fullNameUpper"
+                             << "JEAN LUC OBRIEN";
+    QTest::newRow("short name derived") << QStringList() << "Ana Maria Lopez" << "shortNameUpper"
+                                        << "ANA LOPEZ";
+    QTest::newRow("short name given") << L({"--short", "Annie"}) << "Ana Maria Lopez"
+                                      << "shortNameUpper" << "ANNIE";
+    QTest::newRow("raw name kept") << L({"--raw", "--short", "Jean"}) << "Jean-Luc O'Brien"
+                                   << "fullNameUpper" << "JEAN-LUC O'BRIEN";
+    QTest::newRow("accents cleaned") << QStringList() << "Ren\xc3\xa9" "e Dupr\xc3\xa9"
+                                     << "fullNameUpper" << "RENEE DUPRE";
+}
+
+void TestCli::profileOptions()
+{
+    QFETCH(QStringList, extra);
+    QFETCH(QString, full);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const Run r = runCli(profileArgs(full, QStringLiteral("1985-11-29")) + extra);
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(parseObject(r.out).value(key).toString(), value);
+}
+
+void TestCli::compat()
+{
+    const Run r = runCli({QStringLiteral("compat"), QStringLiteral("--a-full"),
+                          QStringLiteral("John Smith"), QStringLiteral("--a-birth"),
+                          QStringLiteral("1985-11-29"), QStringLiteral("--b-full"),
+                          QStringLiteral("Mary Jones"), QStringLiteral("--b-birth"),
+                          QStringLiteral("1990-01-01")});
+    QCOMPARE(r.exitCode, 0);
+    const QJsonObject o = parseObject(r.out);
+    const char *const members[] = {
+        "lifePathPercent", "lifePathA", "lifePathB", "lifePathCode", "homeProductA",
+        "homeProductB", "spiritProductA", "spiritProductB", "homeStability",
+        "spiritualStability", "marriageTerm", "nameCode", "namePercent", "valuesPercent",
+        "characterCode", "energyCode", "lifePathCalcText", "lifePathPercentText",
+        "birthdayCalcText", "birthdayPercentText", "familyPercentText", "valuesPercentText",
+        "nameCalcText", "namePercentText", "totalPercentText"};
+    for (const char *m : members)
+        QVERIFY2(o.contains(QLatin1String(m)), m);
+    QCOMPARE(o.value(QStringLiteral("lifePathA")).toInt(), 9);
+    QCOMPARE(o.value(QStringLiteral("birthdayCalcText")).toString(), QStringLiteral("29+1=3"));
+    QCOMPARE(o.value(QStringLiteral("birthdayPercentText")).toString(), QStringLiteral("70%"));
+    QVERIFY(o.value(QStringLiteral("totalPercentText")).toString().endsWith(QLatin1Char('%')));
+}
+
+void TestCli::otherCommands()
+{
+    Run r = runCli({QStringLiteral("matrix"), QStringLiteral("--birth"), QStringLiteral("2000-01-09")});
+    QCOMPARE(r.exitCode, 0);
+    QJsonObject o = parseObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("cells")).toArray().at(0).toInt(), 3);
+    QCOMPARE(o.value(QStringLiteral("workingNumbers")).toArray().at(2).toInt(), -6);
+
+    r = runCli({QStringLiteral("express"), QStringLiteral("--name"), QStringLiteral("John Smith"),
+                QStringLiteral("--date"), QStringLiteral("1985-11-29"), QStringLiteral("--chaldean")});
+    QCOMPARE(r.exitCode, 0);
+    o = parseObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("lifePathText")).toString(), QStringLiteral("11+11+5=27=9"));
+    QCOMPARE(o.value(QStringLiteral("expressionText")).toString(), QStringLiteral("8/17"));
+    QCOMPARE(o.value(QStringLiteral("expressionRaw")).toInt(), 17);
+
+    r = runCli({QStringLiteral("express"), QStringLiteral("--name"), QStringLiteral("Acme")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(parseObject(r.out).value(QStringLiteral("lifePath")).isNull());
+
+    r = runCli({QStringLiteral("pet"), QStringLiteral("--name"), QStringLiteral("Rex"),
+                QStringLiteral("--birth"), QStringLiteral("2020-01-01"), QStringLiteral("--target"),
+                QStringLiteral("2024-06-01")});
+    QCOMPARE(r.exitCode, 0);
+    o = parseObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("petNumber")).toInt(), 2);
+    QCOMPARE(o.value(QStringLiteral("petDayForecast")).toInt(), 5);
+    QCOMPARE(o.value(QStringLiteral("personalYearText")).toString(), QStringLiteral("5"));
+
+    r = runCli({QStringLiteral("forecast"), QStringLiteral("--birth"), QStringLiteral("1985-11-29"),
+                QStringLiteral("--target"), QStringLiteral("2024-01-31"), QStringLiteral("--full"),
+                QStringLiteral("Ann")});
+    QCOMPARE(r.exitCode, 0);
+    o = parseObject(r.out);
+    QCOMPARE(o.value(QStringLiteral("personalYear")).toInt(), 3);
+    QCOMPARE(o.value(QStringLiteral("personalMonth")).toInt(), 4);
+    QCOMPARE(o.value(QStringLiteral("personalDay")).toInt(), 8);
+    QCOMPARE(o.value(QStringLiteral("years")).toArray().size(), 9);
+    QCOMPARE(o.value(QStringLiteral("months")).toArray().at(1).toObject()
+                 .value(QStringLiteral("date")).toString(), QStringLiteral("2024-02-29"));
+    QCOMPARE(o.value(QStringLiteral("days")).toArray().size(), 9);
+    const QJsonObject calendar = o.value(QStringLiteral("calendar")).toObject();
+    QCOMPARE(calendar.value(QStringLiteral("months")).toArray().size(), 12);
+    QCOMPARE(calendar.value(QStringLiteral("years")).toArray().at(0).toObject()
+                 .value(QStringLiteral("text")).toString(), QStringLiteral("2024\n(3)"));
+    QCOMPARE(o.value(QStringLiteral("age")).toInt(), 38);
+    QCOMPARE(o.value(QStringLiteral("atAge")).toObject().value(QStringLiteral("physical")).toString(),
+             QStringLiteral("N")); // ANNNNNNNNNN repeats every 11 years: age 38 is an N
+
+    r = runCli({QStringLiteral("--help")});
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.contains("batch"));
+}
+
+void TestCli::batch()
+{
+    const QByteArray input = "John Smith,,1985-11-29,2024-01-01\n"
+                             "\n"
+                             "Mary Ann,Mary,1990-02-30\n"
+                             "Jean-Luc O'Brien,Jean,1971-07-04\r\n"
+                             "Bcd,,2000-01-01\n"
+                             "only,two\n";
+    const Run r = runCli({QStringLiteral("batch"), QStringLiteral("--target"),
+                          QStringLiteral("2024-06-01")}, input);
+    QCOMPARE(r.exitCode, 2);
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 5);
+    const QJsonObject first = parseObject(lines.at(0));
+    QCOMPARE(first.value(QStringLiteral("lifePathText")).toString(), QStringLiteral("11/11+11+5/23=27=9"));
+    QCOMPARE(first.value(QStringLiteral("targetDate")).toString(), QStringLiteral("2024-01-01"));
+    const QJsonObject bad = parseObject(lines.at(1));
+    QCOMPARE(bad.value(QStringLiteral("line")).toInt(), 3);
+    QVERIFY(bad.value(QStringLiteral("error")).toString().contains(QStringLiteral("1990-02-30")));
+    const QJsonObject third = parseObject(lines.at(2));
+    QCOMPARE(third.value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("JEAN LUC OBRIEN"));
+    QCOMPARE(third.value(QStringLiteral("shortNameUpper")).toString(), QStringLiteral("JEAN"));
+    QCOMPARE(third.value(QStringLiteral("targetDate")).toString(), QStringLiteral("2024-06-01"));
+    QCOMPARE(parseObject(lines.at(3)).value(QStringLiteral("error")).toString(),
+             QStringLiteral("Error! Incorrect full or short name!"));
+    QCOMPARE(parseObject(lines.at(4)).value(QStringLiteral("line")).toInt(), 6);
+    QCOMPARE(r.err.count('\n'), 3);
+
+    const Run ok = runCli({QStringLiteral("batch")}, "John Smith,John,1985-11-29\nAna Lopez,,1970-01-04\n");
+    QCOMPARE(ok.exitCode, 0);
+    QCOMPARE(ok.out.count('\n'), 2);
+    QVERIFY(ok.err.isEmpty());
+}
+
+void TestCli::batchHostileLines()
+{
+    QByteArray input(20000, 'A');
+    input += ",,1985-11-29\nJohn Smith,,1985-11-29\n";
+    input += QByteArray("\xff\xfe,,1985-11-29\n");
+    const Run r = runCli({QStringLiteral("batch")}, input);
+    QCOMPARE(r.exitCode, 2);
+    const QList<QByteArray> lines = r.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(parseObject(lines.at(0)).value(QStringLiteral("error")).toString().contains(QStringLiteral("longer")));
+    QCOMPARE(parseObject(lines.at(1)).value(QStringLiteral("lifePath")).toInt(), 9);
+    QCOMPARE(parseObject(lines.at(2)).value(QStringLiteral("line")).toInt(), 3);
+}
+
+void TestCli::errors_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("message");
+    const char *js = "John Smith";
+    QTest::newRow("no command") << QStringList() << "usage";
+    QTest::newRow("unknown command") << L({"horoscope"}) << "unknown command";
+    QTest::newRow("impossible date") << L({"profile", "--full", js, "--birth", "1985-02-30"})
+                                     << "impossible date";
+    QTest::newRow("month 13") << L({"profile", "--full", js, "--birth", "1985-13-01"})
+                              << "impossible date";
+    QTest::newRow("short year") << L({"profile", "--full", js, "--birth", "85-11-29"})
+                                << "YYYY-MM-DD";
+    QTest::newRow("year zero") << L({"profile", "--full", js, "--birth", "0000-01-01"})
+                               << "impossible date";
+    QTest::newRow("bad target") << L({"profile", "--full", js, "--birth", "1985-11-29",
+                                               "--target", "tomorrow"}) << "--target";
+    QTest::newRow("missing birth") << L({"profile", "--full", js}) << "missing option --birth";
+    QTest::newRow("missing full") << L({"profile", "--birth", "1985-11-29"})
+                                  << "missing option --full";
+    QTest::newRow("missing value") << L({"profile", "--full", js, "--birth"})
+                                   << "missing value for --birth";
+    QTest::newRow("unknown option") << L({"profile", "--full", js, "--birth",
+                                                   "1985-11-29", "--colour", "red"})
+                                    << "unknown option --colour";
+    QTest::newRow("stray argument") << L({"profile", "John"}) << "unexpected argument";
+    QTest::newRow("short flags") << L({"profile", "--full", js, "--birth", "1985-11-29",
+                                                "--flags", "10011"}) << "--flags";
+    QTest::newRow("flags not binary") << L({"profile", "--full", js, "--birth",
+                                                     "1985-11-29", "--flags", "100120"})
+                                      << "--flags";
+    QTest::newRow("phonetic") << L({"profile", "--full", js, "--birth", "1985-11-29",
+                                             "--phonetic", "klingon"}) << "--phonetic";
+    QTest::newRow("marks") << L({"profile", "--full", js, "--birth", "1985-11-29",
+                                          "--full-marks", "01x"}) << "--full-marks";
+    QTest::newRow("name of zeros") << L({"profile", "--full", "Bcd Fgh", "--birth",
+                                                  "1985-11-29"})
+                                   << "Error! Incorrect full or short name!";
+    QTest::newRow("name cleaned away") << L({"profile", "--full", "!!!", "--birth",
+                                                      "1985-11-29"})
+                                       << "Error! Incorrect full or short name!";
+    QTest::newRow("compat partner") << L({"compat", "--a-full", js, "--a-birth",
+                                                   "1985-11-29", "--b-full", "Bcd", "--b-birth",
+                                                   "1990-01-01"})
+                                    << "person B: Error! Incorrect full or short name!";
+    QTest::newRow("compat missing") << L({"compat", "--a-full", js, "--a-birth", "1985-11-29"})
+                                    << "missing option --b-full";
+    QTest::newRow("pet name") << L({"pet", "--name", "0", "--birth", "2020-01-01"})
+                              << "Error! Incorrect pet name!";
+    QTest::newRow("express empty") << L({"express", "--name", "---"})
+                                   << "Enter your data before calculation!";
+    QTest::newRow("matrix date") << L({"matrix", "--birth", "2001-02-29"})
+                                 << "impossible date";
+    QTest::newRow("forecast missing") << L({"forecast"}) << "missing option --birth";
+    QTest::newRow("batch option") << L({"batch", "--full", js}) << "unknown option --full";
+}
+
+void TestCli::errors()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, message);
+    const Run r = runCli(args);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.out.isEmpty());
+    const QString err = QString::fromUtf8(r.err);
+    QVERIFY2(err.contains(message), qPrintable(err));
+    if (!args.isEmpty()) {
+        QCOMPARE(err.count(QLatin1Char('\n')), 1);
+        QVERIFY(err.startsWith(QStringLiteral("qznum-cli: ")));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
