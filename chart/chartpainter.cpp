@@ -98,13 +98,14 @@ void drawBlockReference(QPainter &p, const ChartItem &c, const ChartDrawContext 
     }
 }
 
-void drawBarcode(QPainter &p, const ChartItem &c)
+void drawBarcode(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
 {
     const QSizeF size = contentSize(c);
     if (c.alignment != Qt::AlignLeft && c.alignment != Qt::AlignHCenter &&
         c.alignment != Qt::AlignRight)
         return;
-    const QImage picture = barcodePicture(c.text, c.barcodeType, c.textColor);
+    const QImage picture =
+        barcodePicture(substituteFieldCodes(c.text, ctx.profile), c.barcodeType, c.textColor);
     if (picture.isNull() || size.isEmpty())
         return;
     const QSizeF fitted = fitSize(picture.size(), size);
@@ -132,6 +133,19 @@ void drawStockImage(QPainter &p, const ChartItem &c)
 }
 
 } // namespace
+
+QString substituteFieldCodes(const QString &text, const ChartProfile *profile)
+{
+    if (!profile || !text.contains(QLatin1Char('#')))
+        return text;
+    QString result = text;
+    result.replace(QLatin1String("#full_name"), profile->fullName);
+    result.replace(QLatin1String("#short_name"), profile->shortName);
+    result.replace(QLatin1String("#numerologist"), profile->shortName);
+    result.replace(QLatin1String("#birthdate"), ChartProfile::chartDate(profile->birthDate));
+    result.replace(QLatin1String("#print_date"), ChartProfile::chartDate(profile->printDate));
+    return result;
+}
 
 QSizeF fitSize(const QSizeF &size, const QSizeF &bounds)
 {
@@ -230,7 +244,7 @@ void drawContent(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
         drawBlockReference(p, c, ctx);
         break;
     case ChartItem::KindBarcode:
-        drawBarcode(p, c);
+        drawBarcode(p, c, ctx);
         break;
     case ChartItem::KindNumerologyPanel:
     case ChartItem::KindNamePanel:

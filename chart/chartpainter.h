@@ -55,5 +55,13 @@ void drawContent(QPainter &p, const ChartItem &content, const ChartDrawContext &
 QImage renderPagePicture(const ChartPage &page, const QSize &pictureSize,
                          const ChartDrawContext &ctx);
 
+/**
+ * A barcode text with the person's values in place of the data-field codes it
+ * names ("#full_name", "#short_name", "#numerologist", "#birthdate",
+ * "#print_date"), so a barcode can carry the record it is printed for.
+ * Without a profile the text is returned as typed.
+ */
+QString substituteFieldCodes(const QString &text, const ChartProfile *profile);
+
 /** Size that fits @p size into @p bounds keeping its proportions. */
 QSizeF fitSize(const QSizeF &size, const QSizeF &bounds);

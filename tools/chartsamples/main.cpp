@@ -193,10 +193,11 @@ void qrCard(ChartDocument &doc)
              QRectF(40, 86, 200, 22), style(14, true, kViolet));
     panel(page, QStringLiteral("Main Features"), QPointF(40, 124), 1.25);
     panel(page, QStringLiteral("Bridges"), QPointF(40, 266), 1.25);
-    addBarcode(page, QStringLiteral("Qzarel Numerology reading card - scan to keep the date of your next session"),
+    // The code carries the person's own data: it is filled in for each record.
+    addBarcode(page, QStringLiteral("#full_name, born #birthdate - Qzarel Numerology reading"),
                BarcodeQrCode, QRectF(400, 124, 170, 170), kIndigo);
-    addText(page, QStringLiteral("Scan for your next session"), QRectF(392, 300, 186, 40),
-            style(12, false, kMuted, Qt::AlignHCenter));
+    addText(page, QStringLiteral("Scan to keep your name and birth date"),
+            QRectF(392, 300, 186, 40), style(12, false, kMuted, Qt::AlignHCenter));
     addText(page, QStringLiteral("Qzarel Numerology"), QRectF(40, 380, 300, 20),
             style(11, false, kMuted));
 }
