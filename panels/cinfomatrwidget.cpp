@@ -78,8 +78,12 @@ void CInfoMatrWidget::mousePressEvent(QMouseEvent *event)
 
 void CInfoMatrWidget::mouseMoveEvent(QMouseEvent *event)
 {
+    const int before = cellAt(m_mouse);
     m_mouse = event->pos();
-    update();
+    const int now = cellAt(m_mouse);
+    setCursor(now >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (now != before)
+        update();
 }
 
 void CInfoMatrWidget::leaveEvent(QEvent *)

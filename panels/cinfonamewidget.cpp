@@ -174,6 +174,7 @@ void CInfoNameWidget::mouseMoveEvent(QMouseEvent *event)
 {
     m_mouse = event->pos();
     const QPair<int, int> hit = letterAt(event->pos());
+    setCursor(hit.first >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (hit.first < 0) {
         m_marker->hide();
         return;

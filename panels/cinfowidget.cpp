@@ -52,7 +52,8 @@ void CInfoWidget::setClickable(bool on)
 {
     m_clickable = on;
     setMouseTracking(on);
-    setCursor(on ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (!on)
+        unsetCursor();
     update();
 }
 
@@ -165,7 +166,9 @@ void CInfoWidget::mouseMoveEvent(QMouseEvent *event)
     const int before = rowAt(m_mouse);
     m_mouse = event->pos();
     m_mouseInside = true;
-    if (rowAt(m_mouse) != before)
+    const int now = rowAt(m_mouse);
+    setCursor(now >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (now != before)
         update();
 }
 
