@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QStringList>
+#include <QVector>
 
 namespace {
 
@@ -32,13 +33,16 @@ CReportTools::CReportTools(QObject *parent)
 {
 }
 
-QFont CReportTools::defaultHeadingFont()
+const QFont &CReportTools::defaultHeadingFont()
 {
-    QFont font;
-    font.setFamily(QString());
-    font.setPointSize(12);
-    font.setUnderline(false);
-    font.setStyle(QFont::StyleNormal);
+    static const QFont font = [] {
+        QFont f;
+        f.setFamily(QString());
+        f.setPointSize(12);
+        f.setUnderline(false);
+        f.setStyle(QFont::StyleNormal);
+        return f;
+    }();
     return font;
 }
 
@@ -137,13 +141,38 @@ void CReportTools::addParagraph(const QString &text, const QImage &image)
     if (!image.isNull())
         setInlineImage(image);
     if (!m_pendingImage.isEmpty() || !text.isEmpty()) {
-        QString marked = text;
-        marked.replace(QLatin1String("<p"), QLatin1String("<p comment=\"st_fs\"   "));
-        marked.replace(QLatin1String("<td"), QLatin1String("<td comment=\"st_fs\"   "));
-        m_document += QStringLiteral("<p comment=\"st_fs\"   >") + m_pendingImage + marked
-                      + QStringLiteral("</p>\r\n");
+        m_document += QLatin1String("<p comment=\"st_fs\"   >");
+        m_document += m_pendingImage;
+        appendMarked(text);
+        m_document += QLatin1String("</p>\r\n");
     }
     m_pendingImage.clear();
+}
+
+void CReportTools::appendMarked(const QString &text)
+{
+    // Every "<p" and "<td" of the text gains comment="st_fs"; one pass, since
+    // report texts are long and this runs for every paragraph.
+    static const QLatin1String mark(" comment=\"st_fs\"   ");
+    const QChar *data = text.constData();
+    const int len = text.size();
+    int copied = 0;
+    for (int i = 0; i < len; ++i) {
+        if (data[i] != QLatin1Char('<') || i + 1 >= len)
+            continue;
+        int tagEnd = 0;
+        if (data[i + 1] == QLatin1Char('p'))
+            tagEnd = i + 2;
+        else if (data[i + 1] == QLatin1Char('t') && i + 2 < len && data[i + 2] == QLatin1Char('d'))
+            tagEnd = i + 3;
+        if (!tagEnd)
+            continue;
+        m_document.append(data + copied, tagEnd - copied);
+        m_document += mark;
+        copied = tagEnd;
+        i = tagEnd - 1;
+    }
+    m_document.append(data + copied, len - copied);
 }
 
 void CReportTools::beginBlock(bool clearImage)
@@ -236,40 +265,111 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
     m_pendingImage.clear();
 }
 
+namespace {
+
+bool startsWithAt(const QChar *data, int len, int at, QLatin1String what)
+{
+    if (at + what.size() > len)
+        return false;
+    for (int i = 0; i < what.size(); ++i) {
+        if (data[at + i] != QLatin1Char(what.at(i)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QString CReportTools::splitParagraphs(const QString &text, const QString &openTags,
                                       const QString &closeTags)
 {
     if (text.isEmpty())
         return QString();
-    QString src = text;
-    src.remove(QLatin1String("<p>"));
-    src.replace(QLatin1String("</p>"), QLatin1String("<br>"));
-    src.replace(QLatin1String("<br/>"), QLatin1String("<br>"));
-    src.replace(QLatin1String("<br />"), QLatin1String("<br>"));
-    const QStringList parts = src.split(QStringLiteral("<br>"), Qt::KeepEmptyParts);
+
+    // Pass 1: drop every "<p>" (as one removal over the whole text would).
+    QString src;
+    if (text.contains(QLatin1String("<p>"))) {
+        src.reserve(text.size());
+        const QChar *d = text.constData();
+        const int n = text.size();
+        int copied = 0;
+        for (int i = 0; i + 2 < n; ++i) {
+            if (d[i] == QLatin1Char('<') && d[i + 1] == QLatin1Char('p') && d[i + 2] == QLatin1Char('>')) {
+                src.append(d + copied, i - copied);
+                copied = i + 3;
+                i += 2;
+            }
+        }
+        src.append(d + copied, n - copied);
+    } else {
+        src = text;
+    }
+
+    // Pass 2: cut at "</p>", "<br/>", "<br />" and "<br>", noting the spans of each part.
+    struct Part
+    {
+        int start, length;
+        int lastOpen, lastClose, firstClose; // positions within the part, -1 when none
+    };
+    QVector<Part> parts;
+    const QChar *d = src.constData();
+    const int n = src.size();
+    Part cur{0, 0, -1, -1, -1};
+    for (int i = 0; i < n; ++i) {
+        if (d[i] != QLatin1Char('<'))
+            continue;
+        int cut = 0;
+        if (startsWithAt(d, n, i, QLatin1String("<br>")))
+            cut = 4;
+        else if (startsWithAt(d, n, i, QLatin1String("</p>")))
+            cut = 4;
+        else if (startsWithAt(d, n, i, QLatin1String("<br/>")))
+            cut = 5;
+        else if (startsWithAt(d, n, i, QLatin1String("<br />")))
+            cut = 6;
+        if (cut) {
+            cur.length = i - cur.start;
+            parts.append(cur);
+            cur = Part{i + cut, 0, -1, -1, -1};
+            i += cut - 1;
+            continue;
+        }
+        if (startsWithAt(d, n, i, QLatin1String("<span"))) {
+            cur.lastOpen = i - cur.start;
+        } else if (startsWithAt(d, n, i, QLatin1String("</span>"))) {
+            cur.lastClose = i - cur.start;
+            if (cur.firstClose < 0)
+                cur.firstClose = i - cur.start;
+        }
+    }
+    cur.length = n - cur.start;
+    parts.append(cur);
 
     QString out;
     out.reserve(src.size() + parts.size() * (64 + openTags.size() + closeTags.size()));
     QString carried;
     for (int i = 0; i < parts.size(); ++i) {
-        const QString &part = parts.at(i);
-        const int g = part.lastIndexOf(QLatin1String("<span"));
-        const int h = part.lastIndexOf(QLatin1String("</span>"));
-        const int k = part.indexOf(QLatin1String("</span>"));
-        const bool needsClose = h < g || (!carried.isEmpty() && k < 0);
-        if (i > 0)
-            out += QStringLiteral("<table class=maindoc border=\"0\"><tr><td>\r\n") + openTags + carried;
-        else
+        const Part &p = parts.at(i);
+        const int g = p.lastOpen;
+        const int h = p.lastClose;
+        const bool needsClose = h < g || (!carried.isEmpty() && p.firstClose < 0);
+        if (i > 0) {
+            out += QLatin1String("<table class=maindoc border=\"0\"><tr><td>\r\n");
             out += openTags;
-        out += part;
+            out += carried;
+        } else {
+            out += openTags;
+        }
+        out.append(d + p.start, p.length);
         if (needsClose)
             out += QLatin1String("</span>");
         out += closeTags;
         out += kBlockEnd;
 
         if (h < g) {
+            const QStringView part(d + p.start, p.length);
             const int end = part.indexOf(QLatin1Char('>'), g);
-            carried = end < 0 ? part.mid(g) + QLatin1Char('>') : part.mid(g, end - g + 1);
+            carried = end < 0 ? part.mid(g).toString() + QLatin1Char('>') : part.mid(g, end - g + 1).toString();
         } else if (h >= 0 && g < h) {
             // The carried span was closed in this paragraph.
             carried.clear();

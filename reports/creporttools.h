@@ -78,11 +78,13 @@ public:
     const QString &pendingImage() const { return m_pendingImage; }
 
     /** The standard heading font of default-style fields: 12 pt, no family. */
-    static QFont defaultHeadingFont();
+    static const QFont &defaultHeadingFont();
 
 protected:
     /** Makes @p image the pending image as an inline PNG; false when it yields no bytes. */
     bool setInlineImage(const QImage &image);
+    /** Appends @p text with every "<p" and "<td" marked comment="st_fs". */
+    void appendMarked(const QString &text);
     void addStyled(const char *openTag, const char *closeTag, const QString &text,
                    const QColor &colour, const QFont &font, const QImage &image);
 

@@ -1,6 +1,7 @@
 #include "reports/creportfielditem.h"
 #include "reports/creporttools.h"
 
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -37,6 +38,7 @@ private slots:
     void pictures();
     void splitParagraphs_data();
     void splitParagraphs();
+    void splitParagraphsMatchesPlainRule();
     void extractBody_data();
     void extractBody();
     void sectionDefaultStyle();
@@ -221,6 +223,56 @@ void TestReportTools::splitParagraphs()
     QFETCH(QString, close);
     QFETCH(QString, expected);
     QCOMPARE(CReportTools::splitParagraphs(text, open, close), expected);
+}
+
+// The cutting rule written the plain way (whole-text replacements, then a split),
+// to hold the one-pass version to it on many mixed texts.
+static QString plainSplit(const QString &text, const QString &open, const QString &close)
+{
+    if (text.isEmpty())
+        return QString();
+    QString src = text;
+    src.remove(QStringLiteral("<p>"));
+    src.replace(QStringLiteral("</p>"), QStringLiteral("<br>"));
+    src.replace(QStringLiteral("<br/>"), QStringLiteral("<br>"));
+    src.replace(QStringLiteral("<br />"), QStringLiteral("<br>"));
+    const QStringList parts = src.split(QStringLiteral("<br>"));
+    QString out, carried;
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString &part = parts.at(i);
+        const int g = part.lastIndexOf(QStringLiteral("<span"));
+        const int h = part.lastIndexOf(QStringLiteral("</span>"));
+        const int k = part.indexOf(QStringLiteral("</span>"));
+        const bool needsClose = h < g || (!carried.isEmpty() && k < 0);
+        out += (i > 0 ? kOpen + open + carried : open) + part + (needsClose ? QStringLiteral("</span>") : QString())
+               + close + kEnd;
+        if (h < g) {
+            const int end = part.indexOf(QLatin1Char('>'), g);
+            carried = end < 0 ? part.mid(g) + QLatin1Char('>') : part.mid(g, end - g + 1);
+        } else if (h >= 0 && g < h) {
+            carried.clear();
+        }
+    }
+    return out;
+}
+
+void TestReportTools::splitParagraphsMatchesPlainRule()
+{
+    const QStringList tokens = {QStringLiteral("<p>"), QStringLiteral("</p>"), QStringLiteral("<br>"),
+                                QStringLiteral("<br/>"), QStringLiteral("<br />"), QStringLiteral("<span style=\"a\">"),
+                                QStringLiteral("<span>"), QStringLiteral("</span>"), QStringLiteral("word "),
+                                QStringLiteral("<b>x</b>"), QStringLiteral("<"), QStringLiteral(">"),
+                                QStringLiteral("<td>"), QStringLiteral("<sp"), QStringLiteral("p>"),
+                                QStringLiteral("br>"), QStringLiteral("/p>"), QStringLiteral("an>")};
+    QRandomGenerator rng(7);
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int count = int(rng.bounded(12u));
+        for (int i = 0; i < count; ++i)
+            text += tokens.at(int(rng.bounded(quint32(tokens.size()))));
+        QCOMPARE(CReportTools::splitParagraphs(text, QStringLiteral("<i>"), QStringLiteral("</i>")),
+                 plainSplit(text, QStringLiteral("<i>"), QStringLiteral("</i>")));
+    }
 }
 
 void TestReportTools::extractBody_data()
