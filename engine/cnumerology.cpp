@@ -164,11 +164,6 @@ bool CNumerology::isMasterNumber(int n) const { return qz::isMasterNumber(n, ext
 
 bool CNumerology::isFinalNumber(int n) const { return qz::isFinalNumber(n, extendedMasters != 0); }
 
-int CNumerology::reduceNumber(int n)
-{
-    return qz::reduceNumber(n, extendedMasters != 0, valueCounters, CounterSize);
-}
-
 int CNumerology::reduceNumberInto(int n, int *counters) const
 {
     return qz::reduceNumber(n, extendedMasters != 0, counters, 100);
@@ -185,9 +180,8 @@ int CNumerology::digitSumOnce(int n) const { return qz::digitSumOnce(n, extended
 
 void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
 {
-    const int day = birthDate.day();
-    const int month = birthDate.month();
-    const int year = birthDate.year();
+    int year = 0, month = 0, day = 0;
+    birthDate.getDate(&year, &month, &day);
     const bool ext = extendedMasters != 0;
     const int D = qz::reduceNumber(day, ext);
     const int M = qz::reduceNumber(month, ext);
@@ -244,6 +238,8 @@ void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
     reduceNumber(sum);
     lifePathRaw = sum;
     birthdayNumber = D;
+    m_monthNumber = M;
+    m_yearNumber = Y;
 
     TextBuf t;
     if (winner == 1) {
@@ -461,10 +457,9 @@ bool CNumerology::calculate(const NumerologyInput &input)
     std::memcpy(karmicSeen, valueCounters, sizeof(karmicSeen));
 
     // Step 5: challenges from fully reduced month, day and year.
-    const bool ext = extendedMasters != 0;
     const int D = birthdayNumber;
-    const int M = qz::reduceNumber(birthDate.month(), ext);
-    const int Y = qz::reduceNumber(birthDate.year(), ext);
+    const int M = m_monthNumber;
+    const int Y = m_yearNumber;
     const int m = lifePathPeriods[0], d = lifePathPeriods[1], y = lifePathPeriods[2];
     challenges[0] = std::abs(d - m);
     challenges[1] = std::abs(d - y);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/numerologyinput.h"
+#include "engine/numerologymath.h"
 #include "engine/numerologyprofile.h"
 
 #include <QStringList>
@@ -88,7 +89,10 @@ public:
     bool isMasterNumber(int n) const;
     bool isFinalNumber(int n) const;
     /** rc: reduction keeping masters, counting into valueCounters. */
-    int reduceNumber(int n);
+    int reduceNumber(int n)
+    {
+        return qz::reduceNumber(n, extendedMasters != 0, valueCounters, CounterSize);
+    }
     /** rc counting into a caller's array of 100 entries. */
     int reduceNumberInto(int n, int *counters) const;
     int reduceKeepMasters(int n) const;
@@ -123,4 +127,6 @@ private:
     void computeTransits(bool skipMissed);
 
     QString m_lastError;
+    int m_monthNumber = 0; ///< M = rc(birth month) of the last life path
+    int m_yearNumber = 0;  ///< Y = rc(birth year)
 };
