@@ -33,6 +33,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <unistd.h>
+
 namespace {
 
 const QStringList kKinds = {QStringLiteral("numerology"), QStringLiteral("psychomatrix"),
@@ -274,6 +276,12 @@ std::unique_ptr<QCoreApplication> createReportApplication(int &argc, char **argv
     }
     if (!pdf)
         return nullptr;
+    // The web engine's sandbox refuses root and ends the process with a terse
+    // message of its own; say what to do instead.
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX")
+        && !qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").contains(QLatin1String("--no-sandbox")))
+        cliFail(QStringLiteral("the web engine does not run as root with its sandbox; "
+                               "set QTWEBENGINE_DISABLE_SANDBOX=1 to make PDF files as root"));
     // The web engine renders without a screen; spare headless runs the display check.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

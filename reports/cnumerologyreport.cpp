@@ -279,7 +279,8 @@ void CNumerologyReport::writeBuiltInSection(const Section &s)
         setImageFile(s.picture);
     if (!s.title.isEmpty())
         addPlainHeading(s.title + QLatin1Char(' ') + s.numberText);
-    addParagraph(s.intro);
+    // One block per paragraph, so that a long introduction may break across pages.
+    addParagraph(splitParagraphs(s.intro, QString(), QString()));
     endBlock();
     if (s.multi) {
         for (const Part &p : s.parts)

@@ -89,7 +89,7 @@ bool CPMatrixReport::build(const CNumerologyPMatrix &m, const QString &fullName,
                 endBlock();
                 continue;
             }
-            addParagraph(intro);
+            addParagraph(splitParagraphs(intro, QString(), QString()));
             endBlock();
             if (!body.isEmpty()) {
                 beginBlock(true);

@@ -1,5 +1,6 @@
 #include "engine/cnumerology.h"
 #include "reports/cnumerologyreport.h"
+#include "reports/creportlayoutfile.h"
 #include "reports/creporttexts.h"
 #include "reports/htmlinliner.h"
 #include "reports/pdf/genpdffromhtml.h"
@@ -75,6 +76,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void commandLineRefusals();
+    void commandLineLayout();
 
 private:
     QTemporaryDir m_dir;
@@ -239,6 +241,33 @@ void TestReportPdf::commandLineRefusals()
         QVERIFY(!p.readAllStandardError().isEmpty());
         QVERIFY(!QFile::exists(pdf));
     }
+}
+
+void TestReportPdf::commandLineLayout()
+{
+    const QString cli = QStringLiteral(QZ_BIN_DIR "/qznum-cli");
+    if (!QFile::exists(cli))
+        QSKIP("qznum-cli is not built");
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("layouts")));
+    const QString folder = m_dir.filePath(QStringLiteral("layouts"));
+    CReportLayout layout = CReportLayout::createDefault();
+    layout.lists[RKNumerology] = {CReportFieldItem::create(RKNumerology, 1, QStringLiteral("My Path"))};
+    QVERIFY(CReportLayoutFile::write(folder + QStringLiteral("/Short One.qznr"), layout));
+
+    const QString html = m_dir.filePath(QStringLiteral("layout.html"));
+    QProcess p;
+    p.start(cli, {QStringLiteral("report"), QStringLiteral("numerology"), QStringLiteral("--full"), QStringLiteral("John Smith"),
+                  QStringLiteral("--birth"), QStringLiteral("1985-11-29"), QStringLiteral("--layout"), QStringLiteral("short one"),
+                  QStringLiteral("--layouts"), folder, QStringLiteral("--html"), html});
+    QVERIFY(p.waitForFinished(60000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    QFile f(html);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QString doc = QString::fromUtf8(f.readAll());
+    QVERIFY(doc.contains(QStringLiteral("<title>Numerology Report</title>")));
+    QVERIFY(doc.contains(QStringLiteral("My Path 9")));
+    QVERIFY(!doc.contains(QStringLiteral("Birthday Number")));
+    QVERIFY(!doc.contains(QStringLiteral("Numerology Chart for")));
 }
 
 int main(int argc, char *argv[])
