@@ -84,7 +84,7 @@ BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const Engine
             !computePerson(engine, matrix, input, options.masters, &error)) {
             ++result.failed;
             std::fprintf(err, "qznum-cli: line %d: %s\n", lineNumber,
-                         error.toLocal8Bit().constData());
+                         error.toUtf8().constData());
             json.beginObject().field("line", lineNumber).field("error", error).endObject();
         } else {
             ++result.written;

@@ -35,7 +35,7 @@ void cliFail(const QString &message)
     QString line = message;
     line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
     std::fflush(stdout);
-    std::fprintf(stderr, "qznum-cli: %s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "qznum-cli: %s\n", line.toUtf8().constData());
     std::fflush(stderr);
     std::exit(2);
 }

@@ -53,18 +53,20 @@ JsonWriter &JsonWriter::key(const char *name)
 
 JsonWriter &JsonWriter::value(int v)
 {
-    separate();
-    char buf[12];
-    int k = 0;
+    // Separator, sign and digits composed right to left, appended in one go.
+    char buf[16];
+    int pos = sizeof buf;
     unsigned int u = v < 0 ? 0u - static_cast<unsigned int>(v) : static_cast<unsigned int>(v);
     do {
-        buf[k++] = static_cast<char>('0' + u % 10);
+        buf[--pos] = static_cast<char>('0' + u % 10);
         u /= 10;
     } while (u);
     if (v < 0)
-        m_out.append('-');
-    while (k)
-        m_out.append(buf[--k]);
+        buf[--pos] = '-';
+    if (m_needComma)
+        buf[--pos] = ',';
+    m_needComma = true;
+    m_out.append(buf + pos, static_cast<int>(sizeof buf) - pos);
     return *this;
 }
 
@@ -138,10 +140,22 @@ JsonWriter &JsonWriter::field(const char *name, const QString *values, int count
 
 void JsonWriter::appendString(const QString &s)
 {
-    m_out.append('"');
     const QChar *p = s.constData();
     const int n = s.size();
+    // Fast path: the plain ASCII prefix is copied straight into the buffer.
+    const int start = m_out.size();
+    m_out.resize(start + n + 1);
+    char *dst = m_out.data() + start;
+    *dst++ = '"';
     int i = 0;
+    while (i < n) {
+        const ushort u = p[i].unicode();
+        if (u < 0x20 || u >= 0x80 || u == '"' || u == '\\')
+            break;
+        *dst++ = static_cast<char>(u);
+        ++i;
+    }
+    m_out.resize(start + 1 + i);
     while (i < n) {
         const ushort u = p[i].unicode();
         if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {

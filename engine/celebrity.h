@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <array>
 
@@ -35,8 +36,17 @@ public:
 
     /** Empties every record. */
     void clear();
-    CelebrityRecord &record(int index) { return m_records[static_cast<size_t>(index)]; }
-    const CelebrityRecord &record(int index) const { return m_records[static_cast<size_t>(index)]; }
+    /** Record 0..Capacity-1; other indices are a programming error. */
+    CelebrityRecord &record(int index)
+    {
+        Q_ASSERT(index >= 0 && index < Capacity);
+        return m_records[static_cast<size_t>(index)];
+    }
+    const CelebrityRecord &record(int index) const
+    {
+        Q_ASSERT(index >= 0 && index < Capacity);
+        return m_records[static_cast<size_t>(index)];
+    }
     /** Picture name of a record: the index with three digits and ".jpg" (4 -> "004.jpg"). */
     static QString imageName(int index);
 
