@@ -35,7 +35,9 @@ void drawTextContent(QPainter &p, const ChartItem &c, const ChartDrawContext &ct
     const int flags = c.alignment | Qt::TextWordWrap;
     const QRectF valueRect(1, 0, size.width() - 2, size.height());
     const QRectF ownRect(2, 2, size.width() - 3, size.height() - 3);
-    p.setFont(c.font);
+    QFont font = c.font;
+    font.setStyleStrategy(QFont::PreferAntialias);
+    p.setFont(font);
     p.setPen(QPen(c.textColor, 1));
 
     bool isValueField = false;

@@ -258,8 +258,10 @@ bool readItem(QDataStream &s, ChartItem &item, int version, Budget &budget)
     item.order = order;
     item.partSelector = partSelector;
     item.barcodeType = barcodeType;
-    if (item.font.pixelSize() <= 0)
-        item.font.setPixelSize(qMax(1, item.font.pointSize() * 12 / 10 + 1));
+    if (item.font.pixelSize() <= 0) {
+        const qint64 px = qint64(item.font.pointSize()) * 12 / 10 + 1;
+        item.font.setPixelSize(int(qBound<qint64>(1, px, kMaxFontPixelSize)));
+    }
     sanitizeItem(item);
     return ok(s);
 }

@@ -19,7 +19,7 @@ namespace chartstream {
 struct Budget {
     qint64 pixels = 120'000'000; ///< decoded picture pixels left
     int items = 200'000;         ///< items left
-    int pages = 5'000;           ///< pages and blocks left
+    int pages = 1'000;           ///< pages and blocks left (each gets a preview)
 };
 
 constexpr int kMaxPathElements = 100'000;

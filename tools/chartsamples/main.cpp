@@ -217,6 +217,7 @@ void stickerSheet(ChartDocument &doc)
              QRectF(24, 44, 200, 20), style(13, false, kViolet));
     addPanel(*label, QStringLiteral("Main Features"), QPointF(24, 72), 1.2, QColor(255, 255, 255, 200),
              kInk, QColor());
+    addImage(*label, digitWheel(400, QColor(107, 63, 160, 150), kGold), QRectF(276, 76, 96, 96));
 
     ChartPage &page = *doc.currentPage;
     page.name = QStringLiteral("Sticker Sheet");

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <cmath>
+
 namespace samples {
 
 namespace {
@@ -135,6 +137,40 @@ QImage banner(const QSize &size, const QColor &from, const QColor &to, bool circ
             p.drawEllipse(centre, radius * 0.7, radius * 0.7);
         }
     }
+    return image;
+}
+
+QImage digitWheel(int side, const QColor &ring, const QColor &digits)
+{
+    QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QPointF centre(side / 2.0, side / 2.0);
+    const double radius = side * 0.46;
+    p.setPen(QPen(ring, side / 60.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius, radius);
+    p.drawEllipse(centre, radius * 0.62, radius * 0.62);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(int(side * 0.13));
+    font.setBold(true);
+    p.setFont(font);
+    for (int d = 1; d <= 9; ++d) {
+        const double angle = (d - 1) * 40.0 * M_PI / 180.0 - M_PI / 2;
+        const QPointF at(centre.x() + radius * 0.81 * std::cos(angle),
+                         centre.y() + radius * 0.81 * std::sin(angle));
+        p.setPen(digits);
+        p.drawText(QRectF(at.x() - side * 0.1, at.y() - side * 0.1, side * 0.2, side * 0.2),
+                   Qt::AlignCenter, QString::number(d));
+        const QPointF inner(centre.x() + radius * 0.62 * std::cos(angle),
+                            centre.y() + radius * 0.62 * std::sin(angle));
+        p.setPen(QPen(ring, side / 90.0));
+        p.drawLine(centre, inner);
+    }
+    p.setBrush(ring);
+    p.drawEllipse(centre, side * 0.04, side * 0.04);
     return image;
 }
 

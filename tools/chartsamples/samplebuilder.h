@@ -36,6 +36,8 @@ ChartItem *addBlockReference(ChartPage &page, ChartPage *block, const QRectF &re
 
 /** A horizontal gradient band, @p size pixels, with soft circles for a little depth. */
 QImage banner(const QSize &size, const QColor &from, const QColor &to, bool circles = true);
+/** A ring of the digits 1 to 9, the numerologist's wheel, @p side pixels square. */
+QImage digitWheel(int side, const QColor &ring, const QColor &digits);
 /** A thin rule of @p colour. */
 QImage rule(const QColor &colour);
 
