@@ -127,7 +127,9 @@ void CInfoNameWidget::paintEvent(QPaintEvent *)
             p.setPen(themed(kFrameInner));
             p.drawLine(3, y0 - 1, w - 4, y0 - 1);
         }
-        for (int i = 0; i < r.letters.size(); ++i) {
+        // Letters past the right edge cannot be seen; stop there.
+        const int visible = qMin<int>(r.letters.size(), (w - LetterX) / LetterWidth + 1);
+        for (int i = 0; i < visible; ++i) {
             const int x = LetterX + i * LetterWidth;
             const int cls = letterClass(row, i);
             const QRect letterCell(x, y0 + 2, LetterWidth, 14);

@@ -75,6 +75,7 @@ private slots:
     void todaySplit();
     void expandToggles();
 
+    void oversizedValuesPaint();
     void everyPanelPaintsInEveryTheme();
     void bodyColourFollowsTheme();
 
@@ -453,6 +454,35 @@ void TestPanels::expandToggles()
     QCOMPARE(spy.count(), 2);
     w.setText(QStringLiteral("<b>Life Path</b> 9"));
     QCOMPARE(w.text(), QStringLiteral("Life Path 9"));
+}
+
+void TestPanels::oversizedValuesPaint()
+{
+    // Values far larger than the panels are clipped, not wrapped or grown.
+    const QString huge(20000, QLatin1Char('7'));
+    CInfoWidget list(m_theme.get(), QStringLiteral("Main Features"), {QStringLiteral("x")});
+    list.resize(200, list.sizeHint().height());
+    list.setItemValues({huge});
+    CInfoNameWidget name(m_theme.get());
+    name.resize(name.sizeHint());
+    name.setNameRow(0, huge, huge, QString(), {}, huge);
+    CInfoMatrWidget matr(m_theme.get());
+    matr.resize(matr.sizeHint());
+    QStringList many;
+    for (int i = 0; i < 40; ++i)
+        many << huge;
+    matr.setCells(many);
+    CInfoCalendarWidget cal(m_theme.get());
+    cal.resize(cal.sizeHint());
+    cal.setCalendar(QDate(), QDate(), {huge}, {huge}, {huge});
+    QCOMPARE(cal.cellText(0, 0), QString());
+    CInfoEssenceWidget ess(m_theme.get());
+    ess.resize(ess.sizeHint());
+    ess.setEssence(-5, QVector<int>(128, -99999), QVector<int>(128, 123456789),
+                   many.mid(0, 10));
+    for (QWidget *w : std::initializer_list<QWidget *>{&list, &name, &matr, &cal, &ess})
+        QVERIFY(!render(w).isNull());
+    QCOMPARE(list.size().width(), 200);
 }
 
 void TestPanels::everyPanelPaintsInEveryTheme()
