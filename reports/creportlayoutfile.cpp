@@ -100,13 +100,20 @@ QImage readImage(QDataStream &in)
     return image;
 }
 
+// A colour is a spec byte and five 16-bit fields. The spec is checked before
+// Qt sees it: an unknown one would leave the colour in an undefined state.
 QColor readColor(QDataStream &in)
 {
+    char raw[11];
+    if (!readRaw(in, raw, sizeof raw))
+        return QColor();
+    const int spec = static_cast<qint8>(raw[0]);
+    if (spec < int(QColor::Invalid) || spec > int(QColor::ExtendedRgb))
+        return QColor(Qt::black);
+    QDataStream fields(QByteArray(raw, sizeof raw));
+    fields.setVersion(in.version());
     QColor c;
-    in >> c;
-    // A spec outside the known ones would leave the colour in an odd state.
-    if (ok(in) && (int(c.spec()) < int(QColor::Invalid) || int(c.spec()) > int(QColor::ExtendedRgb)))
-        c = QColor(Qt::black);
+    fields >> c;
     return c;
 }
 

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSuffix = QStringLiteral(".qznr");
@@ -122,9 +124,19 @@ bool saveLayouts(CReportLayoutList &list, const QString &folder, QString *error)
 
     // Files of layouts the user deleted or renamed; nothing else is touched.
     const QSet<QString> keep(written.cbegin(), written.cend());
+    const QStringList present = dir.entryList({QStringLiteral("*.qznr")}, QDir::Files);
     QStringList stillOwned = written;
     for (const QString &fileName : qAsConst(list.m_ownedFiles)) {
         if (keep.contains(fileName))
+            continue;
+        // A rename that only changed the letter case may name the very file just
+        // written on a file system that ignores case: then both spellings are
+        // not listed, and the file stays.
+        const bool caseTwin = std::any_of(written.cbegin(), written.cend(), [&](const QString &w) {
+            return w.compare(fileName, Qt::CaseInsensitive) == 0
+                   && !(present.contains(w) && present.contains(fileName));
+        });
+        if (caseTwin)
             continue;
         if (!QFile::remove(base + fileName) && QFile::exists(base + fileName))
             stillOwned.append(fileName);

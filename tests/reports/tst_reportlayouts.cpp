@@ -343,20 +343,44 @@ void TestReportLayouts::selection()
 
 void TestReportLayouts::truncatedFilesNeverFail()
 {
+    // Short per-value lists keep the file small enough to cut it everywhere.
     CReportLayout layout = CReportLayout::createDefault();
+    for (QList<CReportFieldItem> &list : layout.lists) {
+        for (CReportFieldItem &item : list) {
+            item.customTexts.resize(3);
+            item.images.resize(3);
+            item.useDefaultText.resize(3);
+        }
+    }
+    layout.lists[RKNumerology][1].customTexts[2] = QStringLiteral("<p>text</p>");
+    layout.options.insert(QStringLiteral("RTPet-hide-images"), QStringLiteral("TRUE"));
     QImage image(6, 6, QImage::Format_RGB32);
     image.fill(Qt::green);
     layout.lists[RKNumerology][1].images[0] = image;
     const QByteArray full = toBytes(layout);
+    QByteArray mapBytes;
+    {
+        QDataStream out(&mapBytes, QIODevice::WriteOnly);
+        out.setVersion(12);
+        out << layout.options;
+    }
+    // A file that ends right after the lists is complete (it just has no options).
+    const int listsEnd = full.size() - mapBytes.size();
+    {
+        CReportLayout back;
+        QCOMPARE(fromBytes(full.left(listsEnd), back), CReportLayoutFile::Ok);
+        QVERIFY(!back.options.contains(QStringLiteral("RTPet-hide-images")));
+        QCOMPARE(back.lists[RKNumerology].size(), layout.lists[RKNumerology].size());
+    }
     // Cut the file at many places, including inside the picture.
-    for (int len = 0; len < full.size(); len += (len < 400 ? 1 : 97)) {
+    for (int len = 0; len < full.size(); len += (len < 2000 ? 1 : 7)) {
         CReportLayout back;
         const CReportLayoutFile::Status s = fromBytes(full.left(len), back);
         if (len < 8) {
             QCOMPARE(s, CReportLayoutFile::WrongMagic);
             continue;
         }
-        QCOMPARE(s, CReportLayoutFile::Truncated);
+        QCOMPARE(s, len == listsEnd ? CReportLayoutFile::Ok : CReportLayoutFile::Truncated);
         int items = 0;
         for (const QList<CReportFieldItem> &list : back.lists)
             items += list.size();
@@ -504,6 +528,12 @@ void TestReportLayouts::saveRemovesDeletedAndRenamed()
     QVERIFY(saveLayouts(loaded, folder));
     QCOMPARE(QDir(folder).entryList({QStringLiteral("*.qznr")}, QDir::Files),
              (QStringList{QStringLiteral("alpha.qznr"), QStringLiteral("epsilon.qznr")}));
+
+    // Renaming by letter case only replaces the file.
+    loaded[0].name = QStringLiteral("ALPHA");
+    QVERIFY(saveLayouts(loaded, folder));
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.qznr")}, QDir::Files),
+             (QStringList{QStringLiteral("ALPHA.qznr"), QStringLiteral("epsilon.qznr")}));
 
     CReportLayoutList again;
     QVERIFY(loadLayouts(again, folder));
