@@ -25,40 +25,6 @@ bool reduceLetters() { return calculatorFlags().reduceMasterLetters(); }
 
 // Sums per word of a name: part 0 all characters, 1 vowels only, -1 consonants
 // only. Words are split at single spaces, empty words kept.
-void partSums(QStringView name, int part, const QVector<int> *marks, int mode, bool chaldean,
-              bool reduceMasters, WordSums &out)
-{
-    out.clear();
-    const int n = name.size();
-    const QChar *chars = name.data();
-    int start = 0;
-    for (;;) {
-        int end = start;
-        while (end < n && chars[end].unicode() != ' ')
-            ++end;
-        const QStringView word(chars + start, end - start);
-        int sum = 0;
-        for (int i = start; i < end; ++i) {
-            bool take = true;
-            if (part != 0) {
-                const int mark = marks && i < marks->size() ? marks->at(i) : qz::MarkNone;
-                if (mark == qz::MarkVowel)
-                    take = part > 0;
-                else if (mark == qz::MarkConsonant)
-                    take = part < 0;
-                else
-                    take = qz::classifyLetter(word, i - start, mode) == part;
-            }
-            if (take)
-                sum += qz::letterValue(chars[i], chaldean, reduceMasters);
-        }
-        out.append(sum);
-        if (end >= n)
-            break;
-        start = end + 1;
-    }
-}
-
 } // namespace
 
 CNumerology::CNumerology()
@@ -77,8 +43,8 @@ void CNumerology::reset()
 namespace {
 
 // The text members, emptied in place by clearResults() so their buffers are
-// reused by the next calculation. (A member missing here is still cleared, by
-// the assignment of a fresh profile, only without the reuse.)
+// reused by the next calculation. Every QString member of NumerologyProfile
+// must be listed (the reset test checks them all).
 QString NumerologyProfile::*const ReusedTexts[] = {
     &NumerologyProfile::physicalTransit, &NumerologyProfile::mentalTransit,
     &NumerologyProfile::spiritualTransit, &NumerologyProfile::lifePathText,
@@ -103,37 +69,37 @@ QString NumerologyProfile::*const ReusedTexts[] = {
 constexpr int ReusedTextCount = sizeof(ReusedTexts) / sizeof(ReusedTexts[0]);
 constexpr int NameTextCount = 2; // the last two entries: the names survive a reset
 
+// A QString added to the profile without being listed above would keep stale
+// text across calculations; the layout check makes that a build error.
+static_assert(sizeof(NumerologyProfile) ==
+                  sizeof(NumerologyNumbers) +
+                      (ReusedTextCount + 2 * NumerologyProfile::PlanesCellCount) * sizeof(QString) +
+                      5 * sizeof(QVector<int>),
+              "every QString member of NumerologyProfile must be in ReusedTexts");
+
 } // namespace
 
 void CNumerology::clearResults()
 {
-    // Names, alphabet and master range survive; every result is cleared.
-    NumerologyProfile &p = *this;
-    QString saved[ReusedTextCount];
-    QString savedCells[2 * PlanesCellCount];
-    for (int i = 0; i < ReusedTextCount; ++i)
-        saved[i].swap(p.*ReusedTexts[i]);
-    for (int i = 0; i < PlanesCellCount; ++i) {
-        savedCells[i].swap(planesCellTexts[i]);
-        savedCells[PlanesCellCount + i].swap(planesCells[i]);
-    }
+    // Names, alphabet and master range survive; every result is cleared. Texts
+    // keep their buffers for the next calculation.
     const int chaldean = chaldeanMode;
     const int masters = extendedMasters;
-    p = NumerologyProfile();
+    static_cast<NumerologyNumbers &>(*this) = NumerologyNumbers();
     chaldeanMode = chaldean;
     extendedMasters = masters;
-    for (int i = 0; i < ReusedTextCount; ++i) {
-        QString &s = p.*ReusedTexts[i];
-        s.swap(saved[i]);
-        if (i < ReusedTextCount - NameTextCount)
-            qz::clearText(s);
-    }
+    NumerologyProfile &p = *this;
+    for (int i = 0; i < ReusedTextCount - NameTextCount; ++i)
+        qz::clearText(p.*ReusedTexts[i]);
     for (int i = 0; i < PlanesCellCount; ++i) {
-        planesCellTexts[i].swap(savedCells[i]);
-        planesCells[i].swap(savedCells[PlanesCellCount + i]);
         qz::clearText(planesCellTexts[i]);
         qz::clearText(planesCells[i]);
     }
+    fullNameMarks.clear();
+    shortNameMarks.clear();
+    celebrityLifePathMatches.clear();
+    celebrityBirthDayMatches.clear();
+    celebrityExpressionMatches.clear();
     m_lastError.clear();
 }
 
@@ -269,21 +235,54 @@ void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
     lifePathPeriods[2] = y;
 }
 
-int CNumerology::nameNumber(QStringView name, const QVector<int> *marks, int part, bool wordsToDigit,
-                            int *karmicSeen, int &raw, QString &text, QString &calc)
+void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameScan &scan) const
 {
-    WordSums sums;
-    partSums(name, part, marks, phonetic, chaldeanMode != 0, reduceLetters(), sums);
+    const int n = name.size();
+    const QChar *chars = name.constData();
+    const bool chaldean = chaldeanMode != 0;
+    const bool reduceMasters = reduceLetters();
+    scan.name = QStringView(name);
+    scan.kind.resize(n);
+    scan.value.resize(n);
+    const int *mark = marks.constData();
+    const int markCount = marks.size();
+    for (int i = 0; i < n; ++i) {
+        const int m = i < markCount ? mark[i] : qz::MarkNone;
+        if (m == qz::MarkVowel)
+            scan.kind[i] = 1;
+        else if (m == qz::MarkConsonant)
+            scan.kind[i] = -1;
+        else // neighbours across a space are non-letters, so the whole name will do
+            scan.kind[i] = static_cast<signed char>(qz::classifyLetter(scan.name, i, phonetic));
+        scan.value[i] = static_cast<unsigned char>(qz::letterValue(chars[i], chaldean, reduceMasters));
+    }
+}
+
+int CNumerology::nameNumber(const NameScan &scan, int part, bool wordsToDigit, int *karmicSeen,
+                            int &raw, QString &text, QString &calc)
+{
+    // Word sums at single spaces (empty words kept) over all characters (part 0),
+    // the vowels (1) or the consonants (-1).
     TextBuf chain;
     chain.ch('=');
     int total = 0;
-    for (int i = 0; i < sums.size(); ++i) {
-        const int w = sums[i];
-        const int r = reduceNumber(w);
-        total += wordsToDigit ? r : w;
-        if (i > 0)
+    int sum = 0;
+    bool first = true;
+    const int n = scan.name.size();
+    const QChar *chars = scan.name.data();
+    for (int i = 0; i <= n; ++i) {
+        if (i < n && chars[i].unicode() != ' ') {
+            if (part == 0 || scan.kind[i] == part)
+                sum += scan.value[i];
+            continue;
+        }
+        const int r = reduceNumber(sum);
+        total += wordsToDigit ? r : sum;
+        if (!first)
             chain.ch('+');
-        chain.pair(r, w);
+        first = false;
+        chain.pair(r, sum);
+        sum = 0;
     }
     const int number = reduceNumber(total);
     reduceNumberInto(total, karmicSeen);
@@ -296,29 +295,17 @@ int CNumerology::nameNumber(QStringView name, const QVector<int> *marks, int par
     return number;
 }
 
-void CNumerology::computeDigitRows(const QString &name, const QVector<int> &marks, QString &vowels,
-                                   QString &consonants) const
+void CNumerology::computeDigitRows(const NameScan &scan, QString &vowels, QString &consonants) const
 {
-    const int n = name.size();
+    const int n = scan.name.size();
     QChar *v = qz::prepareText(vowels, n);
     QChar *c = qz::prepareText(consonants, n);
-    for (int i = 0; i < n; ++i)
-        v[i] = c[i] = QLatin1Char(' ');
-    const bool chaldean = chaldeanMode != 0;
-    const bool reduceMasters = reduceLetters();
     for (int i = 0; i < n; ++i) {
-        const int mark = i < marks.size() ? marks.at(i) : qz::MarkNone;
-        int kind;
-        if (mark == qz::MarkVowel)
-            kind = 1;
-        else if (mark == qz::MarkConsonant)
-            kind = -1;
-        else
-            kind = qz::classifyLetter(name, i, phonetic);
+        v[i] = c[i] = QLatin1Char(' ');
+        const int kind = scan.kind[i];
         if (kind == 0)
             continue;
-        const QChar digit(ushort('0' + reduceToDigit(qz::letterValue(name.at(i), chaldean,
-                                                                     reduceMasters))));
+        const QChar digit(ushort('0' + reduceToDigit(scan.value[i])));
         if (kind > 0)
             v[i] = digit;
         else
@@ -374,7 +361,8 @@ void CNumerology::computePlanes()
     int cellValue[12] = {};
     int planeLetters[4] = {};
     int kindLetters[3] = {};
-    TextBuf cellText[12];
+    // A cell holds at most 26 letters with their counts plus its result.
+    qz::TextBufN<200> cellText[12];
     for (int l = 0; l < 26; ++l) {
         const int n = letterCounts[l];
         if (n == 0)
@@ -516,31 +504,34 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 9: expression.
     std::memset(valueCounters, 0, sizeof(valueCounters));
-    expression = nameNumber(fullNameUpper, nullptr, 0, wordsToDigit, karmicSeen, expressionRaw,
-                            expressionText, expressionCalc);
+    NameScan scan;
+    scanName(fullNameUpper, fullNameMarks, scan);
+    expression = nameNumber(scan, 0, wordsToDigit, karmicSeen, expressionRaw, expressionText,
+                            expressionCalc);
 
     // Step 10.
     computeLetterDigits();
 
     // Step 11.
-    heartDesire = nameNumber(fullNameUpper, &fullNameMarks, 1, wordsToDigit, karmicSeen,
+    heartDesire = nameNumber(scan, 1, wordsToDigit, karmicSeen,
                              heartDesireRaw, heartDesireText, heartDesireCalc);
-    personality = nameNumber(fullNameUpper, &fullNameMarks, -1, wordsToDigit, karmicSeen,
+    personality = nameNumber(scan, -1, wordsToDigit, karmicSeen,
                              personalityRaw, personalityText, personalityCalc);
 
     // Steps 12 and 13.
-    computeDigitRows(fullNameUpper, fullNameMarks, vowelDigits, consonantDigits);
+    computeDigitRows(scan, vowelDigits, consonantDigits);
     computePlanes();
 
     // Step 14: the short name.
     std::memset(valueCounters, 0, sizeof(valueCounters));
-    minorExpression = nameNumber(shortNameUpper, nullptr, 0, wordsToDigit, karmicSeen,
+    scanName(shortNameUpper, shortNameMarks, scan);
+    minorExpression = nameNumber(scan, 0, wordsToDigit, karmicSeen,
                                  minorExpressionRaw, minorExpressionText, minorExpressionCalc);
-    minorHeartDesire = nameNumber(shortNameUpper, &shortNameMarks, 1, wordsToDigit, karmicSeen,
+    minorHeartDesire = nameNumber(scan, 1, wordsToDigit, karmicSeen,
                                   minorHeartDesireRaw, minorHeartDesireText, minorHeartDesireCalc);
-    minorPersonality = nameNumber(shortNameUpper, &shortNameMarks, -1, wordsToDigit, karmicSeen,
+    minorPersonality = nameNumber(scan, -1, wordsToDigit, karmicSeen,
                                   minorPersonalityRaw, minorPersonalityText, minorPersonalityCalc);
-    computeDigitRows(shortNameUpper, shortNameMarks, shortVowelDigits, shortConsonantDigits);
+    computeDigitRows(scan, shortVowelDigits, shortConsonantDigits);
 
     // Step 15.
     if (!input.calcOnly && (expression == 0 || heartDesire == 0 || personality == 0 ||

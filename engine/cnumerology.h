@@ -5,6 +5,7 @@
 #include "engine/numerologyprofile.h"
 
 #include <QStringList>
+#include <QVarLengthArray>
 
 class CelebrityTable;
 
@@ -118,10 +119,18 @@ public:
 private:
     void clearResults();
     void computeLifePath(bool partSum, bool plainSum, bool digitSum);
-    int nameNumber(QStringView name, const QVector<int> *marks, int part, bool wordsToDigit,
-                   int *karmicSeen, int &raw, QString &text, QString &calc);
-    void computeDigitRows(const QString &name, const QVector<int> &marks, QString &vowels,
-                          QString &consonants) const;
+    // One pass over a name: each character's letter value and whether it counts
+    // as a vowel (1), a consonant (-1) or neither (0), marks applied. The name
+    // numbers and the digit rows all read it.
+    struct NameScan {
+        QStringView name;
+        QVarLengthArray<signed char, 64> kind;
+        QVarLengthArray<unsigned char, 64> value;
+    };
+    void scanName(const QString &name, const QVector<int> &marks, NameScan &scan) const;
+    int nameNumber(const NameScan &scan, int part, bool wordsToDigit, int *karmicSeen, int &raw,
+                   QString &text, QString &calc);
+    void computeDigitRows(const NameScan &scan, QString &vowels, QString &consonants) const;
     void computeLetterDigits();
     void computePlanes();
     void computeTransits(bool skipMissed);

@@ -88,9 +88,28 @@ void CNumerology::computeTransits(bool skipMissed)
     buildTransit(physicalTransit, physical, chaldean, reduceMasters, essenceRaw);
     buildTransit(mentalTransit, mental, chaldean, reduceMasters, essenceRaw);
     buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, essenceRaw);
+    // rc of each year's sum; the values met on the way are counted per distinct
+    // sum rather than per year (sums stay below 67).
+    int perSum[NumerologyProfile::CounterSize] = {};
+    const qz::detail::ReductionTable::Entry *table =
+        qz::detail::Reductions.entries[extendedMasters ? 1 : 0];
     for (int i = 0; i < TransitLength; ++i) {
         const int s = essenceRaw[i];
-        essence[i] = (s == 16 || s == 19) ? s : reduceNumber(s);
+        if (s == 16 || s == 19) {
+            essence[i] = s;
+        } else if (s > 0 && s < CounterSize) {
+            essence[i] = table[s].result;
+            ++perSum[s];
+        } else {
+            essence[i] = reduceNumber(s);
+        }
+    }
+    for (int s = 1; s < CounterSize; ++s) {
+        if (!perSum[s])
+            continue;
+        const qz::detail::ReductionTable::Entry &e = table[s];
+        for (int k = 0; k < e.countLen; ++k)
+            valueCounters[e.counted[k]] += perSum[s];
     }
 }
 

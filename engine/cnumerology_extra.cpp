@@ -40,14 +40,16 @@ bool CNumerology::calculateExpress(const QString &name, const QDate &date, bool 
 
     int karmicSeen[CounterSize] = {};
     const bool wordsToDigit = flags.wordsToDigit();
-    expression = nameNumber(fullNameUpper, nullptr, 0, wordsToDigit, karmicSeen, expressionRaw,
+    NameScan scan;
+    scanName(fullNameUpper, QVector<int>(), scan);
+    expression = nameNumber(scan, 0, wordsToDigit, karmicSeen, expressionRaw,
                             expressionText, expressionCalc);
-    heartDesire = nameNumber(fullNameUpper, nullptr, 1, wordsToDigit, karmicSeen, heartDesireRaw,
+    heartDesire = nameNumber(scan, 1, wordsToDigit, karmicSeen, heartDesireRaw,
                              heartDesireText, heartDesireCalc);
-    personality = nameNumber(fullNameUpper, nullptr, -1, wordsToDigit, karmicSeen, personalityRaw,
+    personality = nameNumber(scan, -1, wordsToDigit, karmicSeen, personalityRaw,
                              personalityText, personalityCalc);
     computeLetterDigits();
-    computeDigitRows(fullNameUpper, QVector<int>(), vowelDigits, consonantDigits);
+    computeDigitRows(scan, vowelDigits, consonantDigits);
     computePlanes();
 
     if (expression == 0) {

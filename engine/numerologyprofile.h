@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+#include <type_traits>
+
 /**
  * @file
  * The results of one calculation, held as public members of `CNumerology`.
@@ -12,13 +14,15 @@
  * Notation of the texts: a reduced number whose source differs is written
  * reduced/unreduced ("5/23"); chains join terms with + and = ("11/11+11+5/23=27=9");
  * lists are joined by ", " and "-" stands for an empty list.
+ *
+ * The numbers and dates form a plain base (cleared in one go); the texts and
+ * lists follow in NumerologyProfile.
  */
-struct NumerologyProfile {
+struct NumerologyNumbers {
     static constexpr int CounterSize = 128;
     static constexpr int TransitLength = 128;
     static constexpr int PlanesCellCount = 20;
 
-    // ---- Members in the documented order ----
     int valueCounters[CounterSize] = {}; ///< values met while reducing
     int lifePath = -1;                   ///< life path, master numbers kept (-1 after reset)
     int challenges[4] = {};              ///< the four challenge numbers
@@ -30,14 +34,53 @@ struct NumerologyProfile {
     int extendedMasters = 0;             ///< 1: masters 11..99, 0: 11, 22, 33
     QDate birthDate;
     int expression = 0;                  ///< expression number
+    int essenceRaw[TransitLength] = {};  ///< unreduced essence per age
+    int essence[TransitLength] = {};     ///< essence per age (16 and 19 kept)
+    QDate targetDate;
+    int expressionRaw = 0;               ///< unreduced expression total (compound number)
+
+    // ---- The numbers behind the texts, for reports, panels and charts ----
+    int lifePathRaw = 0;            ///< the unreduced sum the life path came from
+    int birthdayNumber = 0;         ///< D = rc(birth day)
+    int heartDesire = 0, heartDesireRaw = 0;
+    int personality = 0, personalityRaw = 0;
+    int minorExpression = 0, minorExpressionRaw = 0;
+    int minorHeartDesire = 0, minorHeartDesireRaw = 0;
+    int minorPersonality = 0, minorPersonalityRaw = 0;
+    int maturity = 0, maturityRaw = 0;
+    int rationalThought = 0, rationalThoughtRaw = 0;
+    int balance = 0, balanceRaw = 0;
+    int personalYear = 0;           ///< personal year of targetDate
+    int pinnacles[4] = {};          ///< masters kept
+    int pinnacleSpanEnds[3] = {};   ///< 36-L, 45-L, 54-L
+    int lifePathPeriods[3] = {};    ///< fully reduced month, day, year
+    int lifePathPeriodEnds[2] = {}; ///< last age of period 1 and of period 2
+    int bridgeLifePathExpression = 0;     ///< |fr(LP) - fr(E)|
+    int bridgeHeartPersonality = 0;       ///< |fr(HD) - fr(P)|
+    int bridgeLifePathExpressionCode = 0; ///< min + 10*max of fr(LP), fr(E) ("Bridge LP+E")
+    int bridgeHeartPersonalityCode = 0;   ///< min + 10*max of fr(HD), fr(P) ("Bridge HD+P")
+    int digitCounts[10] = {};       ///< full-name letters per digit 1..9 (entry 0 unused)
+    int karmicDebtCount = 0;        ///< how many of karmicDebts are used
+    int karmicDebts[4] = {};        ///< the karmic debts found, in the order 13, 14, 16, 19
+    int subconsciousConfidence = 0;
+    int planeNumbers[4] = {};       ///< Mental, Physical, Emotional, Intuitive
+    int planeKindTotals[3] = {};    ///< Creative, Dual, Grounded
+    int planesValues[PlanesCellCount] = {}; ///< result per grid cell (0 for empty cells)
+    int phonetic = 0;               ///< qz::PhoneticMode used
+
+    // ---- Pet calculation (CNumerology::calculatePet) ----
+    int petNumber = 0;              ///< P = fr(sum of rc(word sums))
+    int petBirthdayCode = 0;        ///< B
+    int petForecastDayCode = 0;     ///< F
+    int petDayForecast = 0;         ///< fr(P + F + B), also in personalYearText
+};
+
+struct NumerologyProfile : NumerologyNumbers {
     QString physicalTransit;             ///< 128 characters, one per year of age (spaces when absent)
     QString mentalTransit;
     QString spiritualTransit;
-    int essenceRaw[TransitLength] = {};  ///< unreduced essence per age
-    int essence[TransitLength] = {};     ///< essence per age (16 and 19 kept)
     QString fullNameUpper;
     QString shortNameUpper;
-    QDate targetDate;
     QString lifePathText;                ///< life-path chain, e.g. 11/11+11+5/23=27=9
     QString birthdayText;                ///< e.g. "29 (11)"
     QString expressionText;
@@ -73,47 +116,15 @@ struct NumerologyProfile {
     QString minorExpressionCalc;
     QString minorHeartDesireCalc;
     QString minorPersonalityCalc;
-    int expressionRaw = 0;               ///< unreduced expression total (compound number)
 
-    // ---- The numbers behind the texts, for reports, panels and charts ----
-    int lifePathRaw = 0;            ///< the unreduced sum the life path came from
-    int birthdayNumber = 0;         ///< D = rc(birth day)
-    int heartDesire = 0, heartDesireRaw = 0;
-    int personality = 0, personalityRaw = 0;
-    int minorExpression = 0, minorExpressionRaw = 0;
-    int minorHeartDesire = 0, minorHeartDesireRaw = 0;
-    int minorPersonality = 0, minorPersonalityRaw = 0;
-    int maturity = 0, maturityRaw = 0;
-    int rationalThought = 0, rationalThoughtRaw = 0;
-    int balance = 0, balanceRaw = 0;
-    int personalYear = 0;           ///< personal year of targetDate
-    int pinnacles[4] = {};          ///< masters kept
-    int pinnacleSpanEnds[3] = {};   ///< 36-L, 45-L, 54-L
-    int lifePathPeriods[3] = {};    ///< fully reduced month, day, year
-    int lifePathPeriodEnds[2] = {}; ///< last age of period 1 and of period 2
-    int bridgeLifePathExpression = 0;     ///< |fr(LP) - fr(E)|
-    int bridgeHeartPersonality = 0;       ///< |fr(HD) - fr(P)|
-    int bridgeLifePathExpressionCode = 0; ///< min + 10*max of fr(LP), fr(E) ("Bridge LP+E")
-    int bridgeHeartPersonalityCode = 0;   ///< min + 10*max of fr(HD), fr(P) ("Bridge HD+P")
-    int digitCounts[10] = {};       ///< full-name letters per digit 1..9 (entry 0 unused)
-    int karmicDebtCount = 0;        ///< how many of karmicDebts are used
-    int karmicDebts[4] = {};        ///< the karmic debts found, in the order 13, 14, 16, 19
-    int subconsciousConfidence = 0;
-    int planeNumbers[4] = {};       ///< Mental, Physical, Emotional, Intuitive
-    int planeKindTotals[3] = {};    ///< Creative, Dual, Grounded
-    int planesValues[PlanesCellCount] = {}; ///< result per grid cell (0 for empty cells)
-    int phonetic = 0;               ///< qz::PhoneticMode used
     QVector<int> fullNameMarks;     ///< marks the calculation used
     QVector<int> shortNameMarks;
-
-    // ---- Pet calculation (CNumerology::calculatePet) ----
-    int petNumber = 0;              ///< P = fr(sum of rc(word sums))
-    int petBirthdayCode = 0;        ///< B
-    int petForecastDayCode = 0;     ///< F
-    int petDayForecast = 0;         ///< fr(P + F + B), also in personalYearText
 
     // ---- Celebrity matches (CNumerology::calculateCelebrities): record indices ----
     QVector<int> celebrityLifePathMatches;   ///< "Celebrities with same Life Path"
     QVector<int> celebrityBirthDayMatches;   ///< "Celebrities with same Birth day"
     QVector<int> celebrityExpressionMatches; ///< "Celebrities with same Expression number"
 };
+
+static_assert(std::is_trivially_copyable<NumerologyNumbers>::value,
+              "the numbers of a profile are cleared by plain assignment");

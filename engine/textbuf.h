@@ -62,18 +62,18 @@ inline void clearText(QString &s)
  * keeps profile calculation free of intermediate string churn. Text beyond the
  * capacity is dropped (engine texts are far shorter).
  */
-class TextBuf
+template <int Capacity>
+class TextBufN
 {
 public:
-    static constexpr int Capacity = 1000;
 
-    TextBuf &ch(char c)
+    TextBufN &ch(char c)
     {
         if (m_len < Capacity)
             m_buf[m_len++] = c;
         return *this;
     }
-    TextBuf &str(const char *s)
+    TextBufN &str(const char *s)
     {
         int n = static_cast<int>(std::strlen(s));
         if (n > Capacity - m_len)
@@ -82,7 +82,7 @@ public:
         m_len += n;
         return *this;
     }
-    TextBuf &num(int n)
+    TextBufN &num(int n)
     {
         char tmp[12];
         int k = 0;
@@ -98,7 +98,7 @@ public:
         return *this;
     }
     /** n, followed by "/" source when they differ (the reduced/unreduced notation). */
-    TextBuf &pair(int n, int source)
+    TextBufN &pair(int n, int source)
     {
         num(n);
         if (n != source)
@@ -106,7 +106,7 @@ public:
         return *this;
     }
     /** Latin-1 characters of a QString (others become '?'). */
-    TextBuf &text(const QString &s)
+    TextBufN &text(const QString &s)
     {
         for (QChar c : s)
             ch(c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?');
@@ -123,6 +123,9 @@ private:
     char m_buf[Capacity];
     int m_len = 0;
 };
+
+/** The builder for ordinary engine texts. */
+using TextBuf = TextBufN<1000>;
 
 /** Assigns "n" to @p dst. */
 inline void assignNum(QString &dst, int n)
