@@ -11,6 +11,7 @@
 #include "reports/cpmatrixreport.h"
 #include "reports/creportlayout.h"
 #include "reports/creporttexts.h"
+#include "texts/interpretationtexts.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -105,6 +106,7 @@ private slots:
     void pet();
     void expressCompoundRule_data();
     void expressCompoundRule();
+    void storeTexts();
 
 private:
     MarkerTexts m_texts;
@@ -659,6 +661,29 @@ void TestReportWriters::expressCompoundRule()
     none.calculateExpress(QStringLiteral("!!!"), QDate(), false);
     QVERIFY(!r.build(none, QStringLiteral("!!!")));
     QVERIFY(!r.lastError().isEmpty());
+}
+
+void TestReportWriters::storeTexts()
+{
+    // The program's texts: the shipped data file, read through the writers' source.
+    const QString data = QStringLiteral(QZ_BIN_DIR "/eng.dat");
+    if (!QFile::exists(data))
+        QSKIP("eng.dat is not built");
+    QVERIFY(loadInterpretationTexts(data));
+    const CReportTexts &store = CReportTexts::store();
+    QVERIFY(!store.text(101, 9).isEmpty());
+    QCOMPARE(store.text(101, 9), interpretationText(101, 9));
+    QCOMPARE(store.text(900, 0), generalText(0));
+    QVERIFY(!store.text(900, 0).isEmpty());
+    // Celebrity texts by celebrity index, records 100..199 included.
+    QCOMPARE(store.text(602, 150), celebrityText(CelebrityTextKind::LifePath, 150));
+    QCOMPARE(store.text(604, 3), celebrityText(CelebrityTextKind::Expression, 3));
+    QVERIFY(!store.text(603, 150).isEmpty());
+    QVERIFY(store.text(602, 999).isEmpty());
+    QVERIFY(store.text(777, 1).isEmpty());
+    QCOMPARE(store.customText(), customText());
+    clearInterpretationTexts();
+    QVERIFY(store.text(101, 9).isEmpty());
 }
 
 QTEST_MAIN(TestReportWriters)
