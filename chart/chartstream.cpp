@@ -129,6 +129,21 @@ bool readImage(QDataStream &s, QImage &image, Budget &budget)
     return true;
 }
 
+bool readColour(QDataStream &s, QColor &colour)
+{
+    // model (int8), then alpha, three components and padding (uint16 each)
+    char record[11];
+    if (!readRaw(s, record, sizeof record))
+        return false;
+    const qint8 model = qint8(record[0]);
+    if (model < QColor::Invalid || model > QColor::ExtendedRgb)
+        return true;
+    QDataStream copy(QByteArray::fromRawData(record, sizeof record));
+    copy.setVersion(s.version());
+    copy >> colour;
+    return true;
+}
+
 bool readPath(QDataStream &s, QPainterPath &path)
 {
     path = QPainterPath();
@@ -224,15 +239,22 @@ bool readItem(QDataStream &s, ChartItem &item, int version, Budget &budget)
         rotation >> item.size;
     if (!ok(s) || !readPath(s, item.outline))
         return false;
-    s >> item.textColor >> item.naturalSize;
+    if (!readColour(s, item.textColor))
+        return false;
+    s >> item.naturalSize;
     if (!ok(s) || !readImage(s, item.image, budget))
         return false;
     s >> notFlagA >> notFrame >> item.text >> item.font;
     qint64 alignment = 1;
     qint32 lineStyle = 1, imageNumber = 0, frameStyle = 0, fitTo = 1;
     double lineWidth = 1.0;
-    s >> alignment >> lineStyle >> lineWidth >> item.lineColor >> imageNumber >> frameStyle >>
-        item.frameColor >> fitTo;
+    s >> alignment >> lineStyle >> lineWidth;
+    if (!readColour(s, item.lineColor))
+        return false;
+    s >> imageNumber >> frameStyle;
+    if (!readColour(s, item.frameColor))
+        return false;
+    s >> fitTo;
     qint32 order = 0, partSelector = 0, barcodeType = 0;
     if (version >= 258)
         s >> order;
@@ -240,8 +262,8 @@ bool readItem(QDataStream &s, ChartItem &item, int version, Budget &budget)
         s >> partSelector;
     if (version >= 261)
         s >> barcodeType;
-    if (version >= 263)
-        s >> item.background;
+    if (version >= 263 && !readColour(s, item.background))
+        return false;
 
     item.kind = kind;
     item.fixedField = notFixed == 0;
@@ -282,7 +304,9 @@ bool readPage(QDataStream &s, ChartPage &page, int version, Budget &budget)
     }
     if (version >= 259) {
         quint8 mode = ChartPage::kNoBackground;
-        s >> page.backgroundColor >> mode;
+        if (!readColour(s, page.backgroundColor))
+            return false;
+        s >> mode;
         page.backgroundMode = mode;
         if (!ok(s) || !readImage(s, page.backgroundImage, budget))
             return false;

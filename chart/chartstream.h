@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDataStream>
 #include <QImage>
 #include <QPainterPath>
@@ -39,6 +40,12 @@ bool readPage(QDataStream &s, ChartPage &page, int version, Budget &budget);
 bool readImage(QDataStream &s, QImage &image, Budget &budget);
 /** Qt's painter path encoding, read with a capped element count. */
 bool readPath(QDataStream &s, QPainterPath &path);
+
+/**
+ * Qt's colour encoding, read without trusting its colour model: a record of
+ * an unknown model leaves @p colour unchanged (the stream goes on).
+ */
+bool readColour(QDataStream &s, QColor &colour);
 
 /** Replaces non-finite or absurd geometry of a freshly read item. */
 void sanitizeItem(ChartItem &item);

@@ -119,6 +119,7 @@ private slots:
     void craftedFiles();
     void hugeDeclaredPictureIsDropped();
     void brokenNumbersAreReplaced();
+    void coloursOfUnknownModels();
 };
 
 void TestChartCorruption::mutatedFiles_data()
@@ -341,6 +342,34 @@ void TestChartCorruption::brokenNumbersAreReplaced()
     QCOMPARE(item.lineWidth, 0.0);
     QCOMPARE(item.lineStyle, 1);
     QCOMPARE(item.font.pixelSize(), 2000);
+}
+
+// Found by the fuzzer: Qt takes any colour model byte as it is, and a later
+// use of the colour is undefined. Such a colour must leave the default alone.
+void TestChartCorruption::coloursOfUnknownModels()
+{
+    QByteArray bytes;
+    {
+        QDataStream w(&bytes, QIODevice::WriteOnly);
+        w.setVersion(QDataStream::Qt_4_6);
+        w << QColor(10, 20, 30, 40);
+        w.writeRawData("\x7f\xff\xff\x01\x02\x03\x04\x05\x06\x00\x00", 11);
+        w << QColor::fromHsv(120, 200, 100);
+        w << QColor();
+    }
+    QDataStream r(bytes);
+    r.setVersion(QDataStream::Qt_4_6);
+    QColor colour(Qt::black);
+    QVERIFY(chartstream::readColour(r, colour));
+    QCOMPARE(colour, QColor(10, 20, 30, 40));
+    QVERIFY(chartstream::readColour(r, colour));
+    QCOMPARE(colour, QColor(10, 20, 30, 40)); // unknown model: unchanged
+    QVERIFY(chartstream::readColour(r, colour));
+    QCOMPARE(colour.spec(), QColor::Hsv);
+    QCOMPARE(colour.hsvHue(), 120);
+    QVERIFY(chartstream::readColour(r, colour));
+    QVERIFY(!colour.isValid());
+    QVERIFY(!chartstream::readColour(r, colour)); // the stream has ended
 }
 
 QTEST_MAIN(TestChartCorruption)
