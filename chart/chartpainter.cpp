@@ -5,6 +5,8 @@
 
 #include <QPainterPath>
 
+#include <cmath>
+
 namespace {
 
 QSizeF contentSize(const ChartItem &content)
@@ -134,6 +136,23 @@ void drawStockImage(QPainter &p, const ChartItem &c)
     p.drawImage(QRectF(QPointF(0, 0), drawn), c.image);
 }
 
+// Text and pictures under a degenerate or wildly stretched transform make
+// the glyph rasteriser fail (and Qt then crashes); such items are skipped.
+bool drawableTransform(const QTransform &t)
+{
+    const double sx = std::hypot(t.m11(), t.m12());
+    const double sy = std::hypot(t.m21(), t.m22());
+    const double det = std::fabs(t.m11() * t.m22() - t.m12() * t.m21());
+    if (!std::isfinite(sx) || !std::isfinite(sy) || !std::isfinite(det) || !std::isfinite(t.dx()) ||
+        !std::isfinite(t.dy()) || t.type() == QTransform::TxProject)
+        return false;
+    if (sx > 1e4 || sy > 1e4 || sx < 1e-4 || sy < 1e-4)
+        return false;
+    const double stretch = qMax(sx, sy) / qMin(sx, sy);
+    const double skew = det / (sx * sy); // 1 for a rectangle, 0 when flattened
+    return stretch <= 1e3 && skew >= 1e-3;
+}
+
 } // namespace
 
 QString substituteFieldCodes(const QString &text, const ChartProfile *profile)
@@ -192,6 +211,10 @@ void drawFrameItem(QPainter &p, const ChartItem &frame, const ChartDrawContext &
 {
     p.save();
     p.setTransform(frame.transform, true);
+    if (!drawableTransform(p.worldTransform())) {
+        p.restore();
+        return;
+    }
     QPainterPath outline = frame.outline;
     if (outline.isEmpty())
         outline.addRect(QRectF(QPointF(0, 0), frame.size));
@@ -201,7 +224,8 @@ void drawFrameItem(QPainter &p, const ChartItem &frame, const ChartDrawContext &
         if (content->kind != ChartItem::KindShape)
             p.setClipPath(outline, Qt::IntersectClip);
         p.setTransform(content->transform, true);
-        drawContent(p, *content, ctx);
+        if (drawableTransform(p.worldTransform()))
+            drawContent(p, *content, ctx);
         p.restore();
     }
     if (content && content->frameStyle == 1) {

@@ -120,6 +120,7 @@ private slots:
     void hugeDeclaredPictureIsDropped();
     void brokenNumbersAreReplaced();
     void coloursOfUnknownModels();
+    void fuzzerFindings();
 };
 
 void TestChartCorruption::mutatedFiles_data()
@@ -260,6 +261,21 @@ void TestChartCorruption::craftedFiles_data()
         s << qint8(1);
         plainItem(s, 10); // a barcode of "x", symbology 0
     }) << 2;
+    // Found by the fuzzer: text under a flattened transform crashed Qt's glyph cache.
+    QTest::newRow("flattened text") << craft([](QDataStream &s) {
+        pageHeader(s);
+        s.device()->seek(s.device()->size() - 4);
+        s << qint32(3);
+        for (const QTransform &t : {QTransform(1, 0, 0, -262144, 0, 0),
+                                    QTransform(3.6e-304, 0, 0, 1, 0, 0),
+                                    QTransform(1000, 999.9, 1000, 1000, 5, 5)}) {
+            plainItem(s, 1);
+            s << qint8(1);
+            itemStart(s, 6, t);
+            s << QPainterPath() << QColor(Qt::black) << QSizeF() << qint32(0);
+            itemEnd(s, QStringLiteral("some text to draw"));
+        }
+    }) << 3;
     QTest::newRow("grid steps tiny and NaN") << craft([](QDataStream &s) {
         pageHeader(s);
     }, 0, 1e-300, qQNaN()) << 0;
@@ -370,6 +386,22 @@ void TestChartCorruption::coloursOfUnknownModels()
     QVERIFY(chartstream::readColour(r, colour));
     QVERIFY(!colour.isValid());
     QVERIFY(!chartstream::readColour(r, colour)); // the stream has ended
+}
+
+// Inputs the fuzzer found crashing, kept as they were found.
+void TestChartCorruption::fuzzerFindings()
+{
+    const QDir dir(QStringLiteral(QZ_TEST_DATA_DIR "/charts/regressions"));
+    const QStringList files = dir.entryList({QStringLiteral("*.qnr")}, QDir::Files);
+    QVERIFY(!files.isEmpty());
+    for (const QString &name : files) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        ChartDocument doc;
+        const int rc = loadAndDraw(f.readAll(), doc);
+        QVERIFY2(rc == 0 || rc == -1, qPrintable(name));
+        renderChart({samplePerson()}, doc, QSize(0, 0));
+    }
 }
 
 QTEST_MAIN(TestChartCorruption)
