@@ -13,7 +13,7 @@ ctest --test-dir build --output-on-failure --timeout 300 -j2
 # QZ_SKIP_SANITIZE=1 to leave it out).
 if [ "${QZ_SKIP_SANITIZE:-0}" != 1 ]; then
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON -DQZ_BUILD_GUI=OFF
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON
   cmake --build build-asan -j"$(nproc)" --target tst_letters tst_profile tst_cycles tst_matrixcompat tst_advisorpet \
     tst_chartdocument tst_chartcorruption
   ctest --test-dir build-asan -L engine --output-on-failure --timeout 300
