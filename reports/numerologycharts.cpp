@@ -136,8 +136,10 @@ QString essenceTable(const CNumerology &num)
         return c == QLatin1Char(' ') ? QStringLiteral("&nbsp;") : QString(c).toHtmlEscaped();
     };
 
-    // Kept on one page: a block cut between its rows is hard to read.
-    QString html = QStringLiteral("<div style=\"page-break-inside:avoid; page-break-after:auto\">\r\n") + kTableOpen;
+    // Each block of 25 ages sits in one row of the outer table, so that a page
+    // may break between blocks but never inside one.
+    QString html = QStringLiteral("<table comment=\"st_fs\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" "
+                                  "style=\"margin:6px 0px 10px 4px;\">\r\n");
     html += QStringLiteral("<tr><td colspan=\"101\" align=\"left\"><b>Essence and Transits Cycles</b></td></tr>\r\n");
     for (int first = 0; first < 100; first += 25) {
         QString age = QStringLiteral("<tr>") + cell(QStringLiteral("<b>Age</b>"));
@@ -155,12 +157,14 @@ QString essenceTable(const CNumerology &num)
             essence += ageCell + ReportFormat::boldMasters(QString::number(num.essence[a]), ext) + kCellEnd;
         }
         const QString rowEnd = QStringLiteral("</tr>\r\n");
-        html += age + rowEnd + year + rowEnd + physical + rowEnd + mental + rowEnd + spiritual + rowEnd + essence
-                + rowEnd;
-        if (first + 25 < 100)
-            html += QStringLiteral("<tr><td colspan=\"26\" style=\"border:none;\">&nbsp;</td></tr>\r\n");
+        html += QStringLiteral("<tr><td comment=\"st_ttd\">\r\n")
+                + QStringLiteral("<table comment=\"st_fs\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                                 "style=\"border-collapse:collapse; border-color:#9a9a9a;\">\r\n")
+                + age + rowEnd + year + rowEnd + physical + rowEnd + mental + rowEnd + spiritual + rowEnd + essence
+                + rowEnd + kTableClose + QStringLiteral("</td></tr>\r\n");
+        html += QStringLiteral("<tr><td>&nbsp;</td></tr>\r\n");
     }
-    html += kTableClose + QStringLiteral("</div>\r\n");
+    html += kTableClose;
     return html;
 }
 
