@@ -7,6 +7,21 @@
 #include <QStringList>
 #include <QVarLengthArray>
 
+/**
+ * @file
+ * The engine at a glance (all Qt Core, no QObject):
+ * - calculatorflags.h: the six process-wide calculator flags, `calculatorFlags()`.
+ * - numerologymath.h: `qz::letterValue`, `qz::classifyLetter`, `qz::nameWordSums`,
+ *   `qz::namePartSums`, `qz::reduceNumber`, `qz::reduceToDigit`, `qz::compatReduce`, ...
+ * - numerologyinput.h / numerologyprofile.h: `NumerologyInput` and the profile members.
+ * - cnumerology.h: `CNumerology` (profile, cycles, forecast, name advisor, pets,
+ *   celebrity matching).
+ * - cnumerologypmatrix.h: `CNumerologyPMatrix` (psychomatrix).
+ * - ccompnumerology.h: `CCompNumerology` (love compatibility).
+ * - celebrity.h: `CelebrityRecord`, `CelebrityTable` (filled by the text store).
+ * - namecleaning.h: `qz::cleanName`, `qz::defaultShortName` (typed names).
+ */
+
 class CelebrityTable;
 
 /** One entry of a forecast list: the period's date and its personal number. */
