@@ -19,12 +19,8 @@ const QString CNumerology::IncorrectPetNameMessage = QStringLiteral("Error! Inco
 
 namespace {
 
-using WordSums = QVarLengthArray<int, 16>;
-
 bool reduceLetters() { return calculatorFlags().reduceMasterLetters(); }
 
-// Sums per word of a name: part 0 all characters, 1 vowels only, -1 consonants
-// only. Words are split at single spaces, empty words kept.
 } // namespace
 
 CNumerology::CNumerology()
