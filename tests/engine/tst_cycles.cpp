@@ -3,6 +3,7 @@
 
 #include "engine/calculatorflags.h"
 #include "engine/cnumerology.h"
+#include "engine/numerologymath.h"
 
 #include <QtTest>
 
@@ -51,6 +52,7 @@ private slots:
     void essence_data();
     void essence();
     void zeroValueNameStops();
+    void essenceValuesAreCounted();
 };
 
 void TestCycles::personalNumbers_data()
@@ -229,6 +231,28 @@ void TestCycles::zeroValueNameStops()
     QCOMPARE(n.physicalTransit, QString(128, QLatin1Char(' ')));
     QCOMPARE(n.spiritualTransit.left(5), QStringLiteral("SMMMM"));
     QCOMPARE(n.essenceRaw[0], 2); // S in both the mental and the spiritual transit
+}
+
+void TestCycles::essenceValuesAreCounted()
+{
+    // With an empty short name the last counts of a calculation are those of the
+    // maturity and of every year's essence: check them one reduction at a time.
+    for (const char *name : {"John Paul Smith", "Ann", "G A H"}) {
+        CNumerology n;
+        NumerologyInput in;
+        in.fullName = QString::fromLatin1(name);
+        in.birthDate = QDate(1985, 11, 29);
+        in.targetDate = QDate(2024, 1, 1);
+        in.calcOnly = true;
+        QVERIFY(n.calculate(in));
+        int expected[128] = {};
+        qz::reduceNumber(n.maturityRaw, false, expected, 128);
+        for (int age = 0; age < 128; ++age)
+            if (n.essenceRaw[age] != 16 && n.essenceRaw[age] != 19)
+                qz::reduceNumber(n.essenceRaw[age], false, expected, 128);
+        for (int v = 0; v < 128; ++v)
+            QCOMPARE(n.valueCounters[v], expected[v]);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCycles)
