@@ -8,14 +8,15 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --timeout 300 -j2
 
-# The engine's arithmetic and the chart file reader once more under
+# The engine's arithmetic, the chart and report layout file readers once more under
 # AddressSanitizer and UBSan: a small build of those tests only (set
 # QZ_SKIP_SANITIZE=1 to leave it out).
 if [ "${QZ_SKIP_SANITIZE:-0}" != 1 ]; then
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON
   cmake --build build-asan -j"$(nproc)" --target tst_letters tst_profile tst_cycles tst_matrixcompat tst_advisorpet \
-    tst_chartdocument tst_chartcorruption
+    tst_chartdocument tst_chartcorruption tst_reportlayouts tst_reporttools
   ctest --test-dir build-asan -L engine --output-on-failure --timeout 300
-  ctest --test-dir build-asan -R 'tst_chartdocument|tst_chartcorruption' --output-on-failure --timeout 600
+  ctest --test-dir build-asan -R 'tst_chartdocument|tst_chartcorruption|tst_reportlayouts|tst_reporttools' \
+    --output-on-failure --timeout 600
 fi
