@@ -537,6 +537,15 @@ void TestReportWriters::compatibilityPictures()
     QCOMPARE(inLayout.size(), 7);
     QVERIFY(inLayout.contains(QStringLiteral("res16.jpg")));
     QVERIFY(!inLayout.contains(QStringLiteral("res38.jpg")));
+    // Fields print in the order of the list.
+    const CReportLayout ordered = layoutWith(RKLoveCompatibility, {3, 1, 11});
+    QVERIFY(r.build(a, b, ma, mb, c, &ordered));
+    QVERIFY(inOrder(r.document(), {QStringLiteral("Cap3 </font>"), QStringLiteral("[403:%1]").arg(c.nameTextCode),
+                                   QStringLiteral("Cap1 </font>"), QStringLiteral("[404:%1]").arg(c.lifePathTextCode),
+                                   QStringLiteral("Cap11 </font>"), QStringLiteral("[custom]")}));
+    QVERIFY(!r.document().contains(QStringLiteral("Core numbers Compatibility")));
+    QCOMPARE(picturesIn(r.document()), (QStringList{QStringLiteral("res34.jpg"), QStringLiteral("res35.jpg")}));
+
     layout.options.insert(QStringLiteral("RTLoveCompatibility-hide-images"), QStringLiteral("TRUE"));
     QVERIFY(r.build(a, b, ma, mb, c, &layout));
     QVERIFY(picturesIn(r.document()).isEmpty());
@@ -617,6 +626,18 @@ void TestReportWriters::pet()
                           QStringLiteral("Pet number %1</font>").arg(n.petNumber), QStringLiteral("[301:0]"),
                           QStringLiteral("[301:%1]").arg(n.petNumber), QStringLiteral("Day Forecast for 7 Dec 2026</font>"),
                           QStringLiteral("[302:%1]").arg(n.petForecastDayCode)}));
+
+    // Layout form: fields in list order, the custom text, unknown ids skipped.
+    const CReportLayout layout = layoutWith(RKPet, {2, 3, 0, 9, 1});
+    QVERIFY(r.build(n, QStringLiteral("Rex"), QDate(2026, 12, 7), &layout));
+    const QString inLayout = r.document();
+    QVERIFY(inLayout.contains(QStringLiteral("<title>Pet Numerology Report</title>")));
+    QVERIFY(inOrder(inLayout, {QStringLiteral("Cap2 7 Dec 2026</font>"), QStringLiteral("[302:%1]").arg(n.petForecastDayCode),
+                               QStringLiteral("Cap3 </font>"), QStringLiteral("[custom]"),
+                               QStringLiteral("Pet Numerology Chart</font>"), QStringLiteral("Pet Birthday Code "),
+                               QStringLiteral("Cap1 %1</font>").arg(n.petNumber), QStringLiteral("[301:0]"),
+                               QStringLiteral("[301:%1]").arg(n.petNumber)}));
+    QCOMPARE(inLayout.count(QStringLiteral("<p comment=\"st_fs\"   ><br /></p>")), 5);
 }
 
 void TestReportWriters::expressCompoundRule_data()
