@@ -1,0 +1,164 @@
+#include "app/ui/cpersonpanel.h"
+
+#include "panels/cinfonamewidget.h"
+#include "panels/ctheme.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+QLabel *label(const QString &text, QWidget *parent, int x, int y, int w = 110)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(x, y, w, 22);
+    return l;
+}
+
+QDateEdit *dateEdit(QWidget *parent)
+{
+    auto *d = new QDateEdit(QDate(2000, 1, 1), parent);
+    d->setCalendarPopup(true);
+    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    d->setMinimumDate(QDate(1, 1, 1));
+    d->setMaximumDate(QDate(9999, 12, 31));
+    return d;
+}
+
+} // namespace
+
+CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_theme(theme)
+{
+    setObjectName(QStringLiteral("personPanel"));
+    setAttribute(Qt::WA_StyledBackground, true);
+
+    m_personBox = new QGroupBox(QStringLiteral("Personal (Full Name, Short Name, Birth Date)"), this);
+    label(QStringLiteral("Full Name"), m_personBox, 14, 30);
+    fullName = new QLineEdit(m_personBox);
+    fullName->setObjectName(QStringLiteral("fullName"));
+    fullName->setMaxLength(300);
+    fullName->setPlaceholderText(QStringLiteral("Name as given at birth"));
+    label(QStringLiteral("Short Name"), m_personBox, 14, 64);
+    shortName = new QLineEdit(m_personBox);
+    shortName->setObjectName(QStringLiteral("shortName"));
+    shortName->setMaxLength(300);
+    shortName->setPlaceholderText(QStringLiteral("Everyday name (optional)"));
+    label(QStringLiteral("Birth Date"), m_personBox, 14, 98);
+    birthDate = dateEdit(m_personBox);
+    birthDate->setObjectName(QStringLiteral("birthDate"));
+    gender = new QComboBox(m_personBox);
+    gender->addItems({QStringLiteral("Female"), QStringLiteral("Male")});
+    chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_personBox);
+    chaldean->setObjectName(QStringLiteral("chaldean"));
+    label(QStringLiteral("Phonetic:"), m_personBox, 14, 132, 70);
+    phonetic = new QComboBox(m_personBox);
+    phonetic->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
+
+    m_partnerBox = new QGroupBox(QStringLiteral("Partner (Full Name, Short Name, Birth Date)"), this);
+    label(QStringLiteral("Full Name"), m_partnerBox, 14, 30);
+    partnerFullName = new QLineEdit(m_partnerBox);
+    partnerFullName->setObjectName(QStringLiteral("partnerFullName"));
+    partnerFullName->setMaxLength(300);
+    label(QStringLiteral("Short Name"), m_partnerBox, 14, 64);
+    partnerShortName = new QLineEdit(m_partnerBox);
+    partnerShortName->setObjectName(QStringLiteral("partnerShortName"));
+    partnerShortName->setMaxLength(300);
+    label(QStringLiteral("Birth Date"), m_partnerBox, 14, 98);
+    partnerBirthDate = dateEdit(m_partnerBox);
+    partnerBirthDate->setObjectName(QStringLiteral("partnerBirthDate"));
+
+    nameView = new CInfoNameWidget(theme, QStringLiteral("Name calculation"), this);
+    nameView->setClickable(true);
+    partnerNameView = new CInfoNameWidget(theme, QStringLiteral("Partner name calculation"), this);
+    partnerNameView->setClickable(true);
+
+    m_recentBox = new QGroupBox(QStringLiteral("Recent"), this);
+    for (int i = 0; i < RecentCount; ++i) {
+        recent[i] = new QPushButton(m_recentBox);
+        recent[i]->setObjectName(QStringLiteral("recent%1").arg(i));
+        recent[i]->hide();
+    }
+    clearRecent = new QPushButton(QStringLiteral("Clear"), m_recentBox);
+    newPerson = new QPushButton(QStringLiteral("New"), this);
+    newPerson->setToolTip(QStringLiteral("Clear every input"));
+    openFile = new QPushButton(QStringLiteral("Open..."), this);
+    saveFile = new QPushButton(QStringLiteral("Save..."), this);
+    applyTheme(theme);
+}
+
+void CPersonPanel::applyTheme(CTheme *theme)
+{
+    m_theme = theme;
+    if (!theme)
+        return;
+    theme->styleWidget(this, CTheme::KindPersonPanel);
+}
+
+void CPersonPanel::setDayFirst(bool dayFirst)
+{
+    const QString f = dayFirst ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+    birthDate->setDisplayFormat(f);
+    partnerBirthDate->setDisplayFormat(f);
+}
+
+void CPersonPanel::resizeEvent(QResizeEvent *)
+{
+    // Two input columns on the left and the recent list on the right; the
+    // name panels below the inputs show the letters while typing.
+    const int w = width();
+    const int h = height();
+    const int left = 216;
+    const int colW = qMax(300, qMin(420, (w - left - 260) / 2));
+    m_personBox->setGeometry(left, 20, colW, 170);
+    m_partnerBox->setGeometry(left + colW + 12, 20, colW, 170);
+    for (QGroupBox *box : {m_personBox, m_partnerBox}) {
+        const int fw = box->width() - 124 - 14;
+        const auto edits = box->findChildren<QLineEdit *>();
+        int y = 30;
+        for (QLineEdit *e : edits) {
+            e->setGeometry(124, y, fw, 24);
+            y += 34;
+        }
+        const auto dates = box->findChildren<QDateEdit *>();
+        for (QDateEdit *d : dates)
+            d->setGeometry(124, 98, 130, 24);
+    }
+    gender->setGeometry(264, 98, qMin(110, m_personBox->width() - 264 - 14), 24);
+    phonetic->setGeometry(84, 132, 110, 24);
+    chaldean->setGeometry(204, 132, m_personBox->width() - 214, 24);
+
+    const int namesY = 204;
+    const int namesW = qMax(300, 2 * colW + 12);
+    nameView->setGeometry(left, namesY, namesW, nameView->sizeHint().height());
+    partnerNameView->setGeometry(left, namesY + nameView->height() + 8, namesW,
+                                 partnerNameView->sizeHint().height());
+
+    const int rx = left + 2 * colW + 30;
+    const int rw = qMax(170, w - rx - 20);
+    m_recentBox->setGeometry(rx, 20, rw, qMin(h - 80, 30 + RecentCount * 58 + 40));
+    for (int i = 0; i < RecentCount; ++i)
+        recent[i]->setGeometry(10, 28 + i * 58, rw - 20, 52);
+    clearRecent->setGeometry(10, 28 + RecentCount * 58, 80, 26);
+
+    const int by = namesY + nameView->height() + partnerNameView->height() + 24;
+    newPerson->setGeometry(left, by, 90, 28);
+    openFile->setGeometry(left + 100, by, 90, 28);
+    saveFile->setGeometry(left + 200, by, 90, 28);
+}
+
+void CPersonPanel::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (!m_theme)
+        return;
+    // A soft edge on the right shows that the panel slides over the window.
+    QPainter p(this);
+    p.setPen(m_theme->mapColor(93, 84, 78));
+    p.drawLine(width() - 1, 0, width() - 1, height());
+}

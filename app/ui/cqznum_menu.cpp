@@ -1,0 +1,288 @@
+// Menu, themes, settings, details dialogs and the chart chooser.
+#include "app/ui/cqznum.h"
+
+#include "app/core/apppaths.h"
+#include "app/ui/appurls.h"
+#include "app/ui/caboutdlg.h"
+#include "app/ui/cinfodetailsview.h"
+#include "app/ui/cinfodlgwin.h"
+#include "app/ui/cpersonpanel.h"
+#include "app/ui/csettingsdlg.h"
+#include "panels/ctheme.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+
+#if __has_include("chart/chartrender.h")
+#include "chart/chartdocument.h"
+#include "chart/chartrender.h"
+#define QZ_HAVE_CHART_RENDER 1
+#endif
+
+namespace {
+
+struct Detail {
+    int section;
+    const char *picture;
+};
+
+const Detail kMainFeatures[6] = {{0, "res01.jpg"}, {1, "res02.jpg"}, {2, "res03.jpg"},
+                                 {4, "res04.jpg"}, {6, "res05.jpg"}, {10, "res06.jpg"}};
+const Detail kAdditional[6] = {{11, "res07.jpg"}, {35, "res08.jpg"}, {7, "res09.jpg"},
+                               {5, "res10.jpg"},  {12, "res11.jpg"}, {13, "res12.jpg"}};
+const Detail kLifeCycles[4] = {{15, "res14.jpg"}, {15, "res14.jpg"}, {14, "res13.jpg"}, {8, "res15.jpg"}};
+
+// Psychomatrix cell numbers as the matrix panel emits them.
+Detail matrixDetail(int cell)
+{
+    switch (cell) {
+    case 1: return {18, "res16.jpg"};
+    case 2: return {21, "res19.jpg"};
+    case 3: return {24, "res22.jpg"};
+    case 4: return {27, "res25.jpg"};
+    case 6: return {19, "res17.jpg"};
+    case 7: return {22, "res20.jpg"};
+    case 8: return {25, "res23.jpg"};
+    case 9: return {28, "res26.jpg"};
+    case 11: return {20, "res18.jpg"};
+    case 12: return {23, "res21.jpg"};
+    case 13: return {26, "res24.jpg"};
+    case 14: return {29, "res27.jpg"};
+    case 15: return {34, "res32.jpg"};
+    case 16: return {30, "res28.jpg"};
+    case 17: return {31, "res29.jpg"};
+    case 18: return {32, "res30.jpg"};
+    case 19: return {33, "res31.jpg"};
+    default: return {-1, nullptr};
+    }
+}
+
+} // namespace
+
+void CQZNum::MFitemCliked(int item)
+{
+    if (item >= 0 && item < 6)
+        showDetails(kMainFeatures[item].section, QString::fromLatin1(kMainFeatures[item].picture));
+}
+
+void CQZNum::AFitemCliked(int item)
+{
+    if (item >= 0 && item < 6)
+        showDetails(kAdditional[item].section, QString::fromLatin1(kAdditional[item].picture));
+}
+
+void CQZNum::LCitemCliked(int item)
+{
+    if (item >= 0 && item < 4)
+        showDetails(kLifeCycles[item].section, QString::fromLatin1(kLifeCycles[item].picture));
+}
+
+void CQZNum::PMitemCliked(int item)
+{
+    const Detail d = matrixDetail(item);
+    if (d.section >= 0)
+        showDetails(d.section, QString::fromLatin1(d.picture));
+}
+
+void CQZNum::showDetails(int section, const QString &picture)
+{
+    const QString html = CInfoDetailsView::detailsHtml(section, picture);
+    if (html.isEmpty())
+        return;
+    auto *dlg = new CInfoDetailsView(m_theme, html, this);
+    dlg->exec();
+    delete dlg;
+}
+
+void CQZNum::OnMenu()
+{
+    m_menu->popup(m_tools[0]->mapToGlobal(QPoint(0, 20)));
+}
+
+void CQZNum::OnSettings()
+{
+    auto *dlg = new CSettingsDlg(this);
+    m_theme->styleWidget(dlg, CTheme::KindDialog);
+    dlg->setValues(calculatorFlags().toBytes(), m_state.dayFirstDates, m_state.extendedMasters);
+    if (dlg->exec() == QDialog::Accepted) {
+        calculatorFlags().fromBytes(dlg->flags());
+        m_state.calcFlags = dlg->flags();
+        m_state.dayFirstDates = dlg->dayFirstDates();
+        m_state.extendedMasters = dlg->extendedMasters();
+        applyDateFormat();
+        OnCalcNum();
+    }
+    delete dlg;
+}
+
+void CQZNum::OnAbout()
+{
+    auto *dlg = new CAboutDlg(this);
+    m_theme->styleWidget(dlg, CTheme::KindDialog);
+    dlg->exec();
+    delete dlg;
+}
+
+void CQZNum::OnHelp()
+{
+    AppUrls::open(AppUrls::helpPage());
+}
+
+void CQZNum::OnSupport()
+{
+    AppUrls::open(AppUrls::supportMail());
+}
+
+void CQZNum::OnExportHTML()
+{
+    // Saving reports arrives with the export feature; the entries stay disabled until then.
+}
+
+void CQZNum::OnExportPDFAll()
+{
+}
+
+void CQZNum::OnStyleChange()
+{
+    const QList<QAction *> actions = m_themeGroup->actions();
+    int index = 0;
+    for (int i = 0; i < actions.size(); ++i) {
+        if (actions.at(i)->isChecked()) {
+            index = i;
+            break;
+        }
+    }
+    OnApplyStyle(index);
+    m_state.themeIndex = index;
+}
+
+void CQZNum::OnApplyStyle(int index)
+{
+    m_theme->selectTheme(index);
+    initStyle();
+    emit updateStyle();
+    update();
+}
+
+void CQZNum::initStyle()
+{
+    const QStringList icons = CTheme::featureIconFiles();
+    for (int f = 0; f < FeatureCount; ++f) {
+        if (f < icons.size())
+            m_featureButs[f]->setIcon(m_theme->featureIcon(icons.at(f)));
+        m_theme->styleWidget(m_featureButs[f], CTheme::KindFeatureButton);
+    }
+    m_theme->styleWidget(this, CTheme::KindMainWindow);
+    m_theme->styleWidget(m_central, CTheme::KindMainWindow);
+    for (int f = 0; f < FeatureCount; ++f)
+        m_theme->styleWidget(m_pages[f], CTheme::KindPage);
+    m_theme->styleWidget(m_person, CTheme::KindPersonPanel);
+    m_theme->styleWidget(m_layoutChooser, CTheme::KindComboBox);
+    m_theme->styleWidget(m_chartChooser, CTheme::KindComboBox);
+    for (QLabel *l : {m_layoutCaption, m_chartCaption, m_forecastCaption, m_summaryLabel})
+        m_theme->styleWidget(l, CTheme::KindCaption);
+    m_theme->styleWidget(m_reportManagerBut, CTheme::KindReportManagerButton);
+    if (m_pulse->state() != QTimeLine::Running)
+        m_theme->styleWidget(m_personBut, CTheme::KindPersonButton);
+    m_theme->styleWidget(m_rightPanel, CTheme::KindPage);
+    for (QDateEdit *d : {m_forecastDate, m_anDate, m_petBirth})
+        m_theme->styleWidget(d, CTheme::KindDateEdit);
+    for (QLineEdit *e : {m_anName, m_petName})
+        m_theme->styleWidget(e, CTheme::KindLineEdit);
+    m_theme->styleWidget(m_anChaldean, CTheme::KindCheckBox);
+    const char *const toolIcons[5] = {"menu.png", "data.png", "info.png", "save.png", "print.png"};
+    for (int i = 0; i < 5; ++i) {
+        m_theme->styleWidget(m_tools[i], CTheme::KindToolButton);
+        const QImage img = m_theme->themedImage(QString::fromLatin1(toolIcons[i]));
+        m_tools[i]->setIcon(img.isNull() ? QIcon() : QIcon(QPixmap::fromImage(img)));
+    }
+    m_menu->setStyleSheet(m_theme->styleSheet(CTheme::SheetMenu));
+    if (m_loading)
+        m_theme->styleWidget(m_loading, CTheme::KindCaption);
+    m_marker->setStyleSheet(QStringLiteral("background-color: ")
+                            + m_theme->mapColor(QColor(0xe9, 0xc9, 0x8a)).name() + QStringLiteral(";"));
+}
+
+void CQZNum::OnSelReport(int)
+{
+    OnCalcNum();
+}
+
+void CQZNum::OnReportManager()
+{
+    // The report manager is not part of this version; the button stays inert.
+}
+
+// ---- charts ----
+
+void CQZNum::OnUpdateListReport()
+{
+    disconnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
+    m_chartChooser->clear();
+    const QString folder = AppPaths::userFolder();
+    const QStringList files = QDir(folder).entryList({QStringLiteral("*.qnr")});
+    for (const QString &f : files)
+        m_chartChooser->addItem(f.left(f.size() - 4), folder + QLatin1Char('/') + f);
+    connect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
+}
+
+void CQZNum::slotGChart(int index)
+{
+    if (m_chartChooser->count() > 0 && index >= 0 && index < m_chartChooser->count())
+        layoutWindow();
+}
+
+void CQZNum::slotResizeChart()
+{
+}
+
+void CQZNum::OnAddChart()
+{
+    // The chart creator window arrives with the chart designer.
+}
+
+void CQZNum::OnEditChart()
+{
+}
+
+void CQZNum::OnDeleteChart()
+{
+    const int index = m_chartChooser->currentIndex();
+    if (index < 0 || index >= m_chartChooser->count())
+        return;
+    const QString path = m_chartChooser->itemData(index).toString();
+    const QString name = QFileInfo(path).fileName();
+    if (CInfoDlgWin::ask(m_theme, QStringLiteral("Question"),
+                         QStringLiteral("Do you want to remove \"") + name + QStringLiteral("\"?"), this)
+        != 0)
+        return;
+    QFile::remove(path);
+    OnUpdateListReport();
+    layoutWindow();
+}
+
+void CQZNum::renderChartPreview()
+{
+    const int index = m_chartChooser->currentIndex();
+    const QSize box = m_chartPreview->size();
+    if (index < 0 || box.width() < 10 || box.height() < 10) {
+        m_chartPreview->clear();
+        return;
+    }
+#ifdef QZ_HAVE_CHART_RENDER
+    const QImage img = renderChartFile(m_chartChooser->itemData(index).toString(), m_num, box);
+    m_chartPreview->setPixmap(QPixmap::fromImage(img));
+#else
+    m_chartPreview->setText(m_chartChooser->currentText());
+#endif
+}

@@ -1,0 +1,367 @@
+// Geometry, navigation between features and the sliding panels.
+#include "app/ui/cqznum.h"
+
+#include "app/ui/cpersonpanel.h"
+#include "panels/cinfocalendarwidget.h"
+#include "panels/cinfocompmatrwidget.h"
+#include "panels/cinfoessencewidget.h"
+#include "panels/cinfoexprplanwidget.h"
+#include "panels/cinfomatrwidget.h"
+#include "panels/cinfotodaywidget.h"
+#include "panels/cinfowidget.h"
+#include "panels/ctheme.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEventLoop>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QTimeLine>
+#include <QWebEngineView>
+
+namespace {
+constexpr int kSlideMs = 450;
+constexpr int kPanelGap = 6;
+constexpr int kPersonButtonH = 52;
+constexpr int kLeftColumnW = 200;
+} // namespace
+
+void CQZNum::OnCtrlButNumer() { navigate(FeatNumerology); }
+void CQZNum::OnCtrlButPMatr() { navigate(FeatPMatrix); }
+void CQZNum::OnCtrlButForecast() { navigate(FeatForecast); }
+void CQZNum::OnCtrlButComp() { navigate(FeatCompatibility); }
+void CQZNum::OnCtrlButCel() { navigate(FeatCelebrities); }
+void CQZNum::OnCtrlButPet() { navigate(FeatPet); }
+void CQZNum::OnCtrlButChart() { navigate(FeatChart); }
+void CQZNum::OnCtrlButAnalize() { navigate(FeatAdvisor); }
+void CQZNum::OnCtrlButGuide() { navigate(FeatGuide); }
+
+QRect CQZNum::pageRect(int feature) const
+{
+    const int W = width();
+    const int H = height();
+    int x = 216;
+    int w = W - 415;
+    if (W - 415 > 1024) {
+        w = 1024;
+        x = (W - 1439) / 2 + 216;
+    }
+    int y = 10;
+    int h = H - 265;
+    switch (feature) {
+    case FeatPMatrix:
+    case FeatCompatibility:
+        h = H - 314;
+        break;
+    case FeatCelebrities:
+    case FeatGuide:
+        h = H - 20;
+        break;
+    case FeatPet:
+        h = H - 110;
+        break;
+    case FeatAdvisor:
+        y = 280;
+        h = H - 285;
+        break;
+    case FeatChart:
+        x = 10;
+        w = W - 209;
+        h = H - 70;
+        break;
+    default:
+        break;
+    }
+    return QRect(x, y, w, h).adjusted(1, 1, -1, -1);
+}
+
+QList<QWidget *> CQZNum::panelsOf(int feature) const
+{
+    switch (feature) {
+    case FeatNumerology:
+        return {m_mainFeat, m_addFeat, m_lifeCycles, m_bridges, m_planes};
+    case FeatForecast:
+        return {m_calendar, m_essence};
+    case FeatPMatrix:
+        return {m_matrW};
+    case FeatCompatibility:
+        return {m_compInfo, m_compDetails, m_compMatr};
+    case FeatPet:
+        return {m_petInfo};
+    case FeatAdvisor:
+        return {m_anInfo};
+    default:
+        return {};
+    }
+}
+
+QPoint CQZNum::shownPos(QWidget *panel, int feature) const
+{
+    const int W = width();
+    const int H = height();
+    const int x0 = (W - 1024) / 2 + 220;
+    const int row1 = H - 249;
+    const int col = 200 + kPanelGap;
+    switch (feature) {
+    case FeatNumerology:
+        if (panel == m_mainFeat) return {x0, row1};
+        if (panel == m_addFeat) return {x0 + col, row1};
+        if (panel == m_lifeCycles) return {x0 + 2 * col, row1};
+        if (panel == m_bridges) return {x0, row1 + m_mainFeat->height() + kPanelGap};
+        if (panel == m_planes) return {x0 + col, row1 + m_mainFeat->height() + kPanelGap};
+        break;
+    case FeatForecast:
+        if (panel == m_calendar) return {x0, row1};
+        if (panel == m_essence) return {x0, row1 + m_calendar->height() + kPanelGap};
+        break;
+    case FeatPMatrix:
+        if (panel == m_matrW) return {x0, H - 298};
+        break;
+    case FeatCompatibility:
+        if (panel == m_compInfo) return {x0, H - 298};
+        if (panel == m_compDetails) return {x0, H - 298 + m_compInfo->height() + kPanelGap};
+        if (panel == m_compMatr) return {x0 + col, H - 298};
+        break;
+    case FeatPet:
+        if (panel == m_petInfo) return {x0, H - 95};
+        break;
+    case FeatAdvisor:
+        if (panel == m_anInfo) return {pageRect(FeatAdvisor).x() + 440, 20};
+        break;
+    default:
+        break;
+    }
+    return parkedPos(panel);
+}
+
+QPoint CQZNum::parkedPos(QWidget *panel) const
+{
+    // Parked panels wait below the bottom edge, each on its own line so that
+    // slides never cross.
+    const int i = qMax(0, m_allPanels.indexOf(panel));
+    return {(width() - 1024) / 2 + 220, height() + 702 + 16 * i};
+}
+
+void CQZNum::stopSlides()
+{
+    for (const QPointer<QAbstractAnimation> &a : qAsConst(m_slides)) {
+        if (a) {
+            a->stop();
+            a->deleteLater();
+        }
+    }
+    m_slides.clear();
+}
+
+void CQZNum::placePanels(bool animate)
+{
+    const QList<QWidget *> shown = panelsOf(m_feature);
+    for (QWidget *w : qAsConst(m_allPanels)) {
+        w->resize(w->sizeHint());
+        const QPoint target = shown.contains(w) ? shownPos(w, m_feature) : parkedPos(w);
+        if (!animate || w->pos() == target) {
+            w->move(target);
+            continue;
+        }
+        auto *a = new QPropertyAnimation(w, "pos", this);
+        a->setDuration(kSlideMs);
+        a->setEasingCurve(QEasingCurve::OutCubic);
+        a->setStartValue(w->pos());
+        a->setEndValue(target);
+        a->start(QAbstractAnimation::DeleteWhenStopped);
+        m_slides.append(a);
+    }
+}
+
+void CQZNum::slideMarker(int feature)
+{
+    const int step = qMin(80, (height() - kPersonButtonH - 30) / FeatureCount);
+    const QPoint target(8, 10 + step * featurePosition(feature));
+    auto *a = new QPropertyAnimation(m_marker, "pos", this);
+    a->setDuration(kSlideMs / 2 + 100);
+    a->setEasingCurve(QEasingCurve::OutCubic);
+    a->setStartValue(m_marker->pos());
+    a->setEndValue(target);
+    a->start(QAbstractAnimation::DeleteWhenStopped);
+    m_slides.append(a);
+}
+
+void CQZNum::navigate(int feature)
+{
+    if (m_personOpen || feature < 0 || feature >= FeatureCount)
+        return;
+    m_feature = feature;
+    stopSlides();
+    layoutWindow();
+    placePanels(true);
+    slideMarker(feature);
+    for (int f = 0; f < FeatureCount; ++f)
+        m_featureButs[f]->setProperty("current", f == feature);
+    for (QPushButton *b : m_featureButs) {
+        b->style()->unpolish(b);
+        b->style()->polish(b);
+    }
+}
+
+void CQZNum::layoutWindow()
+{
+    const int W = width();
+    const int H = height();
+    QWidget *current = m_pages[m_feature];
+    for (int f = 0; f < FeatureCount; ++f) {
+        if (m_pages[f] != current)
+            m_pages[f]->hide();
+    }
+    const QRect r = pageRect(m_feature);
+    current->setGeometry(r);
+    current->show();
+    if (m_views[m_feature]) {
+        QWebEngineView *v = m_views[m_feature];
+        if (m_feature == FeatPet)
+            v->setGeometry(0, 40, r.width(), r.height() - 40);
+        else
+            v->setGeometry(0, 0, r.width(), r.height());
+    }
+    auto *anInputs = qobject_cast<QWidget *>(m_pages[FeatAdvisor]->property("inputs").value<QObject *>());
+    if (anInputs) {
+        anInputs->setGeometry(pageRect(FeatAdvisor).x() + 10, 20, 430, 190);
+        anInputs->setVisible(m_feature == FeatAdvisor);
+    }
+
+    const bool chart = m_feature == FeatChart;
+    for (QWidget *w : std::initializer_list<QWidget *>{m_chartCaption, m_chartChooser, m_chartEdit,
+                                                       m_chartNew, m_chartDelete})
+        w->setVisible(chart);
+    if (chart) {
+        const int ph = r.height();
+        m_chartPreview->setGeometry(0, 0, r.width(), ph - 35);
+        m_chartCaption->setGeometry(250, ph - 18 - 4, 130, 20);
+        m_chartChooser->setGeometry(380, ph - 23, 160, 25);
+        m_chartEdit->setGeometry(550, ph - 23, 60, 25);
+        m_chartNew->setGeometry(615, ph - 23, 60, 25);
+        m_chartDelete->setGeometry(680, ph - 23, 60, 25);
+        renderChartPreview();
+    }
+
+    // Right column: summary, forecast date and today's numbers.
+    m_rightPanel->setGeometry(W - 190, 10, 180, qMax(60, H - 205));
+    m_summaryLabel->setGeometry(6, 6, 168, 48);
+    m_today->setGeometry(0, 58, 180, qMax(0, m_rightPanel->height() - 58));
+    m_forecastCaption->setGeometry(W - 190, H - 240, 180, 20);
+    m_forecastDate->setGeometry(W - 190, H - 218, 160, 25);
+    m_layoutCaption->setGeometry(W - 190, H - 170 - 25, 180, 25);
+    m_layoutChooser->setGeometry(W - 190, H - 170, 160, 25);
+    m_reportManagerBut->setGeometry(W - 190 + 160, H - 170, 21, 25);
+    m_toolRow->setGeometry(W - 190, H - 130, 5 * 24, 20);
+
+    // Left column: feature buttons and the person button.
+    const int step = qMin(80, (H - kPersonButtonH - 30) / FeatureCount);
+    for (int f = 0; f < FeatureCount; ++f)
+        m_featureButs[f]->setGeometry(8, 10 + step * featurePosition(f), kLeftColumnW, step - 6);
+    m_marker->resize(4, step - 6);
+    if (!m_marker->isVisible() || m_slides.isEmpty())
+        m_marker->move(8, 10 + step * featurePosition(m_feature));
+    m_personBut->setGeometry(8, H - kPersonButtonH - 8, kLeftColumnW, kPersonButtonH);
+
+    m_person->setGeometry(m_personOpen ? 0 : -W, 0, W, H);
+    if (m_loading)
+        m_loading->setGeometry(r);
+
+    // Raise order: pages < panels < column widgets < person panel < person button.
+    for (QWidget *w : qAsConst(m_allPanels))
+        w->raise();
+    for (QPushButton *b : m_featureButs)
+        b->raise();
+    m_marker->raise();
+    if (m_loading)
+        m_loading->raise();
+    m_person->raise();
+    m_personBut->raise();
+}
+
+void CQZNum::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    stopSlides();
+    layoutWindow();
+    placePanels(false);
+}
+
+void CQZNum::setPersonButtonText(const QString &text)
+{
+    m_currentFullName = text;
+    m_personBut->setText(text);
+}
+
+void CQZNum::startPulse()
+{
+    if (m_pulse->state() != QTimeLine::Running)
+        m_pulse->start();
+}
+
+void CQZNum::stopPulse()
+{
+    m_pulse->stop();
+    m_theme->styleWidget(m_personBut, CTheme::KindPersonButton);
+}
+
+void CQZNum::OnPersButAnim(int frame)
+{
+    m_personBut->setStyleSheet(m_theme->personButtonSheet(frame));
+}
+
+void CQZNum::OnPersButAnimFinish()
+{
+    m_pulse->setDirection(m_pulse->direction() == QTimeLine::Forward ? QTimeLine::Backward
+                                                                     : QTimeLine::Forward);
+    m_pulse->start();
+}
+
+void CQZNum::OnNameSel()
+{
+    stopPulse();
+    stopSlides();
+    const int W = width();
+    const bool opening = !m_personOpen;
+    m_person->show();
+    m_person->raise();
+    m_personBut->raise();
+    auto *a = new QPropertyAnimation(m_person, "pos", this);
+    a->setDuration(kSlideMs + 150);
+    a->setStartValue(m_person->pos());
+    if (opening) {
+        a->setEasingCurve(QEasingCurve::InOutExpo);
+        a->setEndValue(QPoint(0, 0));
+        m_personBut->setText(QStringLiteral("APPLY"));
+        m_personOpen = true;
+        m_person->fullName->setFocus();
+    } else {
+        a->setEasingCurve(QEasingCurve::OutExpo);
+        a->setEndValue(QPoint(-W, 0));
+        m_personOpen = false;
+        OnCalcNum();
+    }
+    slotPNC(m_forecastDate->date());
+
+    QEventLoop loop;
+    connect(a, &QAbstractAnimation::finished, &loop, &QEventLoop::quit);
+    a->start();
+    if (a->state() == QAbstractAnimation::Running)
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    delete a;
+
+    if (!opening) {
+        m_person->hide();
+        if (m_person->fullName->text().trimmed().isEmpty()) {
+            setPersonButtonText(NamePrompt);
+            startPulse();
+        } else {
+            setPersonButtonText(m_num.fullNameUpper.isEmpty() ? m_person->fullName->text()
+                                                               : m_currentFullName);
+        }
+    }
+    layoutWindow();
+    placePanels(false);
+}
