@@ -2,6 +2,7 @@
 
 #include "app/core/apppaths.h"
 #include "app/ui/cpersonpanel.h"
+#include "engine/calculatorflags.h"
 #include "panels/cinfocalendarwidget.h"
 #include "panels/cinfocompmatrwidget.h"
 #include "panels/cinfoessencewidget.h"

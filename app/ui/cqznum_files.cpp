@@ -6,6 +6,7 @@
 #include "app/ui/appurls.h"
 #include "app/ui/cmanualview.h"
 #include "app/ui/cpersonpanel.h"
+#include "engine/calculatorflags.h"
 #include "panels/ctheme.h"
 
 #include <QAction>

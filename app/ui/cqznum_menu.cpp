@@ -7,6 +7,7 @@
 #include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
 #include "app/ui/cpersonpanel.h"
+#include "engine/calculatorflags.h"
 #include "app/ui/csettingsdlg.h"
 #include "panels/ctheme.h"
 
@@ -22,12 +23,12 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimeLine>
 
-#if __has_include("chart/chartrender.h")
 #include "chart/chartdocument.h"
+#include "chart/chartfile.h"
+#include "chart/chartprofileengine.h"
 #include "chart/chartrender.h"
-#define QZ_HAVE_CHART_RENDER 1
-#endif
 
 namespace {
 
@@ -232,7 +233,7 @@ void CQZNum::OnUpdateListReport()
     const QString folder = AppPaths::userFolder();
     const QStringList files = QDir(folder).entryList({QStringLiteral("*.qnr")});
     for (const QString &f : files)
-        m_chartChooser->addItem(f.left(f.size() - 4), folder + QLatin1Char('/') + f);
+        m_chartChooser->addItem(f.left(f.size() - 4), QString(folder + QLatin1Char('/') + f));
     connect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
 }
 
@@ -279,10 +280,13 @@ void CQZNum::renderChartPreview()
         m_chartPreview->clear();
         return;
     }
-#ifdef QZ_HAVE_CHART_RENDER
-    const QImage img = renderChartFile(m_chartChooser->itemData(index).toString(), m_num, box);
+    ChartDocument doc;
+    if (!chartfile::load(doc, m_chartChooser->itemData(index).toString())) {
+        m_chartPreview->setText(QStringLiteral("This chart file cannot be read."));
+        return;
+    }
+    const PersonRecord r = recordFromInputs();
+    const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
+    const QImage img = renderChart({profile}, doc, box);
     m_chartPreview->setPixmap(QPixmap::fromImage(img));
-#else
-    m_chartPreview->setText(m_chartChooser->currentText());
-#endif
 }

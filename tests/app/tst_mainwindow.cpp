@@ -1,0 +1,315 @@
+#include "app/core/apppaths.h"
+#include "app/core/appstate.h"
+#include "app/core/personfile.h"
+#include "app/ui/cinfodlgwin.h"
+#include "app/ui/cpersonpanel.h"
+#include "app/ui/cqznum.h"
+#include "app/ui/csettingsdlg.h"
+#include "engine/calculatorflags.h"
+#include "panels/cinfowidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+// Closes the next modal dialog that opens, pressing the button named @p button.
+void answerNextDialog(const QString &button)
+{
+    QTimer::singleShot(50, [button] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        for (QPushButton *b : w->findChildren<QPushButton *>()) {
+            if (b->text() == button) {
+                b->click();
+                return;
+            }
+        }
+        if (auto *box = w->findChild<QDialogButtonBox *>()) {
+            box->button(button == QLatin1String("OK") ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+            return;
+        }
+        w->close();
+    });
+}
+
+void typePerson(CQZNum &w, const QString &full, const QDate &birth, const QString &shortName = QString())
+{
+    CPersonPanel *p = w.personPanel();
+    p->fullName->setText(full);
+    p->shortName->setText(shortName);
+    p->birthDate->setDate(birth);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CQZNum> m_win;
+
+    void startWindow()
+    {
+        m_win.reset(new CQZNum(nullptr, 10));
+        m_win->resize(1100, 700);
+        m_win->show();
+        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // A state file that keeps the guide from opening at start.
+        AppState s;
+        s.guideNotAtStart = true;
+        s.lastUpdateCheck = QDateTime::currentDateTime();
+        QFile::remove(AppPaths::autoPersonFilePath());
+        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
+        calculatorFlags() = CalculatorFlags::defaults();
+        startWindow();
+    }
+
+    void cleanupTestCase()
+    {
+        m_win.reset();
+    }
+
+    void contentGeometry_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("feature");
+        QTest::addColumn<QRect>("rect");
+        QTest::newRow("narrow numerology") << 1100 << int(CQZNum::FeatNumerology) << QRect(217, 11, 683, 433);
+        QTest::newRow("edge 1439") << 1439 << int(CQZNum::FeatNumerology) << QRect(217, 11, 1022, 433);
+        QTest::newRow("wide centred") << 1600 << int(CQZNum::FeatNumerology) << QRect(297, 11, 1022, 433);
+        QTest::newRow("psychomatrix") << 1100 << int(CQZNum::FeatPMatrix) << QRect(217, 11, 683, 384);
+        QTest::newRow("guide") << 1100 << int(CQZNum::FeatGuide) << QRect(217, 11, 683, 678);
+        QTest::newRow("pet") << 1100 << int(CQZNum::FeatPet) << QRect(217, 11, 683, 588);
+        QTest::newRow("advisor") << 1100 << int(CQZNum::FeatAdvisor) << QRect(217, 281, 683, 413);
+        QTest::newRow("chart") << 1100 << int(CQZNum::FeatChart) << QRect(11, 11, 889, 628);
+    }
+
+    void contentGeometry()
+    {
+        QFETCH(int, width);
+        QFETCH(int, feature);
+        QFETCH(QRect, rect);
+        m_win->resize(width, 700);
+        QCOMPARE(m_win->size(), QSize(width, 700));
+        QCOMPARE(m_win->pageRect(feature), rect);
+        m_win->featureButton(feature)->click();
+        QCOMPARE(m_win->currentFeature(), feature);
+        QCOMPARE(m_win->page(feature)->geometry(), rect);
+        QVERIFY(m_win->page(feature)->isVisible());
+        m_win->resize(1100, 700);
+    }
+
+    void navigationWhileSliding()
+    {
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+        m_win->featureButton(CQZNum::FeatPMatrix)->click(); // before the first slide ends
+        QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatPMatrix));
+        const QList<QWidget *> shown = m_win->panelsOf(CQZNum::FeatPMatrix);
+        QVERIFY(!shown.isEmpty());
+        QTRY_VERIFY(shown.first()->y() < m_win->height());
+        for (QWidget *w : m_win->panelsOf(CQZNum::FeatNumerology))
+            QTRY_VERIFY(w->y() >= m_win->height());
+    }
+
+    void personPanelRecalculates()
+    {
+        m_win->personButton()->click();
+        QVERIFY(m_win->personPanelOpen());
+        QCOMPARE(m_win->personButton()->text(), QStringLiteral("APPLY"));
+        // Navigation is ignored while the panel is open.
+        m_win->featureButton(CQZNum::FeatGuide)->click();
+        QVERIFY(m_win->currentFeature() != int(CQZNum::FeatGuide));
+
+        typePerson(*m_win, QStringLiteral("John Smith"), QDate(1985, 11, 29));
+        m_win->personButton()->click();
+        QVERIFY(!m_win->personPanelOpen());
+        QCOMPARE(m_win->numerology().lifePath, 9);
+        QCOMPARE(m_win->personButton()->text(), QStringLiteral("John Smith"));
+        const QStringList values = m_win->mainFeaturesPanel()->itemValues();
+        QCOMPARE(values.value(0), QStringLiteral("11/11+11+5/23=27=9"));
+        QCOMPARE(values.value(1), QStringLiteral("29 (11)"));
+        QVERIFY(m_win->reportHtml(CQZNum::FeatNumerology).contains(QLatin1String("maindoc")));
+        QVERIFY(!m_win->reportHtml(CQZNum::FeatPMatrix).isEmpty());
+        QVERIFY(m_win->reportHtml(CQZNum::FeatCompatibility).isEmpty());
+    }
+
+    void partnerGivesCompatibility()
+    {
+        m_win->personButton()->click();
+        CPersonPanel *p = m_win->personPanel();
+        p->partnerFullName->setText(QStringLiteral("Mary Ann Jones"));
+        p->partnerBirthDate->setDate(QDate(1987, 3, 14));
+        m_win->personButton()->click();
+        QVERIFY(m_win->compatibility().totalPercent > 0);
+        QVERIFY(!m_win->reportHtml(CQZNum::FeatCompatibility).isEmpty());
+        QCOMPARE(m_win->partnerNumerology().shortNameUpper, QStringLiteral("MARY JONES"));
+    }
+
+    void nameCleaningAndShortNames_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("typedShort");
+        QTest::addColumn<QString>("full");
+        QTest::addColumn<QString>("shortName");
+        QTest::newRow("hyphen and apostrophe") << "Jean-Luc O'Brien" << "" << "Jean Luc OBrien" << "Jean OBrien";
+        QTest::newRow("three words") << "Ana Maria Lopez" << "" << "Ana Maria Lopez" << "Ana Lopez";
+        QTest::newRow("two words") << "Ana Lopez" << "" << "Ana Lopez" << "Ana Lopez";
+        QTest::newRow("typed short") << "Ana Maria Lopez" << "Annie" << "Ana Maria Lopez" << "Annie";
+        QTest::newRow("accents") << QString::fromUtf8("Jos\xc3\xa9  M\xc3\xbcller") << "" << "Jose Muller" << "Jose Muller";
+    }
+
+    void nameCleaningAndShortNames()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, typedShort);
+        typePerson(*m_win, typed, QDate(1990, 1, 1), typedShort);
+        const PersonRecord r = m_win->recordFromInputs();
+        QTEST(r.fullName, "full");
+        QTEST(r.shortName, "shortName");
+    }
+
+    void markToggling()
+    {
+        typePerson(*m_win, QStringLiteral("Mary Day"), QDate(1990, 5, 5));
+        const QString vowels = m_win->numerology().vowelDigits;
+        // Position 3 is the Y of MARY: a vowel by the English rule.
+        QVERIFY(vowels.at(3).isDigit());
+        emit m_win->personPanel()->nameView->symbolCliked(0, 3);
+        QVERIFY(!m_win->numerology().vowelDigits.at(3).isDigit());
+        QVERIFY(m_win->numerology().consonantDigits.at(3).isDigit());
+        // Back again.
+        emit m_win->personPanel()->nameView->symbolCliked(0, 3);
+        QCOMPARE(m_win->numerology().vowelDigits, vowels);
+        // The blank between the words is no letter: nothing changes.
+        emit m_win->personPanel()->nameView->symbolCliked(0, 4);
+        QCOMPARE(m_win->numerology().vowelDigits, vowels);
+    }
+
+    void recentListKeepsSeven()
+    {
+        for (int i = 0; i < 8; ++i) {
+            typePerson(*m_win, QStringLiteral("Person Number %1").arg(QChar(QLatin1Char(char('A' + i)))),
+                       QDate(1970 + i, 2, 3));
+            m_win->OnCalcNum();
+        }
+        QCOMPARE(m_win->recentList().size(), 7);
+        QCOMPARE(m_win->recentList().first().fullName, QStringLiteral("Person Number H"));
+        typePerson(*m_win, QStringLiteral("Person Number D"), QDate(1973, 2, 3));
+        m_win->OnCalcNum();
+        QCOMPARE(m_win->recentList().size(), 7);
+        QCOMPARE(m_win->recentList().first().fullName, QStringLiteral("Person Number D"));
+        QVERIFY(m_win->personPanel()->recent[6]->isVisibleTo(m_win->personPanel()));
+    }
+
+    void settingsOkRecalculates()
+    {
+        typePerson(*m_win, QStringLiteral("John Smith"), QDate(1985, 11, 29));
+        m_win->OnCalcNum();
+        QCOMPARE(m_win->numerology().expressionText, QStringLiteral("8"));
+        // Words summed unreduced: 20 + 24 = 44 -> 8/44.
+        QTimer::singleShot(50, [] {
+            auto *dlg = qobject_cast<CSettingsDlg *>(QApplication::activeModalWidget());
+            QVERIFY(dlg);
+            const auto boxes = dlg->findChildren<QCheckBox *>(QStringLiteral("checkBoxNameWD"));
+            boxes.first()->setChecked(false);
+            dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        m_win->OnSettings();
+        QCOMPARE(m_win->numerology().expressionText, QStringLiteral("8/44"));
+        QVERIFY(!calculatorFlags().wordsToDigit());
+
+        answerNextDialog(QStringLiteral("Cancel"));
+        m_win->OnSettings();
+        QVERIFY(!calculatorFlags().wordsToDigit());
+        calculatorFlags() = CalculatorFlags::defaults();
+        m_win->OnCalcNum();
+    }
+
+    void everyThemeApplies()
+    {
+        const QList<QAction *> actions = m_win->themeActions();
+        QCOMPARE(actions.size(), 7);
+        for (QAction *a : actions) {
+            a->trigger();
+            QVERIFY(a->isChecked());
+        }
+        QCOMPARE(m_win->appState().themeIndex, 6);
+        actions.first()->trigger();
+    }
+
+    void dialogsOpenAndClose()
+    {
+        answerNextDialog(QStringLiteral("Close"));
+        m_win->OnAbout();
+        QTimer::singleShot(50, [] {
+            QWidget *w = QApplication::activeModalWidget();
+            QVERIFY(w);
+            w->findChild<QPushButton *>(QStringLiteral("noBut"))->click();
+        });
+        QCOMPARE(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Sure?"), m_win.get()), 1);
+        QTimer::singleShot(50, [] {
+            QWidget *w = QApplication::activeModalWidget();
+            QVERIFY(w);
+            w->findChild<QPushButton *>(QStringLiteral("yesBut"))->click();
+        });
+        QCOMPARE(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Sure?"), m_win.get()), 0);
+    }
+
+    void recentPersonsSurviveRestart()
+    {
+        typePerson(*m_win, QStringLiteral("Grace Hopper"), QDate(1906, 12, 9));
+        m_win->OnCalcNum();
+        m_win.reset(); // writes the auto-saved persons and the state file
+        PersonFileContent c;
+        QCOMPARE(readPersonFile(AppPaths::autoPersonFilePath(), true, c), PersonFileStatus::Ok);
+        QCOMPARE(c.records.first().fullName, QStringLiteral("Grace Hopper"));
+
+        startWindow();
+        QCOMPARE(m_win->recentList().first().fullName, QStringLiteral("Grace Hopper"));
+        QCOMPARE(m_win->personPanel()->fullName->text(), QStringLiteral("Grace Hopper"));
+        QCOMPARE(m_win->numerology().birthDate, QDate(1906, 12, 9));
+    }
+
+    void brokenAutoSavedFileGivesEmptyList()
+    {
+        m_win.reset();
+        QFile f(AppPaths::autoPersonFilePath());
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("\x01\x02garbage,,,\n\xff\xfe");
+        f.close();
+        startWindow();
+        QVERIFY(m_win->recentList().isEmpty());
+        QCOMPARE(m_win->personButton()->text(), CQZNum::NamePrompt);
+    }
+
+    void closingEarlyWritesNothing()
+    {
+        m_win.reset();
+        QFile::remove(AppPaths::autoPersonFilePath());
+        {
+            CQZNum early(nullptr, 60000);
+            early.show();
+        }
+        QVERIFY(!QFile::exists(AppPaths::autoPersonFilePath()));
+        startWindow();
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
