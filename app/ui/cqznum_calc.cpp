@@ -21,6 +21,8 @@
 #include "texts/interpretationtexts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QPushButton>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -399,7 +401,7 @@ void CQZNum::clearPanels()
 {
     for (CInfoWidget *w : {m_mainFeat, m_addFeat, m_lifeCycles, m_bridges, m_compInfo, m_compDetails,
                            m_petInfo, m_anInfo})
-        w->setItemValues(QStringList(w->itemNames().size(), QString()));
+        w->clearValues();
     m_planes->clearCells();
     m_essence->clearEssence();
     m_matrW->clearCells();
