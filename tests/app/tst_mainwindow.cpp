@@ -6,6 +6,7 @@
 #include "app/ui/cqznum.h"
 #include "app/ui/csettingsdlg.h"
 #include "engine/calculatorflags.h"
+#include "panels/cinfonamewidget.h"
 #include "panels/cinfowidget.h"
 
 #include <QAction>
