@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
 
@@ -56,7 +57,8 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
     gender->addItems({QStringLiteral("Female"), QStringLiteral("Male")});
     chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_personBox);
     chaldean->setObjectName(QStringLiteral("chaldean"));
-    label(QStringLiteral("Phonetic:"), m_personBox, 14, 132, 70);
+    label(QStringLiteral("Gender"), m_personBox, 14, 132);
+    label(QStringLiteral("Phonetic:"), m_personBox, 14, 166, 70);
     phonetic = new QComboBox(m_personBox);
     phonetic->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
 
@@ -115,8 +117,8 @@ void CPersonPanel::resizeEvent(QResizeEvent *)
     const int h = height();
     const int left = 216;
     const int colW = qMax(300, qMin(420, (w - left - 260) / 2));
-    m_personBox->setGeometry(left, 20, colW, 170);
-    m_partnerBox->setGeometry(left + colW + 12, 20, colW, 170);
+    m_personBox->setGeometry(left, 20, colW, 236);
+    m_partnerBox->setGeometry(left + colW + 12, 20, colW, 236);
     for (QGroupBox *box : {m_personBox, m_partnerBox}) {
         const int fw = box->width() - 124 - 14;
         const auto edits = box->findChildren<QLineEdit *>();
@@ -129,11 +131,11 @@ void CPersonPanel::resizeEvent(QResizeEvent *)
         for (QDateEdit *d : dates)
             d->setGeometry(124, 98, 130, 24);
     }
-    gender->setGeometry(264, 98, qMin(110, m_personBox->width() - 264 - 14), 24);
-    phonetic->setGeometry(84, 132, 110, 24);
-    chaldean->setGeometry(204, 132, m_personBox->width() - 214, 24);
+    gender->setGeometry(124, 132, 130, 24);
+    phonetic->setGeometry(124, 166, 130, 24);
+    chaldean->setGeometry(124, 200, m_personBox->width() - 134, 24);
 
-    const int namesY = 204;
+    const int namesY = 268;
     const int namesW = qMax(300, 2 * colW + 12);
     nameView->setGeometry(left, namesY, namesW, nameView->sizeHint().height());
     partnerNameView->setGeometry(left, namesY + nameView->height() + 8, namesW,
@@ -157,8 +159,26 @@ void CPersonPanel::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
     if (!m_theme)
         return;
-    // A soft edge on the right shows that the panel slides over the window.
+    // The panel covers the whole window while open, so it paints every pixel.
     QPainter p(this);
+    p.fillRect(rect(), m_theme->mapColor(0x2c, 0x24, 0x20));
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, m_theme->mapColor(0x3a, 0x2f, 0x29));
+    g.setColorAt(1, m_theme->mapColor(0x24, 0x1d, 0x1a));
+    p.fillRect(QRect(0, 0, 208, height()), g);
+    QFont f(QStringLiteral("Georgia"));
+    f.setPixelSize(22);
+    p.setFont(f);
+    p.setPen(m_theme->mapColor(0xed, 0xdb, 0xb2));
+    p.drawText(QRect(16, 20, 180, 60), Qt::AlignLeft | Qt::TextWordWrap, QStringLiteral("Person and\npartner"));
+    f.setFamily(QStringLiteral("Arial"));
+    f.setPixelSize(12);
+    p.setFont(f);
+    p.setPen(m_theme->mapColor(0xb8, 0xa8, 0x94));
+    p.drawText(QRect(16, 90, 180, 200), Qt::AlignLeft | Qt::TextWordWrap,
+               QStringLiteral("Type the full name given at birth and the birth date. "
+                              "Click a letter in the name panel to count it as a vowel or a "
+                              "consonant. Press APPLY when you are done."));
     p.setPen(m_theme->mapColor(93, 84, 78));
     p.drawLine(width() - 1, 0, width() - 1, height());
 }

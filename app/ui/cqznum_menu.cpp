@@ -201,7 +201,7 @@ void CQZNum::initStyle()
     for (QLineEdit *e : {m_anName, m_petName})
         m_theme->styleWidget(e, CTheme::KindLineEdit);
     m_theme->styleWidget(m_anChaldean, CTheme::KindCheckBox);
-    const char *const toolIcons[5] = {"menu.png", "data.png", "info.png", "save.png", "print.png"};
+    const char *const toolIcons[5] = {"tool-menu.png", "tool-data.png", "tool-info.png", "tool-save.png", "tool-print.png"};
     for (int i = 0; i < 5; ++i) {
         m_theme->styleWidget(m_tools[i], CTheme::KindToolButton);
         const QImage img = m_theme->themedImage(QString::fromLatin1(toolIcons[i]));

@@ -247,10 +247,12 @@ void CQZNum::layoutWindow()
 
     // Right column: summary, forecast date and today's numbers.
     m_rightPanel->setGeometry(W - 190, 10, 180, qMax(60, H - 205));
-    m_summaryLabel->setGeometry(6, 6, 168, 48);
-    m_today->setGeometry(0, 58, 180, qMax(0, m_rightPanel->height() - 58));
-    m_forecastCaption->setGeometry(W - 190, H - 240, 180, 20);
-    m_forecastDate->setGeometry(W - 190, H - 218, 160, 25);
+    m_summaryLabel->setGeometry(6, 6, 168, 40);
+    m_forecastCaption->setGeometry(W - 190 + 8, 10 + 48, 164, 18);
+    m_forecastDate->setGeometry(W - 190 + 8, 10 + 68, 164, 25);
+    m_today->setGeometry(0, 98, 180, qMax(0, m_rightPanel->height() - 98));
+    m_forecastCaption->raise();
+    m_forecastDate->raise();
     m_layoutCaption->setGeometry(W - 190, H - 170 - 25, 180, 25);
     m_layoutChooser->setGeometry(W - 190, H - 170, 160, 25);
     m_reportManagerBut->setGeometry(W - 190 + 160, H - 170, 21, 25);
