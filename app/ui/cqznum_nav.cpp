@@ -256,7 +256,7 @@ void CQZNum::layoutWindow()
     m_layoutCaption->setGeometry(W - 190, H - 170 - 25, 180, 25);
     m_layoutChooser->setGeometry(W - 190, H - 170, 160, 25);
     m_reportManagerBut->setGeometry(W - 190 + 160, H - 170, 21, 25);
-    m_toolRow->setGeometry(W - 190, H - 130, 5 * 24, 20);
+    m_toolRow->setGeometry(W - 190, H - 140, 5 * 24, 20);
 
     // Left column: feature buttons and the person button.
     const int step = qMin(80, (H - kPersonButtonH - 30) / FeatureCount);
