@@ -56,6 +56,23 @@ QVector<int> marksFromRows(const QString &vowels, const QString &consonants)
     return marks;
 }
 
+// The 20 grid strings in panel order (column + 5 x row): digits 1-4-7, 2-5-8
+// and 3-6-9 with their row sums, then the diagonal 3-5-7, the column sums and
+// the diagonal 1-5-9.
+QStringList matrixPanelCells(const CNumerologyPMatrix &m)
+{
+    auto digits = [&m](int d) {
+        const int n = qBound(0, m.cells[d], 12);
+        return n == 0 ? QStringLiteral("-") : QString(n, QLatin1Char(char('0' + d)));
+    };
+    auto line = [&m](int l) { return QString::number(m.lines[l]); };
+    using L = CNumerologyPMatrix;
+    return {QString(), digits(1), digits(4), digits(7), line(L::Line147),
+            QString(), digits(2), digits(5), digits(8), line(L::Line258),
+            QString(), digits(3), digits(6), digits(9), line(L::Line369),
+            line(L::Line357), line(L::Line123), line(L::Line456), line(L::Line789), line(L::Line159)};
+}
+
 QString nameChains(const QString &e, const QString &h, const QString &p)
 {
     return QStringLiteral("Expression ") + e + QStringLiteral("    Heart Desire ") + h
@@ -358,12 +375,7 @@ void CQZNum::fillPanels()
                           QVector<int>(std::begin(n.essenceRaw), std::end(n.essenceRaw)),
                           {n.physicalTransit, n.mentalTransit, n.spiritualTransit});
 
-    QStringList cells;
-    for (int i = 0; i < 10; ++i)
-        cells.append(QString::number(m_matr.cells[i]));
-    for (int i = 0; i < 8; ++i)
-        cells.append(QString::number(m_matr.lines[i]));
-    m_matrW->setCells(cells);
+    m_matrW->setCells(matrixPanelCells(m_matr));
 
     const CCompNumerology &c = m_comp;
     if (!m_numP.fullNameUpper.isEmpty() && c.totalPercent > 0) {
@@ -373,16 +385,7 @@ void CQZNum::fillPanels()
                                       c.spiritProductBText, c.homeStabilityText, c.spiritualStabilityText,
                                       c.lifePathCalcText + QStringLiteral("  ") + c.lifePathPercentText,
                                       c.birthdayCalcText + QStringLiteral("  ") + c.birthdayPercentText});
-        QStringList a, b;
-        for (int i = 0; i < 10; ++i) {
-            a.append(QString::number(m_matr.cells[i]));
-            b.append(QString::number(m_matrP.cells[i]));
-        }
-        for (int i = 0; i < 8; ++i) {
-            a.append(QString::number(m_matr.lines[i]));
-            b.append(QString::number(m_matrP.lines[i]));
-        }
-        m_compMatr->setCells(a, b);
+        m_compMatr->setCells(matrixPanelCells(m_matr), matrixPanelCells(m_matrP));
         m_compMatr->setNames(m_num.shortNameUpper, m_numP.shortNameUpper);
     } else {
         m_compInfo->clearValues();

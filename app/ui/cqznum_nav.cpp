@@ -120,9 +120,13 @@ QPoint CQZNum::shownPos(QWidget *panel, int feature) const
         if (panel == m_matrW) return {x0, H - 298};
         break;
     case FeatCompatibility:
+        // The two lists side by side; the two-person grid joins them where the
+        // window leaves room for it beside the right column.
         if (panel == m_compInfo) return {x0, H - 298};
-        if (panel == m_compDetails) return {x0, H - 298 + m_compInfo->height() + kPanelGap};
-        if (panel == m_compMatr) return {x0 + col, H - 298};
+        if (panel == m_compDetails) return {x0 + col, H - 298};
+        if (panel == m_compMatr && x0 + 2 * col + m_compMatr->width() <= W - 195)
+            return {x0 + 2 * col, H - 298};
+        break;
         break;
     case FeatPet:
         if (panel == m_petInfo) return {x0, H - 95};
