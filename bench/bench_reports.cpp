@@ -170,17 +170,26 @@ void BM_HtmlToPdf(benchmark::State &state)
 }
 BENCHMARK(BM_HtmlToPdf)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The web engine and fonts need an application object before any benchmark runs;
+// it lives for the whole process, beside the benchmark library's own main().
+struct BenchApplication
+{
+    BenchApplication()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        // Never deleted: tearing it down after main() would race the web engine's own shutdown.
+        app = new QApplication(argc, argv);
+        loadInterpretationTexts();
+    }
+    int argc = 1;
+    char name[14] = "bench_reports";
+    char *argv[2] = {name, nullptr};
+    QApplication *app = nullptr;
+};
+const BenchApplication benchApplication;
+
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    loadInterpretationTexts();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

@@ -100,15 +100,15 @@ QImage readImage(QDataStream &in)
     return image;
 }
 
-// A colour is a spec byte and five 16-bit fields. The spec is checked before
-// Qt sees it: an unknown one would leave the colour in an undefined state.
+// A colour is a colour-model byte and five 16-bit fields. The model is checked
+// before Qt sees it: an unknown one would leave the colour in an undefined state.
 QColor readColor(QDataStream &in)
 {
     char raw[11];
     if (!readRaw(in, raw, sizeof raw))
         return QColor();
-    const int spec = static_cast<qint8>(raw[0]);
-    if (spec < int(QColor::Invalid) || spec > int(QColor::ExtendedRgb))
+    const int model = static_cast<qint8>(raw[0]);
+    if (model < int(QColor::Invalid) || model > int(QColor::ExtendedRgb))
         return QColor(Qt::black);
     QDataStream fields(QByteArray(raw, sizeof raw));
     fields.setVersion(in.version());
