@@ -225,8 +225,22 @@ void sanitizeItem(ChartItem &item)
     item.lineWidth = qBound(0.0, item.lineWidth, 1000.0);
     if (item.lineStyle < Qt::NoPen || item.lineStyle > Qt::DashDotDotLine)
         item.lineStyle = Qt::SolidLine;
-    if (item.font.pixelSize() > kMaxFontPixelSize)
-        item.font.setPixelSize(kMaxFontPixelSize);
+    item.font = saneFont(item.font);
+}
+
+QFont saneFont(const QFont &font)
+{
+    // Only what a chart uses is taken over: odd stretch or spacing values from
+    // a file make the glyph rasteriser fail, and Qt crashes on that.
+    QFont sane(font.family().left(200));
+    sane.setPixelSize(qBound(1, font.pixelSize(), kMaxFontPixelSize));
+    sane.setWeight(qBound(0, font.weight(), 99));
+    sane.setItalic(font.italic());
+    sane.setUnderline(font.underline());
+    sane.setStrikeOut(font.strikeOut());
+    if (font.stretch() >= 50 && font.stretch() <= 200)
+        sane.setStretch(font.stretch());
+    return sane;
 }
 
 bool readItem(QDataStream &s, ChartItem &item, int version, Budget &budget)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDataStream>
+#include <QFont>
 #include <QImage>
 #include <QPainterPath>
 
@@ -46,6 +47,9 @@ bool readPath(QDataStream &s, QPainterPath &path);
  * an unknown model leaves @p colour unchanged (the stream goes on).
  */
 bool readColour(QDataStream &s, QColor &colour);
+
+/** A copy of @p font with the family, pixel size (1..2000), weight, style and a sane stretch only. */
+QFont saneFont(const QFont &font);
 
 /** Replaces non-finite or absurd geometry of a freshly read item. */
 void sanitizeItem(ChartItem &item);
