@@ -196,10 +196,23 @@ void CQZNum::navigate(int feature)
 {
     if (m_personOpen || feature < 0 || feature >= FeatureCount)
         return;
+    const bool samePage = m_pages[m_feature] == m_pages[feature] && m_pages[feature]->isVisible();
     m_feature = feature;
     stopSlides();
     layoutWindow();
     placePanels(true);
+    if (!samePage) {
+        // The new page slides into the content column from the right.
+        QWidget *page = m_pages[feature];
+        const QPoint target = page->pos();
+        auto *a = new QPropertyAnimation(page, "pos", this);
+        a->setDuration(kSlideMs);
+        a->setEasingCurve(QEasingCurve::OutCubic);
+        a->setStartValue(target + QPoint(qMax(40, page->width() / 5), 0));
+        a->setEndValue(target);
+        a->start(QAbstractAnimation::DeleteWhenStopped);
+        m_slides.append(a);
+    }
     slideMarker(feature);
     for (int f = 0; f < FeatureCount; ++f)
         m_featureButs[f]->setProperty("current", f == feature);

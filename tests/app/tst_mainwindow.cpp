@@ -1,7 +1,10 @@
 #include "app/core/apppaths.h"
 #include "app/core/appstate.h"
 #include "app/core/personfile.h"
+#include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
+#include "app/ui/cmanualview.h"
+#include "texts/interpretationtexts.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "app/ui/csettingsdlg.h"
@@ -111,7 +114,7 @@ private slots:
         QCOMPARE(m_win->pageRect(feature), rect);
         m_win->featureButton(feature)->click();
         QCOMPARE(m_win->currentFeature(), feature);
-        QCOMPARE(m_win->page(feature)->geometry(), rect);
+        QTRY_COMPARE(m_win->page(feature)->geometry(), rect);
         QVERIFY(m_win->page(feature)->isVisible());
         m_win->resize(1100, 700);
     }
@@ -270,6 +273,34 @@ private slots:
             w->findChild<QPushButton *>(QStringLiteral("yesBut"))->click();
         });
         QCOMPARE(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Sure?"), m_win.get()), 0);
+    }
+
+    void detailsAndGuideDialogs()
+    {
+        // Every list row that has a guide section opens the details view.
+        const QString html = CInfoDetailsView::detailsHtml(25, QStringLiteral("res23.jpg"));
+        QVERIFY(html.contains(QLatin1String("data:image/png;base64,")));
+        // Sections 19 to 34 borrow the "Calculating" text of section 18.
+        QVERIFY(html.contains(guideText(18, 1)));
+        QVERIFY(html.contains(guideText(25, 0)));
+        QVERIFY(html.contains(guideText(25, 2)));
+        QVERIFY(CInfoDetailsView::detailsHtml(99, QString()).isEmpty());
+
+        QTimer::singleShot(200, [] {
+            QWidget *w = QApplication::activeModalWidget();
+            QVERIFY(qobject_cast<CInfoDetailsView *>(w));
+            w->close();
+        });
+        m_win->mainFeaturesPanel()->itemCliked(0);
+
+        bool notAtStart = false;
+        CManualVieW guide(m_win->theme(), &notAtStart, m_win.get());
+        QTimer::singleShot(200, [&guide] {
+            guide.findChild<QCheckBox *>()->setChecked(true);
+            guide.OnOk();
+        });
+        guide.exec();
+        QVERIFY(notAtStart);
     }
 
     void recentPersonsSurviveRestart()
