@@ -230,8 +230,11 @@ void drawNumberTable(QPainter &p, const ChartItem &c, const ChartProfile *pr)
     for (int i = 0; i < labels.size(); ++i) {
         const double y = kRow * i + kTop;
         drawLabel(p, QRectF(4, y, 96, kRow), labels.at(i), c.font, c.textColor);
+        // Age spans are ages, not numbers of the person: no master colour there.
+        const bool numbers = !labels.at(i).contains(QLatin1String("Age Span"), Qt::CaseInsensitive);
         if (i < values.size())
-            drawValue(p, QRectF(104, y, 92, kRow), values.at(i), c.font, horizontalAlignment(c));
+            drawValue(p, QRectF(104, y, 92, kRow), values.at(i), c.font, horizontalAlignment(c),
+                      numbers);
     }
 }
 
