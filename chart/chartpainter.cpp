@@ -3,6 +3,7 @@
 #include "chart/barcode/barcodepicture.h"
 #include "chart/chartpanels.h"
 
+#include <QCache>
 #include <QPainterPath>
 
 #include <cmath>
@@ -102,6 +103,19 @@ void drawBlockReference(QPainter &p, const ChartItem &c, const ChartDrawContext 
     }
 }
 
+// The canvas repaints often; the same few barcodes are drawn again and again.
+QImage cachedBarcode(const QString &text, int type, const QColor &colour)
+{
+    thread_local QCache<QString, QImage> cache(32 * 1024 * 1024);
+    const QString key = QString::number(type) + QLatin1Char(':') +
+                        QString::number(colour.rgba(), 16) + QLatin1Char(':') + text;
+    if (const QImage *hit = cache.object(key))
+        return *hit;
+    const QImage picture = barcodePicture(text, type, colour);
+    cache.insert(key, new QImage(picture), qMax(1, int(picture.sizeInBytes())));
+    return picture;
+}
+
 void drawBarcode(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
 {
     const QSizeF size = contentSize(c);
@@ -109,7 +123,7 @@ void drawBarcode(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
         c.alignment != Qt::AlignRight)
         return;
     const QImage picture =
-        barcodePicture(substituteFieldCodes(c.text, ctx.profile), c.barcodeType, c.textColor);
+        cachedBarcode(substituteFieldCodes(c.text, ctx.profile), c.barcodeType, c.textColor);
     if (picture.isNull() || size.isEmpty())
         return;
     const QSizeF fitted = fitSize(picture.size(), size);
