@@ -12,6 +12,20 @@ QByteArray AppState::defaultCalcFlags()
 namespace {
 // The state file is tiny; anything larger is not ours.
 constexpr qint64 kMaxStateFileSize = 64 * 1024;
+
+// Reads one more field when the stream still has data; keeps @p field otherwise.
+template <typename T>
+bool readOptional(QDataStream &in, T &field)
+{
+    if (in.atEnd())
+        return false;
+    T v{};
+    in >> v;
+    if (in.status() != QDataStream::Ok)
+        return false;
+    field = v;
+    return true;
+}
 } // namespace
 
 bool readStateFile(const QString &path, AppState &state)
@@ -47,30 +61,12 @@ bool readStateFile(const QString &path, AppState &state)
     }
 
     // Older versions wrote fewer fields; each one is optional from here on.
-    if (!in.atEnd()) {
-        bool v = false;
-        in >> v;
-        if (in.status() == QDataStream::Ok)
-            state.guideNotAtStart = v;
-    }
-    if (!in.atEnd()) {
-        qint32 v = 0;
-        in >> v;
-        if (in.status() == QDataStream::Ok)
-            state.themeIndex = v;
-    }
-    if (!in.atEnd()) {
-        bool v = false;
-        in >> v;
-        if (in.status() == QDataStream::Ok)
-            state.dayFirstDates = v;
-    }
-    if (!in.atEnd()) {
-        qint32 v = 0;
-        in >> v;
-        if (in.status() == QDataStream::Ok)
-            state.extendedMasters = v ? 1 : 0;
-    }
+    readOptional(in, state.guideNotAtStart);
+    readOptional(in, state.themeIndex);
+    readOptional(in, state.dayFirstDates);
+    qint32 masters = state.extendedMasters;
+    if (readOptional(in, masters))
+        state.extendedMasters = masters ? 1 : 0;
     return true;
 }
 

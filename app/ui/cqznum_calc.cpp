@@ -173,28 +173,31 @@ void CQZNum::rebuildMarks(bool partner)
     preCalc(partner);
 }
 
+namespace {
+// A vowel becomes a consonant and back; separators stay as they are.
+bool toggleMark(QVector<int> &marks, int letter)
+{
+    if (letter < 0 || letter >= marks.size() || marks.at(letter) == 0)
+        return false;
+    marks[letter] = marks.at(letter) == 1 ? 2 : 1;
+    return true;
+}
+} // namespace
+
 void CQZNum::OnNameVWChanged(int name, int letter)
 {
-    QVector<int> &marks = name == 0 ? m_fullMarks : m_shortMarks;
-    if (name < 0 || name > 1 || letter < 0 || letter >= marks.size())
-        return;
-    if (marks[letter] == 1)
-        marks[letter] = 2;
-    else if (marks[letter] == 2)
-        marks[letter] = 1;
-    OnPreCalcNum();
+    if (name == 0 || name == 1) {
+        toggleMark(name == 0 ? m_fullMarks : m_shortMarks, letter);
+        OnPreCalcNum();
+    }
 }
 
 void CQZNum::OnNamePVWChanged(int name, int letter)
 {
-    QVector<int> &marks = name == 0 ? m_pFullMarks : m_pShortMarks;
-    if (name < 0 || name > 1 || letter < 0 || letter >= marks.size())
-        return;
-    if (marks[letter] == 1)
-        marks[letter] = 2;
-    else if (marks[letter] == 2)
-        marks[letter] = 1;
-    OnPreCalcNumP();
+    if (name == 0 || name == 1) {
+        toggleMark(name == 0 ? m_pFullMarks : m_pShortMarks, letter);
+        OnPreCalcNumP();
+    }
 }
 
 void CQZNum::OnPreCalcNum()
