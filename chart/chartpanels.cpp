@@ -17,13 +17,14 @@ bool isMasterNumber(const QString &token)
 /** The font shrunk (down to 60 %) so that @p text fits @p width. */
 QFont fittedFont(const QFont &base, const QString &text, double width)
 {
-    QFont font = base;
+    // Measured once and scaled: every new pixel size loads a font engine.
     const int full = qMax(1, base.pixelSize());
-    for (int px = full; px >= qMax(1, full * 6 / 10); --px) {
-        font.setPixelSize(px);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
-            break;
-    }
+    const double measured = QFontMetricsF(base).horizontalAdvance(text);
+    if (measured <= width || measured <= 0)
+        return base;
+    QFont font = base;
+    const int fitted = int(full * width / measured);
+    font.setPixelSize(qBound(qMax(1, full * 6 / 10), fitted, full));
     return font;
 }
 
