@@ -366,8 +366,6 @@ void CQZNum::buildButtons()
         m_tools[i]->setToolTip(QString::fromLatin1(toolTips[i]));
         checkedConnect(m_tools[i], SIGNAL(clicked()), this, toolSlots[i]);
     }
-    m_tools[3]->setEnabled(false);
-    m_tools[4]->setEnabled(false);
 }
 
 void CQZNum::buildPersonPanel()
@@ -416,11 +414,9 @@ void CQZNum::buildMenu()
     m_menu->addAction(QStringLiteral("Help"), this, SLOT(OnHelp()));
     m_menu->addAction(QStringLiteral("Support"), this, SLOT(OnSupport()));
     m_menu->addSeparator();
-    // Export and printing arrive with a later version; the entries are shown disabled.
-    m_menu->addAction(QStringLiteral("Save All Reports to PDF"), this, SLOT(OnExportPDFAll()))->setEnabled(false);
-    m_menu->addAction(QStringLiteral("Print"), this, SLOT(OnExportPDFAll()), QKeySequence(QStringLiteral("Ctrl+P")))
-        ->setEnabled(false);
-    m_menu->addAction(QStringLiteral("Save Report"), this, SLOT(OnExportHTML()))->setEnabled(false);
+    m_menu->addAction(QStringLiteral("Save All Reports to PDF"), this, SLOT(OnExportPDFAll()));
+    m_menu->addAction(QStringLiteral("Print"), this, SLOT(OnExportPDFAll()), QKeySequence(QStringLiteral("Ctrl+P")));
+    m_menu->addAction(QStringLiteral("Save Report"), this, SLOT(OnExportHTML()));
     m_menu->addSeparator();
 }
 

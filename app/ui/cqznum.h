@@ -2,6 +2,7 @@
 
 #include "app/core/appstate.h"
 #include "app/core/personrecord.h"
+#include "app/ui/creportchoicedlg.h"
 #include "engine/ccompnumerology.h"
 #include "engine/celebrity.h"
 #include "engine/cnumerology.h"
@@ -12,6 +13,8 @@
 #include <QPointer>
 
 class CExpandWidget;
+class ChartDocument;
+class GenPDFfromHTML;
 class CInfoCalendarWidget;
 class CInfoCompMatrWidget;
 class CInfoEssenceWidget;
@@ -90,6 +93,9 @@ public:
     CTheme *theme() const { return m_theme; }
     QList<QAction *> themeActions() const;
     QMenu *mainMenu() const { return m_menu; }
+    bool reportBusy() const { return m_reportBusy; }
+    const ReportChoice &reportChoice() const { return m_reportChoice; }
+    GenPDFfromHTML *pdfGenerator() const { return m_pdfGen; }
 
     /** Place of a feature's button in the column, top to bottom. */
     static int featurePosition(int feature);
@@ -137,6 +143,7 @@ public slots:
     void OnSupport();
     void OnExportHTML();
     void OnExportPDFAll();
+    void OnBgTaskFinished(bool success);
     void OnStyleChange();
     void OnApplyStyle(int index);
     void initStyle();
@@ -205,6 +212,11 @@ private:
     // details (cqznum_menu.cpp)
     void showDetails(int section, const QString &picture);
     void renderChartPreview();
+    // export (cqznum_export.cpp)
+    enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable };
+    ChartLoad loadSelectedChart(ChartDocument &doc) const;
+    QImage renderForExport(const ChartDocument &doc) const;
+    QString askSaveFileName(const QString &title, const QString &folder, const QString &filter);
 
     CTheme *m_theme = nullptr;
     AppState m_state;
@@ -212,6 +224,9 @@ private:
     bool m_personOpen = false;
     bool m_startUpFinished = false;
     bool m_reportBusy = false;
+    ReportChoice m_reportChoice;
+    GenPDFfromHTML *m_pdfGen = nullptr;  ///< last PDF run; a child, replaced by the next run
+    QString m_exportFolder;              ///< where the last HTML or picture was saved
     bool m_loadingAuto = false;
     QString m_currentFullName;
     QString m_summaryLine;

@@ -144,15 +144,6 @@ void CQZNum::OnSupport()
     AppUrls::open(AppUrls::supportMail());
 }
 
-void CQZNum::OnExportHTML()
-{
-    // Saving reports arrives with the export feature; the entries stay disabled until then.
-}
-
-void CQZNum::OnExportPDFAll()
-{
-}
-
 void CQZNum::OnStyleChange()
 {
     const QList<QAction *> actions = m_themeGroup->actions();

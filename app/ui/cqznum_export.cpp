@@ -1,0 +1,182 @@
+// Saving reports: one report as HTML, the chart as a picture, and the
+// combined PDF of the chosen reports (also what "Print" produces).
+#include "app/ui/cqznum.h"
+
+#include "app/ui/appurls.h"
+#include "app/ui/cpersonpanel.h"
+#include "app/ui/creportchoicedlg.h"
+#include "app/ui/exportdocument.h"
+#include "chart/chartdocument.h"
+#include "chart/chartfile.h"
+#include "chart/chartprofileengine.h"
+#include "chart/chartrender.h"
+#include "panels/ctheme.h"
+#include "reports/htmlinliner.h"
+#include "reports/pdf/genpdffromhtml.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDebug>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("Error");
+
+QString documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+} // namespace
+
+QString CQZNum::askSaveFileName(const QString &title, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getSaveFileName(this, title, folder, filter);
+}
+
+CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
+{
+    const int index = m_chartChooser->currentIndex();
+    if (index < 0 || index >= m_chartChooser->count())
+        return NoChartSelected;
+    return chartfile::load(doc, m_chartChooser->itemData(index).toString()) ? ChartLoaded : ChartUnreadable;
+}
+
+QImage CQZNum::renderForExport(const ChartDocument &doc) const
+{
+    const PersonRecord r = recordFromInputs();
+    const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
+    // 0 x 0 asks for the chart's natural (print) size.
+    return renderChart({profile}, doc, QSize(0, 0));
+}
+
+void CQZNum::OnExportHTML()
+{
+    const int feature = m_feature;
+    // The manual is no report of the person.
+    if (feature == FeatGuide)
+        return;
+
+    const bool chart = feature == FeatChart;
+    ChartDocument doc;
+    QString html;
+    if (chart) {
+        const ChartLoad load = loadSelectedChart(doc);
+        if (load == NoChartSelected)
+            return;
+        if (load == ChartUnreadable) {
+            QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't open file!"), QMessageBox::Ok);
+            return;
+        }
+    } else {
+        html = m_reports[feature == FeatForecast ? int(FeatNumerology) : feature];
+        if (html.isEmpty()) {
+            // Nothing calculated yet: an empty file would help nobody.
+            QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),
+                                  QMessageBox::Ok);
+            return;
+        }
+    }
+
+    const QString folder = m_exportFolder.isEmpty() ? documentsFolder() : m_exportFolder;
+    QString path = chart ? askSaveFileName(QStringLiteral("Save to PNG"), folder, QStringLiteral("PNG Files (*.png)"))
+                         : askSaveFileName(QStringLiteral("Save to HTML"), folder,
+                                           QStringLiteral("HTML Files (*.html)"));
+    if (path.isEmpty())
+        return;
+    path = ExportDocument::withDefaultSuffix(path, chart ? QStringLiteral("png") : QStringLiteral("html"));
+    m_exportFolder = QFileInfo(path).absolutePath();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool saved = chart ? ExportDocument::saveImage(path, renderForExport(doc))
+                             : ExportDocument::saveHtml(path, html);
+    QApplication::restoreOverrideCursor();
+    if (!saved)
+        QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't save report!"), QMessageBox::Ok);
+}
+
+void CQZNum::OnExportPDFAll()
+{
+    if (m_reportBusy) {
+        QMessageBox::critical(this, kErrorTitle, QStringLiteral("Report generation in progress!"),
+                              QMessageBox::Ok);
+        return;
+    }
+
+    ChartDocument doc;
+    const ChartLoad load = loadSelectedChart(doc);
+    {
+        CReportChoiceDlg dlg(m_person->chaldean->isChecked(), this);
+        m_theme->styleWidget(&dlg, CTheme::KindDialog);
+        dlg.setChartAvailable(load != NoChartSelected);
+        if (dlg.exec() != QDialog::Accepted)
+            return;
+        m_reportChoice = dlg.choice();
+    }
+    // The chart is read only when it is wanted: the other reports do not need it.
+    if (m_reportChoice.chart && load == ChartUnreadable) {
+        QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't open file!"), QMessageBox::Ok);
+        return;
+    }
+
+    QString path = askSaveFileName(QStringLiteral("Save to PDF"), documentsFolder(),
+                                   QStringLiteral("PDF Files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    path = ExportDocument::withDefaultSuffix(path, QStringLiteral("pdf"));
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    auto inlined = [this](int feature, bool wanted) {
+        return wanted ? HtmlInliner::inlinePictures(m_reports[feature], HtmlInliner::MarginMode) : QString();
+    };
+    const QStringList sections{inlined(FeatNumerology, m_reportChoice.numerology),
+                               inlined(FeatPMatrix, m_reportChoice.psychomatrix),
+                               inlined(FeatCompatibility, m_reportChoice.compatibility),
+                               inlined(FeatCelebrities, m_reportChoice.celebrities),
+                               m_reports[FeatPet],
+                               inlined(FeatAdvisor, true)};
+    const QImage chart = m_reportChoice.chart && load == ChartLoaded ? renderForExport(doc) : QImage();
+    const QString html = ExportDocument::combinedDocument(sections, chart);
+    QApplication::restoreOverrideCursor();
+    if (html.isEmpty()) {
+        QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),
+                              QMessageBox::Ok);
+        return;
+    }
+
+    const QString input = ExportDocument::writeTemporaryDocument(html);
+    if (input.isEmpty()) {
+        QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't save report!"), QMessageBox::Ok);
+        return;
+    }
+    qDebug().noquote() << QStringLiteral("Report generated: ") + input;
+    qDebug().noquote() << QStringLiteral("Saving PDF to ") + path;
+
+    delete m_pdfGen;
+    m_pdfGen = new GenPDFfromHTML(input, path, this);
+    // The window opens the finished file itself, through the program's URL handler.
+    m_pdfGen->setOpenWhenDone(false);
+    // Queued: the answer (and any message box) comes after the engine's callback returned.
+    const bool ok = connect(m_pdfGen, SIGNAL(finished(bool)), this, SLOT(OnBgTaskFinished(bool)),
+                            Qt::QueuedConnection);
+    Q_ASSERT(ok);
+    Q_UNUSED(ok);
+    m_reportBusy = true;
+    m_pdfGen->start();
+}
+
+void CQZNum::OnBgTaskFinished(bool success)
+{
+    m_reportBusy = false;
+    if (!m_pdfGen)
+        return;
+    if (success)
+        AppUrls::open(QUrl::fromLocalFile(m_pdfGen->outputPath()));
+    else
+        QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't save report!"), QMessageBox::Ok);
+}

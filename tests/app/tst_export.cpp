@@ -1,0 +1,585 @@
+// Saving reports from the main window: the report chooser, HTML with its
+// pictures inlined, the chart as PNG, the combined PDF and failed saves.
+#include "app/core/apppaths.h"
+#include "app/core/appstate.h"
+#include "app/ui/cpersonpanel.h"
+#include "app/ui/cqznum.h"
+#include "app/ui/creportchoicedlg.h"
+#include "app/ui/exportdocument.h"
+#include "chart/chartdocument.h"
+#include "chart/chartfile.h"
+#include "chart/chartrender.h"
+#include "engine/calculatorflags.h"
+#include "reports/pdf/genpdffromhtml.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+#include <signal.h>
+#include <sys/resource.h>
+
+namespace {
+
+/**
+ * Answers the modal dialogs that a call opens, one step per dialog in order.
+ * A step returns false while the dialog on top is not yet the one it wants.
+ */
+class ModalDriver : public QObject
+{
+public:
+    using Step = std::function<bool(QWidget *)>;
+
+    explicit ModalDriver(QList<Step> steps) : m_steps(std::move(steps)) { schedule(); }
+
+    bool done() const { return m_steps.isEmpty(); }
+    const QStringList &seen() const { return m_seen; }
+
+private:
+    // A fresh single shot per tick: a repeating timer would not fire again
+    // while a step sits in a nested dialog of its own.
+    void schedule() { QTimer::singleShot(30, this, [this] { tick(); }); }
+
+    void tick()
+    {
+        schedule();
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w || !w->isVisible() || m_steps.isEmpty()) {
+            m_unexpected = 0;
+            return;
+        }
+        // The step may open the next dialog itself (the overwrite question
+        // inside the file dialog's accept): it is off the list meanwhile.
+        const Step step = m_steps.takeFirst();
+        const QString title = w->windowTitle();
+        if (step(w)) {
+            m_seen << title;
+            m_unexpected = 0;
+            return;
+        }
+        m_steps.prepend(step);
+        if (++m_unexpected > 100) {
+            // A dialog nobody expected: note it and close it rather than hang.
+            auto *box = qobject_cast<QMessageBox *>(w);
+            qWarning("unexpected dialog %s \"%s\" %s", w->metaObject()->className(), qPrintable(title),
+                     box ? qPrintable(box->text()) : "");
+            m_seen << QStringLiteral("unexpected ") + title;
+            w->close();
+            m_unexpected = 0;
+        }
+    }
+
+    QList<Step> m_steps;
+    QStringList m_seen;
+    int m_unexpected = 0;
+};
+
+ModalDriver::Step saveAs(const QString &path, QString *title = nullptr)
+{
+    return [path, title](QWidget *w) {
+        auto *dlg = qobject_cast<QFileDialog *>(w);
+        if (!dlg)
+            return false;
+        if (title)
+            *title = dlg->windowTitle() + QLatin1Char('|') + dlg->nameFilters().join(QLatin1Char(';'));
+        // Give the dialog a moment to read its folder, which resets the name field.
+        if (!dlg->property("qzSeen").toBool()) {
+            dlg->setProperty("qzSeen", true);
+            return false;
+        }
+        // Typed as a user would (selectFile() leaves a focused name field alone).
+        dlg->setDirectory(QFileInfo(path).absolutePath());
+        auto *name = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!name)
+            return false;
+        name->setText(QFileInfo(path).fileName());
+        static_cast<QDialog *>(dlg)->accept();
+        return !dlg->isVisible();
+    };
+}
+
+ModalDriver::Step cancelFileDialog()
+{
+    return [](QWidget *w) {
+        auto *dlg = qobject_cast<QFileDialog *>(w);
+        if (!dlg)
+            return false;
+        dlg->reject();
+        return true;
+    };
+}
+
+// The overwrite question of the file dialog; @p before runs just before "Yes".
+ModalDriver::Step confirmOverwrite(std::function<void()> before = {})
+{
+    return [before](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box || !box->text().contains(QLatin1String("already exists")))
+            return false;
+        if (before)
+            before();
+        box->button(QMessageBox::Yes)->click();
+        return true;
+    };
+}
+
+ModalDriver::Step messageBox(QString *text, std::function<void()> before = {})
+{
+    return [text, before](QWidget *w) {
+        auto *box = qobject_cast<QMessageBox *>(w);
+        if (!box)
+            return false;
+        if (before)
+            before();
+        *text = box->windowTitle() + QLatin1Char('|') + box->text();
+        box->accept();
+        return true;
+    };
+}
+
+ModalDriver::Step chooser(std::function<void(CReportChoiceDlg *)> act)
+{
+    return [act](QWidget *w) {
+        auto *dlg = qobject_cast<CReportChoiceDlg *>(w);
+        if (!dlg)
+            return false;
+        act(dlg);
+        return true;
+    };
+}
+
+ModalDriver::Step chooserOk()
+{
+    return chooser([](CReportChoiceDlg *d) { d->okButton()->click(); });
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000))
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Lowers the largest file this process may write, so that saves fail even for root.
+class FileSizeLimit
+{
+public:
+    void set(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit low = m_old;
+        low.rlim_cur = bytes;
+        m_active = setrlimit(RLIMIT_FSIZE, &low) == 0;
+    }
+    void restore()
+    {
+        if (m_active)
+            setrlimit(RLIMIT_FSIZE, &m_old);
+        m_active = false;
+    }
+    bool active() const { return m_active; }
+    ~FileSizeLimit() { restore(); }
+
+private:
+    rlimit m_old{};
+    bool m_active = false;
+};
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CQZNum> m_win;
+    QTemporaryDir m_out;
+    QList<QUrl> m_opened;
+
+    QString out(const QString &name) const { return m_out.filePath(name); }
+
+    void setPerson(bool chaldean = false)
+    {
+        CPersonPanel *p = m_win->personPanel();
+        p->fullName->setText(QStringLiteral("John Smith"));
+        p->shortName->clear();
+        p->birthDate->setDate(QDate(1985, 11, 29));
+        p->partnerFullName->setText(QStringLiteral("Mary Ann Jones"));
+        p->partnerBirthDate->setDate(QDate(1987, 3, 14));
+        p->chaldean->setChecked(chaldean);
+        m_win->OnCalcNum();
+    }
+
+    void selectChart()
+    {
+        QComboBox *charts = m_win->chartChooser();
+        const int stickers = charts->findText(QStringLiteral("Number Stickers"));
+        charts->setCurrentIndex(stickers >= 0 ? stickers : 0);
+    }
+
+    // Runs the combined export to @p typed and waits for the generator's answer.
+    bool waitForPdfRun()
+    {
+        return QTest::qWaitFor([this] { return !m_win->reportBusy(); }, 60000);
+    }
+
+public slots:
+    void openUrl(const QUrl &url) { m_opened << url; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_out.isValid());
+        QStandardPaths::setTestModeEnabled(true);
+        AppState s;
+        s.guideNotAtStart = true;
+        s.lastUpdateCheck = QDateTime::currentDateTime();
+        QFile::remove(AppPaths::autoPersonFilePath());
+        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
+        calculatorFlags() = CalculatorFlags::defaults();
+
+        // Charts come from the user folder; take the samples the build made.
+        const QString user = AppPaths::userFolder();
+        QDir(user).removeRecursively();
+        QVERIFY(QDir().mkpath(user));
+        QVERIFY(AppPaths::copySampleCharts(AppPaths::templateFolder(), user) > 0);
+
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
+
+        m_win.reset(new CQZNum(nullptr, 10));
+        m_win->resize(1100, 700);
+        m_win->show();
+        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(m_win->chartChooser()->count() > 0);
+        setPerson();
+        QVERIFY(!m_win->reportHtml(CQZNum::FeatCompatibility).isEmpty());
+    }
+
+    void cleanupTestCase()
+    {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        m_win.reset();
+        QDir(AppPaths::userFolder()).removeRecursively();
+    }
+
+    void defaultSuffix_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("bare pdf") << "/tmp/out/report" << "pdf" << "/tmp/out/report.pdf";
+        QTest::newRow("bare html") << "/tmp/out/report" << "html" << "/tmp/out/report.html";
+        QTest::newRow("bare png") << "/tmp/out/report" << "png" << "/tmp/out/report.png";
+        QTest::newRow("other extension kept") << "/tmp/out/report.txt" << "pdf" << "/tmp/out/report.txt";
+        QTest::newRow("upper case kept") << "/tmp/out/chart.PNG" << "png" << "/tmp/out/chart.PNG";
+        QTest::newRow("dot in folder only") << "/tmp/v1.2/report" << "html" << "/tmp/v1.2/report.html";
+        QTest::newRow("cancelled") << "" << "pdf" << "";
+    }
+
+    void defaultSuffix()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, suffix);
+        QTEST(ExportDocument::withDefaultSuffix(typed, suffix), "result");
+    }
+
+    void combinedDocumentSections_data()
+    {
+        QTest::addColumn<QStringList>("sections");
+        QTest::addColumn<QSize>("chart");
+        QTest::addColumn<int>("pageBreaks");
+        QTest::addColumn<QString>("fitted");
+        const QString small(99, QLatin1Char('a'));
+        const QString big(100, QLatin1Char('b'));
+        QTest::newRow("99 characters add nothing") << QStringList{small, small} << QSize() << 0 << QString();
+        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 1 << QString();
+        QTest::newRow("break also before the chart")
+            << QStringList{big, big} << QSize(2516, 3560) << 2 << "width=\"565\" height=\"800\"";
+        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 0
+                                             << "width=\"600\" height=\"150\"";
+    }
+
+    void combinedDocumentSections()
+    {
+        QFETCH(QStringList, sections);
+        QFETCH(QSize, chart);
+        QFETCH(int, pageBreaks);
+        QFETCH(QString, fitted);
+        QImage picture;
+        if (chart.isValid()) {
+            picture = QImage(chart, QImage::Format_RGB32);
+            picture.fill(Qt::blue);
+        }
+        const QString doc = ExportDocument::combinedDocument(sections, picture);
+        QCOMPARE(doc.count(QLatin1String("<p style=\"page-break-after: always;  \"></p>")), pageBreaks);
+        QVERIFY(!doc.contains(QString(99, QLatin1Char('a'))));
+        if (fitted.isEmpty()) {
+            QVERIFY(!doc.contains(QLatin1String("<img")));
+            return;
+        }
+        QVERIFY(doc.contains(fitted));
+        // The chart comes last and its picture decodes to the full size.
+        QVERIFY(doc.endsWith(QLatin1String("\"></p>")));
+        const QString marker = QStringLiteral("src=\"data:image/png;base64,");
+        const int start = doc.indexOf(marker) + marker.size();
+        const QImage decoded = QImage::fromData(
+            QByteArray::fromBase64(doc.mid(start, doc.indexOf(QLatin1Char('"'), start) - start).toLatin1()));
+        QCOMPARE(decoded.size(), chart);
+    }
+
+    void chooserDefaultsAndCancel()
+    {
+        for (bool chaldean : {false, true}) {
+            setPerson(chaldean);
+            QStringList labels;
+            QList<bool> ticked;
+            QSize size;
+            bool chartEnabled = false;
+            ModalDriver driver({chooser([&](CReportChoiceDlg *d) {
+                size = d->size();
+                for (QCheckBox *b : {d->numerologyBox(), d->psychomatrixBox(), d->compatibilityBox(),
+                                     d->celebritiesBox(), d->chartBox()}) {
+                    labels << b->text();
+                    ticked << b->isChecked();
+                }
+                chartEnabled = d->chartBox()->isEnabled();
+                d->numerologyBox()->setChecked(false);
+                d->close(); // closing is cancelling
+            })});
+            m_win->OnExportPDFAll();
+            QVERIFY(driver.done());
+            QCOMPARE(size, QSize(220, 215));
+            QCOMPARE(labels, (QStringList{chaldean ? QStringLiteral(" Chaldean Numerology")
+                                                   : QStringLiteral(" Western Numerology"),
+                                          QStringLiteral(" Psychomatrix"), QStringLiteral(" Compatibility"),
+                                          QStringLiteral(" Celebrities"), QStringLiteral(" Graphic Chart")}));
+            QCOMPARE(ticked, (QList<bool>{true, true, true, true, true}));
+            QVERIFY(chartEnabled);
+            // Cancelled before the file dialog: no run, nothing stored.
+            QVERIFY(!m_win->pdfGenerator());
+            QVERIFY(!m_win->reportBusy());
+            QVERIFY(m_win->reportChoice().numerology);
+        }
+        setPerson(false);
+
+        // Without a chart the chart box cannot be chosen; a cancelled file dialog ends it.
+        m_win->chartChooser()->setCurrentIndex(-1);
+        bool chartTicked = true, chartEnabled = true;
+        ModalDriver driver({chooser([&](CReportChoiceDlg *d) {
+                                chartTicked = d->chartBox()->isChecked();
+                                chartEnabled = d->chartBox()->isEnabled();
+                                d->okButton()->click();
+                            }),
+                            cancelFileDialog()});
+        m_win->OnExportPDFAll();
+        QVERIFY(driver.done());
+        QVERIFY(!chartTicked);
+        QVERIFY(!chartEnabled);
+        QVERIFY(!m_win->reportChoice().chart);
+        QVERIFY(!m_win->pdfGenerator());
+        selectChart();
+    }
+
+    void htmlExportSelfContained()
+    {
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+        QString title;
+        ModalDriver driver({saveAs(out(QStringLiteral("numerology")), &title)});
+        m_win->OnExportHTML();
+        QVERIFY(driver.done());
+        QCOMPARE(title, QStringLiteral("Save to HTML|HTML Files (*.html)"));
+        const QString html = QString::fromUtf8(readAll(out(QStringLiteral("numerology.html"))));
+        QVERIFY(html.size() > 1000);
+        QVERIFY(html.contains(QLatin1String("John Smith"), Qt::CaseInsensitive));
+        QVERIFY(html.contains(
+            QLatin1String("<style type=\"text/css\"> body table { line-height: 20px;  }</style></head>")));
+
+        // Every picture is a data URL that decodes; no file or relative reference is left.
+        const QRegularExpression src(QStringLiteral("<img[^>]*\\bsrc\\s*=\\s*\"([^\"]*)\""));
+        int pictures = 0;
+        for (auto it = src.globalMatch(html); it.hasNext();) {
+            const QString ref = it.next().captured(1);
+            QVERIFY2(ref.startsWith(QLatin1String("data:image/")), qPrintable(ref.left(80)));
+            const QByteArray bytes = QByteArray::fromBase64(ref.mid(ref.indexOf(QLatin1Char(',')) + 1).toLatin1());
+            QVERIFY2(!QImage::fromData(bytes).isNull(), qPrintable(ref.left(40)));
+            ++pictures;
+        }
+        QVERIFY(pictures > 0);
+        QVERIFY(!html.contains(QLatin1String("file:")));
+    }
+
+    void guideSavesNothing()
+    {
+        m_win->featureButton(CQZNum::FeatGuide)->click();
+        QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatGuide));
+        ModalDriver driver({saveAs(out(QStringLiteral("guide")))});
+        m_win->OnExportHTML();
+        QTest::qWait(200);
+        QVERIFY(!driver.done()); // no dialog was shown
+        QVERIFY(!QFile::exists(out(QStringLiteral("guide.html"))));
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+    }
+
+    void pngExportOfChart()
+    {
+        m_win->featureButton(CQZNum::FeatChart)->click();
+        QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatChart));
+        selectChart();
+        QString title;
+        ModalDriver driver({saveAs(out(QStringLiteral("chart")), &title)});
+        m_win->OnExportHTML();
+        QVERIFY(driver.done());
+        QCOMPARE(title, QStringLiteral("Save to PNG|PNG Files (*.png)"));
+        QCOMPARE(readAll(out(QStringLiteral("chart.png"))).left(8), QByteArray("\x89PNG\r\n\x1a\n"));
+        const QImage png(out(QStringLiteral("chart.png")));
+        ChartDocument doc;
+        QVERIFY(chartfile::load(doc, m_win->chartChooser()->currentData().toString()));
+        QCOMPARE(png.size(), chartPictureSize(doc, QSize(0, 0)));
+        // Something was drawn: not one flat colour.
+        QSet<QRgb> colours;
+        for (int y = 0; y < png.height(); y += 7)
+            for (int x = 0; x < png.width(); x += 7)
+                colours.insert(png.pixel(x, y));
+        QVERIFY(colours.size() > 4);
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+    }
+
+    void failedSaveKeepsPreviousFile_data()
+    {
+        QTest::addColumn<int>("feature");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("html") << int(CQZNum::FeatPMatrix) << "keep.html";
+        QTest::newRow("png") << int(CQZNum::FeatChart) << "keep.png";
+    }
+
+    void failedSaveKeepsPreviousFile()
+    {
+        QFETCH(int, feature);
+        QFETCH(QString, name);
+        m_win->featureButton(feature)->click();
+        const QByteArray previous("the previous file\n");
+        {
+            QFile f(out(name));
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(previous);
+        }
+        FileSizeLimit limit;
+        QString message;
+        ModalDriver driver({saveAs(out(name)), confirmOverwrite([&limit] { limit.set(2048); }),
+                            messageBox(&message, [&limit] { limit.restore(); })});
+        m_win->OnExportHTML();
+        limit.restore();
+        QVERIFY(driver.done());
+        QCOMPARE(message, QStringLiteral("Error|Can't save report!"));
+        QCOMPARE(readAll(out(name)), previous);
+        // No stray temporary files next to it.
+        QCOMPARE(QDir(m_out.path()).entryList({name + QStringLiteral("*")}, QDir::Files).size(), 1);
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+    }
+
+    void combinedPdfAndBusyFlag()
+    {
+        selectChart();
+        m_opened.clear();
+        QString title;
+        ModalDriver driver({chooserOk(), saveAs(out(QStringLiteral("all")), &title)});
+        m_win->OnExportPDFAll();
+        QVERIFY(driver.done());
+        QCOMPARE(title, QStringLiteral("Save to PDF|PDF Files (*.pdf)"));
+        QVERIFY(m_win->reportBusy());
+        QVERIFY(m_win->pdfGenerator());
+        const QString input = m_win->pdfGenerator()->inputPath();
+        QVERIFY(QFileInfo(input).fileName().startsWith(QLatin1String("report")));
+        QCOMPARE(QFileInfo(input).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+
+        // A second request while the first runs is refused.
+        QString message;
+        ModalDriver refusal({messageBox(&message)});
+        m_win->OnExportPDFAll();
+        QVERIFY(refusal.done());
+        QCOMPARE(message, QStringLiteral("Error|Report generation in progress!"));
+
+        QVERIFY(waitForPdfRun());
+        const QString pdf = out(QStringLiteral("all.pdf"));
+        QCOMPARE(readAll(pdf).left(5), QByteArray("%PDF-"));
+        QCOMPARE(m_opened, QList<QUrl>{QUrl::fromLocalFile(pdf)});
+        QVERIFY(!QFile::exists(input));
+
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QLatin1String("(A4)")), qPrintable(info));
+        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+        QVERIFY2(pages >= 4, qPrintable(info));
+        const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.contains(QLatin1String("John Smith"), Qt::CaseInsensitive));
+        QVERIFY(text.contains(QLatin1String("Mary"), Qt::CaseInsensitive)); // compatibility
+        // The chart is the picture on the last page.
+        const QString images = runTool(QStringLiteral("pdfimages"),
+                                       {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(pages),
+                                        QStringLiteral("-l"), QString::number(pages), pdf});
+        QVERIFY2(images.split(QLatin1Char('\n'), Qt::SkipEmptyParts).size() >= 3, qPrintable(images));
+    }
+
+    void chosenReportsOnly()
+    {
+        ModalDriver driver({chooser([](CReportChoiceDlg *d) {
+                                for (QCheckBox *b : {d->numerologyBox(), d->compatibilityBox(),
+                                                     d->celebritiesBox(), d->chartBox()})
+                                    b->setChecked(false);
+                                d->okButton()->click();
+                            }),
+                            saveAs(out(QStringLiteral("matrix.pdf")))});
+        m_win->OnExportPDFAll();
+        QVERIFY(driver.done());
+        QVERIFY(waitForPdfRun());
+        const QString pdf = out(QStringLiteral("matrix.pdf"));
+        const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.contains(QLatin1String("Psychomatrix"), Qt::CaseInsensitive));
+        QVERIFY(!text.contains(QLatin1String("Mary"), Qt::CaseInsensitive));
+        const QString images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY(!images.contains(QLatin1String("2516")));
+    }
+
+    void failedPdfIsReported()
+    {
+        QTemporaryDir gone;
+        const QString target = gone.filePath(QStringLiteral("lost.pdf"));
+        m_opened.clear();
+        ModalDriver driver({chooserOk(), saveAs(target)});
+        m_win->OnExportPDFAll();
+        QVERIFY(driver.done());
+        QVERIFY(m_win->reportBusy());
+        // The folder goes away while the engine renders.
+        QVERIFY(gone.remove());
+        QString message;
+        ModalDriver answer({messageBox(&message)});
+        QVERIFY(waitForPdfRun());
+        QTRY_VERIFY_WITH_TIMEOUT(answer.done(), 10000);
+        QCOMPARE(message, QStringLiteral("Error|Can't save report!"));
+        QVERIFY(m_opened.isEmpty());
+        QVERIFY(!QFile::exists(target));
+    }
+};
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
