@@ -43,6 +43,19 @@ Kind kindOf(const QString &source)
     return Other;
 }
 
+// Any picture Qt can read, as PNG bytes; empty when it cannot be read.
+QByteArray asPng(const QByteArray &bytes)
+{
+    const QImage picture = QImage::fromData(bytes);
+    if (picture.isNull())
+        return QByteArray();
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return png;
+}
+
 // The picture on a white canvas 20 px wider, as PNG (a margin on the left).
 QByteArray withMargin(const QByteArray &bytes)
 {
@@ -83,14 +96,24 @@ void inlineInto(const QString &html, Sink &&write, bool detail, Mode mode)
         const QString &piece = pieces.at(i);
         const int quote = piece.indexOf(QLatin1Char('"'));
         const QString source = quote < 0 ? QString() : piece.left(quote);
-        const Kind kind = kindOf(source);
-        if (quote < 0 || kind == Other || source.startsWith(QLatin1String("data:"))) {
+        Kind kind = kindOf(source);
+        if (quote < 0 || source.startsWith(QLatin1String("data:"))) {
             // Nothing we can inline: keep the reference as it was.
             write(kPictureTag);
             write(piece);
             continue;
         }
-        const QByteArray bytes = readPicture(source);
+        QByteArray bytes = readPicture(source);
+        if (kind == Other) {
+            // A picture in another format (a user's own GIF or BMP) travels as PNG.
+            bytes = asPng(bytes);
+            if (bytes.isEmpty()) {
+                write(kPictureTag);
+                write(piece);
+                continue;
+            }
+            kind = Png;
+        }
         if (bytes.isEmpty()) {
             // A missing picture would show as a broken image: leave the element out.
             const int close = piece.indexOf(QLatin1Char('>'), quote);

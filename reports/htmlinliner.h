@@ -7,8 +7,9 @@ class QTextStream;
 /**
  * Makes a report self-contained: every picture reference "<img src=\"..."
  * of the document is replaced by the picture's bytes as a data URL
- * ("data:image/png;base64," or "data:image/jpg;base64,"). Inline pictures
- * written by the builder ("<img src = ...") are already data URLs and stay.
+ * ("data:image/png;base64," or "data:image/jpg;base64,"); pictures in any
+ * other format Qt reads are converted to PNG. Inline pictures written by the
+ * builder ("<img src = ...") are already data URLs and stay.
  */
 namespace HtmlInliner {
 

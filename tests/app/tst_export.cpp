@@ -542,6 +542,10 @@ private slots:
 
     void chosenReportsOnly()
     {
+        // The pet report has no box: it is always part of the document.
+        m_win->findChild<QLineEdit *>(QStringLiteral("petName"))->setText(QStringLiteral("Biscuit"));
+        m_win->findChild<QPushButton *>(QStringLiteral("petCalc"))->click();
+        QVERIFY(!m_win->reportHtml(CQZNum::FeatPet).isEmpty());
         ModalDriver driver({chooser([](CReportChoiceDlg *d) {
                                 for (QCheckBox *b : {d->numerologyBox(), d->compatibilityBox(),
                                                      d->celebritiesBox(), d->chartBox()})
@@ -556,8 +560,42 @@ private slots:
         const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(text.contains(QLatin1String("Psychomatrix"), Qt::CaseInsensitive));
         QVERIFY(!text.contains(QLatin1String("Mary"), Qt::CaseInsensitive));
+        QVERIFY(text.contains(QLatin1String("Biscuit"), Qt::CaseInsensitive));
         const QString images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         QVERIFY(!images.contains(QLatin1String("2516")));
+    }
+
+    void nothingToSaveWithoutData()
+    {
+        m_win->OnResData();
+        m_win->OnCalcNum();
+        m_win->findChild<QLineEdit *>(QStringLiteral("petName"))->clear();
+        m_win->findChild<QPushButton *>(QStringLiteral("petCalc"))->click();
+        QVERIFY(m_win->reportHtml(CQZNum::FeatNumerology).isEmpty());
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+
+        // A single report: said before any file is asked for.
+        QString message;
+        ModalDriver html({messageBox(&message), saveAs(out(QStringLiteral("empty")))});
+        m_win->OnExportHTML();
+        QCOMPARE(message, QStringLiteral("|Enter your data before calculation!"));
+        QTest::qWait(200);
+        QVERIFY(!html.done());
+        QVERIFY(!QFile::exists(out(QStringLiteral("empty.html"))));
+
+        // The combined document without the chart has nothing in it: no PDF run.
+        message.clear();
+        ModalDriver pdf({chooser([](CReportChoiceDlg *d) {
+                             d->chartBox()->setChecked(false);
+                             d->okButton()->click();
+                         }),
+                         saveAs(out(QStringLiteral("empty.pdf"))), messageBox(&message)});
+        m_win->OnExportPDFAll();
+        QVERIFY(pdf.done());
+        QCOMPARE(message, QStringLiteral("|Enter your data before calculation!"));
+        QVERIFY(!m_win->reportBusy());
+        QVERIFY(!QFile::exists(out(QStringLiteral("empty.pdf"))));
+        setPerson();
     }
 
     void failedPdfIsReported()

@@ -37,6 +37,7 @@ private slots:
     void otherReferencesStay();
     void printTags();
     void marginForm();
+    void otherFormatsBecomePng();
 
 private:
     QTemporaryDir m_dir;
@@ -111,6 +112,28 @@ void TestHtmlInliner::marginForm()
 
     const QString plain = HtmlInliner::inlinePictures(html, HtmlInliner::PlainMode);
     QVERIFY(plain.startsWith(QStringLiteral("<img hspace=\"50\"   src=\"data:image/jpg;base64,")));
+}
+
+void TestHtmlInliner::otherFormatsBecomePng()
+{
+    QImage image(5, 3, QImage::Format_RGB32);
+    image.fill(QColor(10, 200, 10));
+    const QString bmp = m_dir.filePath(QStringLiteral("own.bmp"));
+    QVERIFY(image.save(bmp, "BMP"));
+    const QString out = streamForm(QStringLiteral("a<img src=\"file:///") + bmp + QStringLiteral("\" />b"));
+    QVERIFY(out.startsWith(QStringLiteral("a<img src=\"data:image/png;base64,")));
+    QVERIFY(out.endsWith(QStringLiteral("\" />b")));
+    const QImage decoded = decode(out, QStringLiteral("data:image/png;base64,"));
+    QCOMPARE(decoded.size(), QSize(5, 3));
+    QVERIFY(decoded.pixelColor(2, 1).green() > 150);
+    // A file that is no picture keeps its reference.
+    const QString text = m_dir.filePath(QStringLiteral("note.gif"));
+    QFile f(text);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("not a picture");
+    f.close();
+    const QString kept = QStringLiteral("<img src=\"file:///") + text + QStringLiteral("\" />");
+    QCOMPARE(streamForm(kept), kept);
 }
 
 QTEST_MAIN(TestHtmlInliner)
