@@ -216,7 +216,8 @@ private:
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
     QImage renderForExport(const ChartDocument &doc) const;
-    QString askSaveFileName(const QString &title, const QString &folder, const QString &filter);
+    QString askSaveFileName(const QString &title, const QString &folder, const QString &filter,
+                            const QString &suffix);
 
     CTheme *m_theme = nullptr;
     AppState m_state;

@@ -34,9 +34,17 @@ QString documentsFolder()
 
 } // namespace
 
-QString CQZNum::askSaveFileName(const QString &title, const QString &folder, const QString &filter)
+QString CQZNum::askSaveFileName(const QString &title, const QString &folder, const QString &filter,
+                                const QString &suffix)
 {
-    return QFileDialog::getSaveFileName(this, title, folder, filter);
+    QFileDialog dlg(this, title, folder, filter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds the suffix itself, so that it asks before replacing the
+    // file that will really be written.
+    dlg.setDefaultSuffix(suffix);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return QString();
+    return ExportDocument::withDefaultSuffix(dlg.selectedFiles().constFirst(), suffix);
 }
 
 CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
@@ -84,12 +92,12 @@ void CQZNum::OnExportHTML()
     }
 
     const QString folder = m_exportFolder.isEmpty() ? documentsFolder() : m_exportFolder;
-    QString path = chart ? askSaveFileName(QStringLiteral("Save to PNG"), folder, QStringLiteral("PNG Files (*.png)"))
-                         : askSaveFileName(QStringLiteral("Save to HTML"), folder,
-                                           QStringLiteral("HTML Files (*.html)"));
+    const QString path = chart ? askSaveFileName(QStringLiteral("Save to PNG"), folder,
+                                                 QStringLiteral("PNG Files (*.png)"), QStringLiteral("png"))
+                               : askSaveFileName(QStringLiteral("Save to HTML"), folder,
+                                                 QStringLiteral("HTML Files (*.html)"), QStringLiteral("html"));
     if (path.isEmpty())
         return;
-    path = ExportDocument::withDefaultSuffix(path, chart ? QStringLiteral("png") : QStringLiteral("html"));
     m_exportFolder = QFileInfo(path).absolutePath();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -124,11 +132,10 @@ void CQZNum::OnExportPDFAll()
         return;
     }
 
-    QString path = askSaveFileName(QStringLiteral("Save to PDF"), documentsFolder(),
-                                   QStringLiteral("PDF Files (*.pdf)"));
+    const QString path = askSaveFileName(QStringLiteral("Save to PDF"), documentsFolder(),
+                                         QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    path = ExportDocument::withDefaultSuffix(path, QStringLiteral("pdf"));
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     auto inlined = [this](int feature, bool wanted) {

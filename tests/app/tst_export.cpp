@@ -427,6 +427,13 @@ private slots:
         }
         QVERIFY(pictures > 0);
         QVERIFY(!html.contains(QLatin1String("file:")));
+
+        // The same bare name again: the file that would be replaced is the one with the suffix.
+        QFile::resize(out(QStringLiteral("numerology.html")), 10);
+        ModalDriver again({saveAs(out(QStringLiteral("numerology"))), confirmOverwrite()});
+        m_win->OnExportHTML();
+        QVERIFY(again.done());
+        QCOMPARE(QFileInfo(out(QStringLiteral("numerology.html"))).size(), qint64(html.toUtf8().size()));
     }
 
     void guideSavesNothing()
