@@ -46,7 +46,6 @@ public:
     explicit ModalDriver(QList<Step> steps) : m_steps(std::move(steps)) { schedule(); }
 
     bool done() const { return m_steps.isEmpty(); }
-    const QStringList &seen() const { return m_seen; }
 
 private:
     // A fresh single shot per tick: a repeating timer would not fire again
@@ -66,7 +65,6 @@ private:
         const Step step = m_steps.takeFirst();
         const QString title = w->windowTitle();
         if (step(w)) {
-            m_seen << title;
             m_unexpected = 0;
             return;
         }
@@ -76,14 +74,12 @@ private:
             auto *box = qobject_cast<QMessageBox *>(w);
             qWarning("unexpected dialog %s \"%s\" %s", w->metaObject()->className(), qPrintable(title),
                      box ? qPrintable(box->text()) : "");
-            m_seen << QStringLiteral("unexpected ") + title;
             w->close();
             m_unexpected = 0;
         }
     }
 
     QList<Step> m_steps;
-    QStringList m_seen;
     int m_unexpected = 0;
 };
 
@@ -553,6 +549,8 @@ private slots:
         m_win->findChild<QLineEdit *>(QStringLiteral("petName"))->setText(QStringLiteral("Biscuit"));
         m_win->findChild<QPushButton *>(QStringLiteral("petCalc"))->click();
         QVERIFY(!m_win->reportHtml(CQZNum::FeatPet).isEmpty());
+        // Without any chart the other reports are still printed.
+        m_win->chartChooser()->setCurrentIndex(-1);
         ModalDriver driver({chooser([](CReportChoiceDlg *d) {
                                 for (QCheckBox *b : {d->numerologyBox(), d->compatibilityBox(),
                                                      d->celebritiesBox(), d->chartBox()})
@@ -570,6 +568,7 @@ private slots:
         QVERIFY(text.contains(QLatin1String("Biscuit"), Qt::CaseInsensitive));
         const QString images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         QVERIFY(!images.contains(QLatin1String("2516")));
+        selectChart();
     }
 
     void nothingToSaveWithoutData()
@@ -603,6 +602,37 @@ private slots:
         QVERIFY(!m_win->reportBusy());
         QVERIFY(!QFile::exists(out(QStringLiteral("empty.pdf"))));
         setPerson();
+    }
+
+    void unreadableChartIsReported()
+    {
+        const QString broken = AppPaths::userFolder() + QStringLiteral("/Broken.qnr");
+        {
+            QFile f(broken);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("no chart in here");
+        }
+        m_win->OnUpdateListReport();
+        QComboBox *charts = m_win->chartChooser();
+        charts->setCurrentIndex(charts->findText(QStringLiteral("Broken")));
+        QVERIFY(charts->currentIndex() >= 0);
+
+        QString pngMessage, pdfMessage;
+        m_win->featureButton(CQZNum::FeatChart)->click();
+        ModalDriver png({messageBox(&pngMessage)});
+        m_win->OnExportHTML();
+        QVERIFY(png.done());
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+        ModalDriver pdf({chooserOk(), messageBox(&pdfMessage)});
+        m_win->OnExportPDFAll();
+        QVERIFY(pdf.done());
+        QCOMPARE(pngMessage, QStringLiteral("Error|Can't open file!"));
+        QCOMPARE(pdfMessage, QStringLiteral("Error|Can't open file!"));
+        QVERIFY(!m_win->reportBusy());
+
+        QVERIFY(QFile::remove(broken));
+        m_win->OnUpdateListReport();
+        selectChart();
     }
 
     void failedPdfIsReported()
