@@ -2,6 +2,7 @@
 
 #include "panels/ctheme.h"
 #include <QPainter>
+#include <QShortcut>
 #include "texts/interpretationtexts.h"
 
 #include <QBuffer>
@@ -62,6 +63,10 @@ CInfoDetailsView::CInfoDetailsView(CTheme *theme, const QString &html, QWidget *
         theme->styleWidget(this, CTheme::KindDialog);
     m_view = new QWebEngineView(this);
     m_view->setHtml(html, QUrl());
+    // The page takes the keyboard, so Escape is caught above it.
+    auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    esc->setContext(Qt::WindowShortcut);
+    connect(esc, SIGNAL(activated()), this, SLOT(reject()));
 }
 
 CInfoDetailsView::~CInfoDetailsView()

@@ -24,6 +24,12 @@ CInfoDlg::CInfoDlg(CTheme *theme, const QString &text, QWidget *parent) : QWidge
         theme->styleWidget(m_yes, CTheme::KindYesButton);
         theme->styleWidget(m_no, CTheme::KindNoButton);
     }
+    // Return must never answer "Yes" by itself: no default button, focus on "No".
+    for (QPushButton *b : {m_yes, m_no}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+    }
+    m_no->setFocus();
     connect(m_yes, SIGNAL(clicked()), this, SLOT(OnYes()));
     connect(m_no, SIGNAL(clicked()), this, SLOT(OnNo()));
 }

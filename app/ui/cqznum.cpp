@@ -169,7 +169,7 @@ void CQZNum::buildPages()
     m_petName = new QLineEdit(pet);
     m_petName->setObjectName(QStringLiteral("petName"));
     m_petName->setMaxLength(300);
-    m_petName->setGeometry(90, 8, 200, 24);
+    m_petName->setGeometry(90, 5, 200, 30);
     auto *petBirthCap = new QLabel(QStringLiteral("Birth Date"), pet);
     petBirthCap->setGeometry(305, 8, 75, 24);
     m_petBirth = newDateEdit(pet, QDate::currentDate());
@@ -193,15 +193,17 @@ void CQZNum::buildPages()
     m_anName = new QLineEdit(an);
     m_anName->setObjectName(QStringLiteral("advisorName"));
     m_anName->setMaxLength(300);
-    m_anName->setGeometry(115, 40, 300, 24);
-    auto *anDateCap = new QLabel(QStringLiteral("Date (Optional)"), an);
-    anDateCap->setGeometry(0, 74, 110, 24);
-    m_anDate = newDateEdit(an, QDate());
+    m_anName->setGeometry(115, 37, 300, 30);
+    // The date is optional: it counts only while its box is ticked, and the
+    // editor starts at today rather than at some far-off sentinel date.
+    m_anUseDate = new QCheckBox(QStringLiteral("Date (Optional)"), an);
+    m_anUseDate->setObjectName(QStringLiteral("advisorUseDate"));
+    m_anUseDate->setGeometry(0, 74, 112, 24);
+    m_anDate = newDateEdit(an, QDate::currentDate());
     m_anDate->setObjectName(QStringLiteral("advisorDate"));
-    m_anDate->setSpecialValueText(QStringLiteral(" "));
-    m_anDate->setMinimumDate(QDate(100, 1, 1));
-    m_anDate->setDate(m_anDate->minimumDate());
     m_anDate->setGeometry(115, 74, 130, 24);
+    m_anDate->setEnabled(false);
+    checkedConnect(m_anUseDate, SIGNAL(toggled(bool)), m_anDate, SLOT(setEnabled(bool)));
     m_anChaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), an);
     m_anChaldean->setGeometry(115, 106, 220, 24);
     m_anCalc = new QPushButton(QStringLiteral("CALCULATE"), an);

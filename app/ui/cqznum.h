@@ -244,6 +244,7 @@ private:
     CelebrityTable m_celebs;
     QString m_reports[FeatureCount];
     bool m_petOk = false;
+    bool m_personOk = false; ///< the last full calculation produced a profile
     bool m_expressOk = false;
 
     // person data
@@ -279,6 +280,7 @@ private:
     // name advisor page
     QLineEdit *m_anName = nullptr;
     QDateEdit *m_anDate = nullptr;
+    QCheckBox *m_anUseDate = nullptr;
     QCheckBox *m_anChaldean = nullptr;
     QPushButton *m_anCalc = nullptr;
     // chart page

@@ -258,6 +258,8 @@ void CQZNum::OnCalcNum()
         m_comp.reset();
         m_pet.reset();
         clearPanels();
+        m_personOk = false;
+        slotPNC(m_forecastDate->date());
         m_currentFullName = NamePrompt;
         m_summaryLine.clear();
         m_summaryLabel->clear();
@@ -275,6 +277,7 @@ void CQZNum::OnCalcNum()
     NumerologyInput in = inputFor(r.fullName, r.shortName, r.birthDate, m_fullMarks, m_shortMarks);
     in.chaldean = r.chaldean;
     const bool personOk = m_num.calculate(in);
+    m_personOk = personOk;
     if (personOk)
         m_num.matchCelebrities(m_celebs);
     else
@@ -312,7 +315,11 @@ void CQZNum::OnCalcNum()
     }
     m_currentFullName = r.fullName;
     m_summaryLine = r.fullName + QStringLiteral(", ") + r.birthDate.toString(QStringLiteral("MM/dd/yyyy"));
-    m_summaryLabel->setText(r.fullName + QLatin1Char('\n') + r.birthDate.toString(QStringLiteral("MM/dd/yyyy")));
+    // Long names are shortened so that the birth date always shows.
+    const QFontMetrics fm(m_summaryLabel->font());
+    m_summaryLabel->setText(fm.elidedText(r.fullName, Qt::ElideRight, m_summaryLabel->width() - 4)
+                            + QLatin1Char('\n') + r.birthDate.toString(QStringLiteral("MM/dd/yyyy")));
+    m_summaryLabel->setToolTip(r.fullName);
     setReports(personOk, matrixOk, m_petOk, compOk);
     update();
 }
@@ -396,7 +403,7 @@ void CQZNum::fillPanels()
         m_compMatr->clearCells();
     }
     if (m_petOk)
-        m_petInfo->setItemValues({m_pet.expressionText, m_pet.birthdayText, m_pet.personalYearText});
+        m_petInfo->setItemValues({m_pet.expressionText, m_pet.birthdayText, QString::number(m_pet.petForecastDayCode)});
     else
         m_petInfo->clearValues();
     for (QWidget *w : qAsConst(m_allPanels))
@@ -427,7 +434,7 @@ void CQZNum::OnCalcAnNum()
                               QMessageBox::Ok);
         return;
     }
-    const QDate date = m_anDate->date() == m_anDate->minimumDate() ? QDate() : m_anDate->date();
+    const QDate date = m_anUseDate->isChecked() ? m_anDate->date() : QDate();
     m_express.reset();
     m_express.setExtendedMasters(m_state.extendedMasters);
     m_expressOk = m_express.calculateExpress(name, date, m_anChaldean->isChecked());
@@ -459,7 +466,7 @@ void CQZNum::OnCalcPetNum()
         m_pet.setExtendedMasters(m_state.extendedMasters);
         m_petOk = m_pet.calculatePet(name, m_petBirth->date(), m_forecastDate->date());
         if (m_petOk)
-            m_petInfo->setItemValues({m_pet.expressionText, m_pet.birthdayText, m_pet.personalYearText});
+            m_petInfo->setItemValues({m_pet.expressionText, m_pet.birthdayText, QString::number(m_pet.petForecastDayCode)});
         else
             m_petInfo->clearValues();
     }
@@ -474,7 +481,7 @@ void CQZNum::slotPNC(const QDate &date)
 {
     if (!date.isValid())
         return;
-    if (m_num.fullNameUpper.isEmpty() || !m_num.birthDate.isValid()) {
+    if (!m_personOk || !m_num.birthDate.isValid()) {
         m_today->clearValues();
         m_today->update();
         return;

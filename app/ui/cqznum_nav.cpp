@@ -311,7 +311,9 @@ void CQZNum::resizeEvent(QResizeEvent *event)
 void CQZNum::setPersonButtonText(const QString &text)
 {
     m_currentFullName = text;
-    m_personBut->setText(text);
+    const QFontMetrics fm(m_personBut->font());
+    m_personBut->setText(fm.elidedText(text, Qt::ElideRight, kLeftColumnW - 24));
+    m_personBut->setToolTip(text == NamePrompt ? QString() : text);
 }
 
 void CQZNum::startPulse()

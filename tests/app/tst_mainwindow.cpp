@@ -10,6 +10,7 @@
 #include "app/ui/csettingsdlg.h"
 #include "engine/calculatorflags.h"
 #include "panels/cinfonamewidget.h"
+#include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
 
 #include <QAction>
@@ -301,6 +302,49 @@ private slots:
         });
         guide.exec();
         QVERIFY(notAtStart);
+    }
+
+    void returnNeverAnswersYes()
+    {
+        QTimer::singleShot(50, [] {
+            QWidget *w = QApplication::activeModalWidget();
+            QVERIFY(w);
+            QTest::keyClick(w, Qt::Key_Return);
+            QTest::keyClick(w, Qt::Key_Enter);
+            QTest::keyClick(w, Qt::Key_Escape);
+            QVERIFY(w->isVisible());
+            w->findChild<QPushButton *>(QStringLiteral("noBut"))->click();
+        });
+        QVERIFY(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Remove?"), m_win.get()) != 0);
+    }
+
+    void emptyNameClearsToday()
+    {
+        typePerson(*m_win, QStringLiteral("John Smith"), QDate(1985, 11, 29));
+        m_win->OnCalcNum();
+        QVERIFY(!m_win->reportHtml(CQZNum::FeatNumerology).isEmpty());
+        typePerson(*m_win, QStringLiteral("   "), QDate(1985, 11, 29));
+        m_win->OnCalcNum();
+        QVERIFY(m_win->reportHtml(CQZNum::FeatNumerology).isEmpty());
+        const auto *today = m_win->findChild<CInfoTodayWidget *>();
+        QVERIFY(today);
+        for (const QString &v : today->values())
+            QVERIFY2(v.isEmpty() || v == QLatin1String("-"), qPrintable(v));
+    }
+
+    void advisorDateIsOptional()
+    {
+        auto *name = m_win->findChild<QLineEdit *>(QStringLiteral("advisorName"));
+        auto *useDate = m_win->findChild<QCheckBox *>(QStringLiteral("advisorUseDate"));
+        auto *date = m_win->findChild<QDateEdit *>(QStringLiteral("advisorDate"));
+        QVERIFY(name && useDate && date);
+        QVERIFY(!date->isEnabled());
+        QCOMPARE(date->date(), QDate::currentDate());
+        name->setText(QStringLiteral("Sunrise Bakery"));
+        m_win->OnCalcAnNum();
+        QVERIFY(!m_win->reportHtml(CQZNum::FeatAdvisor).isEmpty());
+        useDate->setChecked(true);
+        QVERIFY(date->isEnabled());
     }
 
     void recentPersonsSurviveRestart()
