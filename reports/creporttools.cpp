@@ -1,6 +1,7 @@
 #include "reports/creporttools.h"
 
 #include "reports/creportfielditem.h"
+#include "reports/htmlsanitizer.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -16,8 +17,9 @@ QString fontParts(const QFont &font)
     QString out;
     if (font.pixelSize() > 0)
         out += QStringLiteral("font-size: ") + QString::number(font.pixelSize()) + QStringLiteral("px;");
-    if (!font.family().isEmpty())
-        out += QStringLiteral(" face:") + font.family() + QLatin1Char(';');
+    const QString family = HtmlSanitizer::fontFamily(font.family());
+    if (!family.isEmpty())
+        out += QStringLiteral(" face:") + family + QLatin1Char(';');
     return out;
 }
 
@@ -192,7 +194,7 @@ void CReportTools::addFieldText(const QString &text, const CReportFieldItem &ite
 {
     QString body = text;
     if (item.usesCustomText(valueIndex))
-        body = extractBody(item.customText(valueIndex));
+        body = HtmlSanitizer::richText(extractBody(item.customText(valueIndex)));
 
     QString open, close;
     if (!item.usesCustomText(valueIndex)) {
@@ -232,7 +234,7 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
 {
     if (item.defaultStyle) {
         beginBlock(false);
-        addHeading(title + QLatin1Char(' ') + numberText, QColor(Qt::black), defaultHeadingFont());
+        addHeading(title.toHtmlEscaped() + QLatin1Char(' ') + numberText, QColor(Qt::black), defaultHeadingFont());
         QString text;
         if (!intro.isEmpty() && !body.isEmpty())
             text = intro + QStringLiteral("<br>") + body;
@@ -249,7 +251,7 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
     QImage image;
     if (!item.images.isEmpty() && !hideAllImages && !item.hidesImage())
         image = item.images.first();
-    addHeading(item.caption + QLatin1Char(' ') + numberText, item.headerColor, item.headerFont, image);
+    addHeading(item.caption.toHtmlEscaped() + QLatin1Char(' ') + numberText, item.headerColor, item.headerFont, image);
     if (!intro.isEmpty()) {
         addFieldText(intro, item, 0);
         m_document += kBlockEnd;
