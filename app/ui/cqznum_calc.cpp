@@ -1,6 +1,7 @@
 // Person input, name marks and the calculation flow.
 #include "app/ui/cqznum.h"
 
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/namecleaning.h"
 #include "panels/cinfocalendarwidget.h"
@@ -24,7 +25,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
