@@ -10,8 +10,10 @@
 namespace qz {
 
 /**
- * Decomposes accents away, keeps a-z, A-Z and 0-9, drops apostrophes, turns
- * every other character into a space, cuts to 300 characters, removes commas and
+ * Spells out Latin letters without a decomposition in their own case (ß -> ss,
+ * Æ -> AE, Œ -> OE, Ø -> O, Ł -> L, Đ/Ð -> D, Þ -> TH, ı -> i), decomposes
+ * accents away, keeps a-z, A-Z and 0-9, drops apostrophes, turns every other
+ * character into a space, cuts to 300 characters, removes commas and
  * collapses the spaces ("Jean-Luc O'Brien" -> "Jean Luc OBrien").
  */
 QString cleanName(const QString &text);

@@ -2,6 +2,7 @@
 #include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "panels/cinfocalendarwidget.h"
@@ -21,7 +22,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QDesktopWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,13 +59,9 @@ const FeatureInfo kFeatures[CQZNum::FeatureCount] = {
     {SLOT(OnCtrlButGuide()), "Guide", 8, "guide-but.png"},
 };
 
-QDateEdit *newDateEdit(QWidget *parent, const QDate &date)
+CDateEdit *newDateEdit(QWidget *parent, const QDate &date)
 {
-    auto *d = new QDateEdit(date, parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    d->setMinimumDate(QDate(1, 1, 1));
-    return d;
+    return new CDateEdit(date, parent);
 }
 
 void checkedConnect(const QObject *sender, const char *signal, const QObject *receiver,

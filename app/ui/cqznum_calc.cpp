@@ -2,6 +2,7 @@
 #include "app/ui/cqznum.h"
 #include "engine/datafolder.h"
 
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/namecleaning.h"
 #include "panels/cinfocalendarwidget.h"
@@ -25,7 +26,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
