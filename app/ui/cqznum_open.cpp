@@ -2,6 +2,7 @@
 #include "app/ui/cqznum.h"
 
 #include "app/core/apppaths.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "reports/creportlayoutfile.h"
 
