@@ -227,9 +227,6 @@ void CQZNum::buildPages()
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);
     for (QPushButton *b : {m_chartEdit, m_chartNew, m_chartDelete})
         b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
-    // Editing and creating charts come with the chart designer window.
-    m_chartEdit->setEnabled(false);
-    m_chartNew->setEnabled(false);
     checkedConnect(m_chartEdit, SIGNAL(clicked()), this, SLOT(OnEditChart()));
     checkedConnect(m_chartNew, SIGNAL(clicked()), this, SLOT(OnAddChart()));
     checkedConnect(m_chartDelete, SIGNAL(clicked()), this, SLOT(OnDeleteChart()));
