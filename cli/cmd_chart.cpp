@@ -48,21 +48,21 @@ QSize parseSize(const QString &text)
 
 int cmdChart(const QStringList &arguments)
 {
-    QStringList rest = arguments;
-    if (!rest.isEmpty() && rest.first() == QLatin1String("render"))
-        rest.removeFirst();
-    if (rest.isEmpty() || rest.first().startsWith(QLatin1String("--")))
-        cliFail(QStringLiteral("chart wants a chart file (FILE.qnr) first"));
-    const QString file = rest.takeFirst();
-
-    CliArgs args(rest);
+    CliArgs args(arguments);
     QString error;
     const QStringList valueOptions =
         QStringList{QStringLiteral("--full"), QStringLiteral("--short"), QStringLiteral("--birth"),
                     QStringLiteral("--png"), QStringLiteral("--page"), QStringLiteral("--size")} +
         engineValueOptions();
-    if (!args.parse(valueOptions, engineSwitches(), &error))
+    // Plain arguments: [render] FILE.qnr, anywhere among the options or after "--".
+    if (!args.parse(valueOptions, engineSwitches(), &error, 2))
         cliFail(error);
+    QStringList plain = args.positionals();
+    if (plain.size() == 2 && plain.first() == QLatin1String("render"))
+        plain.removeFirst();
+    if (plain.size() != 1)
+        cliFail(QStringLiteral("chart wants one chart file (FILE.qnr)"));
+    const QString file = plain.first();
     const QString png = requiredValue(args, QStringLiteral("--png"));
     const QString full = requiredValue(args, QStringLiteral("--full"));
     const QDate birth = requiredDate(args, QStringLiteral("--birth"));

@@ -55,7 +55,9 @@ void printUsage(FILE *to)
     std::fprintf(to, "usage: qznum-cli COMMAND [options]\n\ncommands:\n");
     for (const Command &c : Commands)
         std::fprintf(to, "  %s %s\n", c.name, c.usage);
-    std::fprintf(to, "\nDates are YYYY-MM-DD; the target date defaults to today.\n");
+    std::fprintf(to, "\nOptions take their value as --option VALUE or --option=VALUE; \"--\" ends the\n"
+                     "options. Dates are YYYY-MM-DD; the target date defaults to today.\n"
+                     "qznum-cli COMMAND --help shows the options of one command.\n");
 }
 
 } // namespace
@@ -82,8 +84,17 @@ int main(int argc, char *argv[])
         printUsage(stdout);
         return 0;
     }
-    for (const Command &c : Commands)
-        if (name == QLatin1String(c.name))
-            return c.run(args);
+    for (const Command &c : Commands) {
+        if (name != QLatin1String(c.name))
+            continue;
+        const int end = args.contains(QStringLiteral("--")) ? args.indexOf(QStringLiteral("--"))
+                                                            : args.size();
+        const QStringList options = args.mid(0, end);
+        if (options.contains(QStringLiteral("--help")) || options.contains(QStringLiteral("-h"))) {
+            std::printf("usage: qznum-cli %s %s\n", c.name, c.usage);
+            return 0;
+        }
+        return c.run(args);
+    }
     cliFail(QStringLiteral("unknown command '%1' (try --help)").arg(name));
 }

@@ -1,0 +1,171 @@
+#include "chartedit/ctextdlg.h"
+
+#include "panels/ctheme.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+constexpr double kMaxPointSize = 400.0;
+}
+
+CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent)
+    : QWidget(parent), m_font(font)
+{
+    auto *grid = new QGridLayout(this);
+    m_family = new QFontComboBox(this);
+    m_family->setAccessibleName(QStringLiteral("Font"));
+    m_family->setCurrentFont(QFont(QStringLiteral("Arial")));
+    if (!font.family().isEmpty())
+        m_family->setCurrentFont(font);
+
+    m_size = new QComboBox(this);
+    m_size->setEditable(true);
+    m_size->setAccessibleName(QStringLiteral("Size"));
+    m_size->setInsertPolicy(QComboBox::NoInsert);
+    for (int s : QFontDatabase::standardSizes())
+        m_size->addItem(QString::number(s));
+    const double pt = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
+    m_size->setEditText(QString::number(pt));
+    m_font.setPointSizeF(pt);
+    m_font.setFamily(m_family->currentFont().family());
+
+    m_bold = styleButton(QStringLiteral("Bold"), QStringLiteral("text-bold.png"), QStringLiteral("B"), theme);
+    m_italic = styleButton(QStringLiteral("Italic"), QStringLiteral("text-italic.png"), QStringLiteral("I"), theme);
+    m_underline = styleButton(QStringLiteral("Underline"), QStringLiteral("text-under.png"),
+                              QStringLiteral("U"), theme);
+    m_bold->setChecked(font.bold());
+    m_italic->setChecked(font.italic());
+    m_underline->setChecked(font.underline());
+
+    m_sample = new QLabel(this);
+    m_sample->setText(sample.isEmpty() ? QStringLiteral("Text") : sample);
+    m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setMinimumSize(320, 90);
+    m_sample->setFrameShape(QFrame::StyledPanel);
+    m_sample->setAccessibleName(QStringLiteral("Sample"));
+
+    m_ok = new QPushButton(QStringLiteral("Ok"), this);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+
+    grid->addWidget(m_family, 0, 0, 1, 2);
+    grid->addWidget(m_size, 0, 2);
+    auto *styleRow = new QHBoxLayout;
+    styleRow->addWidget(new QLabel(QStringLiteral("Style"), this));
+    styleRow->addWidget(m_bold);
+    styleRow->addWidget(m_italic);
+    styleRow->addWidget(m_underline);
+    styleRow->addStretch();
+    grid->addLayout(styleRow, 1, 0, 1, 3);
+    grid->addWidget(m_sample, 2, 0, 1, 3);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+
+    connect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
+    connect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
+    connect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
+    connect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
+    connect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
+    connect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    connect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    showSample();
+}
+
+QToolButton *CTextDlg::styleButton(const QString &tip, const QString &picture, const QString &fallback,
+                                   const CTheme *theme)
+{
+    auto *b = new QToolButton(this);
+    b->setCheckable(true);
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    const QString folder = theme ? theme->imageFolder()
+                                 : QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+    const QImage img = theme ? theme->themedImage(picture) : QImage(folder + picture);
+    if (img.isNull())
+        b->setText(fallback);
+    else
+        b->setIcon(QIcon(QPixmap::fromImage(img)));
+    b->setIconSize(QSize(20, 20));
+    return b;
+}
+
+QString CTextDlg::sampleText() const
+{
+    return m_sample->text();
+}
+
+void CTextDlg::showSample()
+{
+    QFont shown = m_font;
+    // Very large sizes would only show a fragment of the sample.
+    if (shown.pointSizeF() > 48)
+        shown.setPointSizeF(48);
+    m_sample->setFont(shown);
+    // The window's style sheet would override setFont(); the sample's own sheet wins.
+    QString family = shown.family();
+    family.remove(QLatin1Char('"'));
+    m_sample->setStyleSheet(QStringLiteral("QLabel { font-family: \"%1\"; font-size: %2pt; font-weight: %3; "
+                                           "font-style: %4; text-decoration: %5; }")
+                                .arg(family)
+                                .arg(shown.pointSizeF())
+                                .arg(shown.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
+                                .arg(shown.italic() ? QStringLiteral("italic") : QStringLiteral("normal"))
+                                .arg(shown.underline() ? QStringLiteral("underline") : QStringLiteral("none")));
+}
+
+void CTextDlg::OnTextFamily(const QString &family)
+{
+    if (family.isEmpty())
+        return;
+    m_font.setFamily(family);
+    showSample();
+}
+
+void CTextDlg::OnTextSize(const QString &size)
+{
+    bool ok = false;
+    const double pt = size.trimmed().toDouble(&ok);
+    // Half-typed or nonsense sizes keep the last good one.
+    if (!ok || pt <= 0)
+        return;
+    m_font.setPointSizeF(qMin(pt, kMaxPointSize));
+    showSample();
+}
+
+void CTextDlg::OnTextItalic()
+{
+    m_font.setItalic(m_italic->isChecked());
+    showSample();
+}
+
+void CTextDlg::OnTextBold()
+{
+    m_font.setBold(m_bold->isChecked());
+    showSample();
+}
+
+void CTextDlg::OnTextUnderline()
+{
+    m_font.setUnderline(m_underline->isChecked());
+    showSample();
+}
+
+void CTextDlg::OnOk()
+{
+    emit finished(true);
+}
+
+void CTextDlg::OnCancel()
+{
+    emit finished(false);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+
+class CTheme;
+class QComboBox;
+class QFontComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+/**
+ * Font chooser content: family, editable size list, bold / italic /
+ * underline, and a sample painted in the chosen font as it changes.
+ * Hosted by CTextDlgWin; emits finished(true) on "Ok", finished(false) on
+ * "Cancel".
+ */
+class CTextDlg : public QWidget
+{
+    Q_OBJECT
+public:
+    /** @p theme may be null; it provides the style and the button pictures. */
+    CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent = nullptr);
+
+    QFont currentFont() const { return m_font; }
+    QString sampleText() const;
+
+    QFontComboBox *familyBox() const { return m_family; }
+    QComboBox *sizeBox() const { return m_size; }
+    QLabel *sampleLabel() const { return m_sample; }
+
+signals:
+    void finished(bool ok);
+
+public slots:
+    void OnTextFamily(const QString &family);
+    void OnTextSize(const QString &size);
+    void OnTextItalic();
+    void OnTextBold();
+    void OnTextUnderline();
+    void OnOk();
+    void OnCancel();
+
+private:
+    QToolButton *styleButton(const QString &tip, const QString &picture, const QString &fallback,
+                             const CTheme *theme);
+    void showSample();
+
+    QFont m_font;
+    QFontComboBox *m_family = nullptr;
+    QComboBox *m_size = nullptr;
+    QToolButton *m_bold = nullptr;
+    QToolButton *m_italic = nullptr;
+    QToolButton *m_underline = nullptr;
+    QLabel *m_sample = nullptr;
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+#include <QFont>
+
+class CTextDlg;
+class CTheme;
+
+/**
+ * The window of the font chooser. Escape, Return and Enter do not close it;
+ * only its "Ok" and "Cancel" buttons do.
+ *
+ * Use: CTextDlgWin dlg(font, sample, theme, parent); if (dlg.exec() ==
+ * QDialog::Accepted) font = dlg.font();
+ */
+class CTextDlgWin : public QDialog
+{
+    Q_OBJECT
+public:
+    CTextDlgWin(const QFont &font, const QString &sample, const CTheme *theme = nullptr,
+                QWidget *parent = nullptr);
+
+    /** The chosen font; the initial one after Cancel. */
+    QFont font() const;
+    CTextDlg *content() const { return m_dlg; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private slots:
+    void OnFinished(bool ok);
+
+private:
+    CTextDlg *m_dlg = nullptr;
+    QFont m_initial;
+};
