@@ -12,6 +12,9 @@
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 
+#include "engine/atomicwrite.h"
+
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 
@@ -19,8 +22,14 @@ namespace {
 
 void writePngResult(const QString &path, const QImage &picture, int pages = -1)
 {
-    if (!picture.save(path, "PNG"))
-        cliFail(QStringLiteral("cannot write %1").arg(path));
+    // Encoded in memory first: saving straight to the path would leave a
+    // fragment over the old picture when the disk fills up.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason = QStringLiteral("the picture could not be encoded");
+    if (!picture.save(&buffer, "PNG") || !atomicwrite::saveFileAtomically(path, bytes, &reason))
+        cliFail(QStringLiteral("cannot write %1: %2").arg(path, reason));
     QByteArray out;
     JsonWriter json(out);
     json.beginObject().field("png", path).field("width", picture.width()).field("height",

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -72,8 +73,19 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app = createReportApplication(argc, argv);
     if (!app)
         app.reset(drawing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // Decoded here rather than by QCoreApplication::arguments(): a byte that is
+    // not valid in the locale's encoding would silently become U+FFFD, and two
+    // different file names would land on one file. Such arguments are refused.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString arg = QFile::decodeName(raw);
+        if (QFile::encodeName(arg) != raw)
+            cliFail(QStringLiteral("argument %1 ('%2') is not valid text in the system's encoding")
+                        .arg(i)
+                        .arg(arg));
+        args.append(arg);
+    }
     if (args.isEmpty()) {
         printUsage(stderr);
         return 2;
