@@ -45,7 +45,7 @@ void CCelebritiesReport::writeHead(const CNumerology &p, const QString &shortNam
                 + QStringLiteral("</b>"),
             QColor(Qt::black), defaultHeadingFont());
     addParagraph(QStringLiteral("Date Number ") + QString::number(p.lifePath) + QStringLiteral("<br />Name Number ")
-                 + p.expressionText);
+                 + QString::number(p.expression));
     endBlock();
 }
 

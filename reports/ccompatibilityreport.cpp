@@ -211,9 +211,9 @@ bool CCompatibilityReport::build(const CNumerology &a, const CNumerology &b, con
                 addFieldPart(QString(), QString(), s.intro, &item, 0);
             continue;
         }
-        const QString intro = s.summary + s.intro;
-        addSection(item.caption, QString(), intro, s.body, s.valueIndex, item, hideAll);
-        if (s.valueIndex < 0 && !item.defaultStyle && intro.isEmpty())
+        // The summary lines stay when a custom text replaces the introduction.
+        addSection(item.caption, QString(), s.intro, s.body, s.valueIndex, item, hideAll, s.summary);
+        if (s.valueIndex < 0 && !item.defaultStyle && s.summary.isEmpty() && s.intro.isEmpty())
             endBlock();
     }
     endDocument();

@@ -228,16 +228,21 @@ void CReportTools::addFieldText(const QString &text, const CReportFieldItem &ite
 
 void CReportTools::addSection(const QString &title, const QString &numberText, const QString &intro,
                               const QString &body, int valueIndex, const CReportFieldItem &item,
-                              bool hideAllImages)
+                              bool hideAllImages, const QString &summary)
 {
+    const auto heading = [&numberText](const QString &caption) {
+        return caption.isEmpty() ? numberText : caption + QLatin1Char(' ') + numberText;
+    };
     if (item.defaultStyle) {
         beginBlock(false);
-        addHeading(title + QLatin1Char(' ') + numberText, QColor(Qt::black), defaultHeadingFont());
+        if (!heading(title).isEmpty())
+            addHeading(heading(title), QColor(Qt::black), defaultHeadingFont());
+        const QString lead = summary + intro;
         QString text;
-        if (!intro.isEmpty() && !body.isEmpty())
-            text = intro + QStringLiteral("<br>") + body;
+        if (!lead.isEmpty() && !body.isEmpty())
+            text = lead + QStringLiteral("<br>") + body;
         else
-            text = intro.isEmpty() ? body : intro;
+            text = lead.isEmpty() ? body : lead;
         if (!text.isEmpty())
             addParagraph(splitParagraphs(text, QString(), QString()));
         else
@@ -249,8 +254,19 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
     QImage image;
     if (!item.images.isEmpty() && !hideAllImages && !item.hidesImage())
         image = item.images.first();
-    addHeading(item.caption + QLatin1Char(' ') + numberText, item.headerColor, item.headerFont, image);
-    if (!intro.isEmpty()) {
+    if (!heading(item.caption).isEmpty() || !image.isNull())
+        addHeading(heading(item.caption), item.headerColor, item.headerFont, image);
+    if (!summary.isEmpty()) {
+        addFieldText(summary, item, -1);
+        m_document += kBlockEnd;
+        m_pendingImage.clear();
+    }
+    // With a summary, a custom introduction has a place of its own even when
+    // the field has no standard one.
+    const bool hasIntro = !intro.isEmpty() || (!summary.isEmpty() && item.usesCustomText(0));
+    if (hasIntro) {
+        if (!summary.isEmpty())
+            beginBlock(true);
         addFieldText(intro, item, 0);
         m_document += kBlockEnd;
         m_pendingImage.clear();
@@ -258,7 +274,7 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
     if (valueIndex == -1)
         return;
     const bool shifted = item.reportKind == 0 && (item.id == 15 || item.id == 31 || item.id == 33);
-    if (!intro.isEmpty())
+    if (hasIntro || !summary.isEmpty())
         beginBlock(true);
     addFieldText(body, item, valueIndex + (shifted ? 1 : 0));
     m_document += kBlockEnd;

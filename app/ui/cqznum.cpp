@@ -1,6 +1,7 @@
 #include "app/ui/cqznum.h"
 
 #include "app/core/apppaths.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "panels/cinfocalendarwidget.h"
@@ -20,7 +21,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QDesktopWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -58,13 +58,9 @@ const FeatureInfo kFeatures[CQZNum::FeatureCount] = {
     {SLOT(OnCtrlButGuide()), "Guide", 8, "guide-but.png"},
 };
 
-QDateEdit *newDateEdit(QWidget *parent, const QDate &date)
+CDateEdit *newDateEdit(QWidget *parent, const QDate &date)
 {
-    auto *d = new QDateEdit(date, parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    d->setMinimumDate(QDate(1, 1, 1));
-    return d;
+    return new CDateEdit(date, parent);
 }
 
 void checkedConnect(const QObject *sender, const char *signal, const QObject *receiver,

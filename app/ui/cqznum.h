@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class CDateEdit;
 class CExpandWidget;
 class ChartDocument;
 class GenPDFfromHTML;
@@ -29,7 +30,6 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QNetworkAccessManager;
@@ -195,6 +195,7 @@ private:
     void setPersonButtonText(const QString &text);
     void startPulse();
     void stopPulse();
+    bool datesAcceptable();
     // calculation (cqznum_calc.cpp)
     void preCalc(bool partner);
     void rebuildMarks(bool partner);
@@ -273,15 +274,15 @@ private:
     QPushButton *m_tools[5] = {};
     QMenu *m_menu = nullptr;
     QActionGroup *m_themeGroup = nullptr;
-    QDateEdit *m_forecastDate = nullptr;
+    CDateEdit *m_forecastDate = nullptr;
     QLabel *m_forecastCaption = nullptr;
     // pet page
     QLineEdit *m_petName = nullptr;
-    QDateEdit *m_petBirth = nullptr;
+    CDateEdit *m_petBirth = nullptr;
     QPushButton *m_petCalc = nullptr;
     // name advisor page
     QLineEdit *m_anName = nullptr;
-    QDateEdit *m_anDate = nullptr;
+    CDateEdit *m_anDate = nullptr;
     QCheckBox *m_anUseDate = nullptr;
     QCheckBox *m_anChaldean = nullptr;
     QPushButton *m_anCalc = nullptr;

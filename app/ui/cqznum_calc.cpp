@@ -1,6 +1,7 @@
 // Person input, name marks and the calculation flow.
 #include "app/ui/cqznum.h"
 
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/namecleaning.h"
 #include "panels/cinfocalendarwidget.h"
@@ -24,7 +25,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -426,9 +426,7 @@ void CQZNum::clearPanels()
 
 void CQZNum::OnCalcAnNum()
 {
-    QString name = m_anName->text().left(300);
-    name.remove(QLatin1Char(','));
-    name = qz::cleanName(name);
+    const QString name = qz::cleanAdvisorName(m_anName->text());
     if (name.isEmpty()) {
         QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),
                               QMessageBox::Ok);

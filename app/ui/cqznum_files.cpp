@@ -5,6 +5,7 @@
 #include "app/core/personfile.h"
 #include "app/ui/appurls.h"
 #include "app/ui/cmanualview.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "panels/ctheme.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -161,7 +161,7 @@ void CQZNum::applyDateFormat()
 {
     const QString f = m_state.dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
     m_person->setDayFirst(m_state.dayFirstDates);
-    for (QDateEdit *d : {m_forecastDate, m_petBirth, m_anDate})
+    for (CDateEdit *d : {m_forecastDate, m_petBirth, m_anDate})
         d->setDisplayFormat(f);
 }
 

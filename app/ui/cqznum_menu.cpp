@@ -6,6 +6,7 @@
 #include "app/ui/caboutdlg.h"
 #include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "app/ui/csettingsdlg.h"
@@ -15,7 +16,6 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -189,7 +189,7 @@ void CQZNum::initStyle()
     if (m_pulse->state() != QTimeLine::Running)
         m_theme->styleWidget(m_personBut, CTheme::KindPersonButton);
     m_theme->styleWidget(m_rightPanel, CTheme::KindPage);
-    for (QDateEdit *d : {m_forecastDate, m_anDate, m_petBirth})
+    for (CDateEdit *d : {m_forecastDate, m_anDate, m_petBirth})
         m_theme->styleWidget(d, CTheme::KindDateEdit);
     for (QLineEdit *e : {m_anName, m_petName})
         m_theme->styleWidget(e, CTheme::KindLineEdit);

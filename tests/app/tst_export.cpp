@@ -2,6 +2,7 @@
 // pictures inlined, the chart as PNG, the combined PDF and failed saves.
 #include "app/core/apppaths.h"
 #include "app/core/appstate.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "app/ui/creportchoicedlg.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>

@@ -1,6 +1,7 @@
 #include "app/core/apppaths.h"
 #include "app/core/appstate.h"
 #include "app/core/personfile.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
 #include "app/ui/cmanualview.h"
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -336,7 +336,7 @@ private slots:
     {
         auto *name = m_win->findChild<QLineEdit *>(QStringLiteral("advisorName"));
         auto *useDate = m_win->findChild<QCheckBox *>(QStringLiteral("advisorUseDate"));
-        auto *date = m_win->findChild<QDateEdit *>(QStringLiteral("advisorDate"));
+        auto *date = m_win->findChild<CDateEdit *>(QStringLiteral("advisorDate"));
         QVERIFY(name && useDate && date);
         QVERIFY(!date->isEnabled());
         QCOMPARE(date->date(), QDate::currentDate());
