@@ -27,9 +27,7 @@
 
 #include <QDragEnterEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
@@ -176,7 +174,6 @@ CReportCreator::CReportCreator(const ChartProfile &profile, int mode, CTheme *th
 
     // Blocks dragged from their strip may land on the page.
     m_canvas->viewport()->installEventFilter(this);
-    qApp->installEventFilter(this);
 
     syncStrips();
     OnRefreshTitle();
@@ -184,7 +181,6 @@ CReportCreator::CReportCreator(const ChartProfile &profile, int mode, CTheme *th
 
 CReportCreator::~CReportCreator()
 {
-    qApp->removeEventFilter(this);
     // The canvas and the commands point into the document: they go first.
     m_undo->clear();
     delete m_canvas;
@@ -602,17 +598,8 @@ void CReportCreator::OnDelete()
 
 void CReportCreator::OnAddField(QPoint pos)
 {
-    ChartFieldEntry entry;
-    if (!m_fieldTree->selectedEntry(&entry))
-        return;
-    QImage picture;
-    if (entry.code == 2001) {
-        picture = m_fieldTree->askPicture(this);
-        if (picture.isNull())
-            return;
-    }
-    const bool alt = m_altHeld || (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier);
-    m_canvas->addFieldAt(pos, entry, alt, picture);
+    // The tree knows its entry, the picture of "Image" and whether Alt is held.
+    m_fieldTree->addFieldAt(m_canvas, pos);
 }
 
 void CReportCreator::OnBlockItemDropped(CILItem *item, QPoint globalPos)
@@ -687,16 +674,6 @@ void CReportCreator::OnUpdateWidgetGeometry()
 bool CReportCreator::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-        // Alt held while a field is dropped adds a title; Shift held stops dragging fields.
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Alt)
-            m_altHeld = event->type() == QEvent::KeyPress;
-        if (key->key() == Qt::Key_Shift)
-            m_fieldTree->setDragEnabled(event->type() == QEvent::KeyRelease);
-        break;
-    }
     case QEvent::DragEnter:
     case QEvent::DragMove:
         if (watched == m_canvas->viewport()) {

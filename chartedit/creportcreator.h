@@ -127,7 +127,6 @@ private:
     QString m_path;
     QString m_userFolder;
     bool m_neverSaved = true;
-    bool m_altHeld = false;
     ConfirmHandler m_confirm;
 
     // The background chosen in the chart properties, applied on "Ok".

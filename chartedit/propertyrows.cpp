@@ -151,7 +151,8 @@ QStringList opacityEntries()
 
 int opacityIndex(int alpha)
 {
-    return qBound(0, int(qBound(0, alpha, 255) / 25.5), 10);
+    // Rounded, not truncated: 50% is stored as 127, which truncation would show as 40%.
+    return qBound(0, qRound(qBound(0, alpha, 255) / 25.5), 10);
 }
 
 int opacityAlpha(int index)

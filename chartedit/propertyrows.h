@@ -30,7 +30,7 @@ namespace propertyrows {
 QStringList creatorFieldCodes();
 /** "0%" .. "100%" in steps of 10. */
 QStringList opacityEntries();
-/** Opacity entry shown for an alpha: alpha / 25.5, truncated. */
+/** Opacity entry shown for an alpha: alpha / 25.5, rounded so a stored choice shows again. */
 int opacityIndex(int alpha);
 /** Alpha stored for an opacity entry: index x 25.5, truncated. */
 int opacityAlpha(int index);
