@@ -31,6 +31,7 @@
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 const QString CQZNum::EmptyPage = QStringLiteral("<html><body><p>&nbsp;</p></body></html>");
@@ -134,6 +135,8 @@ QWebEngineView *CQZNum::newReportView(QWidget *parent)
 {
     auto *v = new QWebEngineView(parent);
     v->setContextMenuPolicy(Qt::NoContextMenu);
+    // Reports carry text from shared layout files; nothing in them needs script.
+    v->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     v->page()->setBackgroundColor(Qt::white);
     v->setHtml(EmptyPage, QUrl(QStringLiteral("file://localhost/")));
     return v;
