@@ -144,7 +144,8 @@ QString buildReport(const QString &kind, const CliArgs &args, const QString &ima
     }
     if (kind == QLatin1String("name")) {
         applyFlags(args);
-        const QString name = cleaned(requiredValue(args, QStringLiteral("--name")), args.has(QStringLiteral("--raw")));
+        const QString typed = requiredValue(args, QStringLiteral("--name"));
+        const QString name = args.has(QStringLiteral("--raw")) ? typed : qz::cleanAdvisorName(typed);
         const QDate date = optionalDate(args, QStringLiteral("--date"), QDate());
         CNumerology engine;
         engine.setExtendedMasters(args.has(QStringLiteral("--masters")) ? 1 : 0);
@@ -178,11 +179,17 @@ QString buildReport(const QString &kind, const CliArgs &args, const QString &ima
     }
 
     const QString typedShort = args.value(QStringLiteral("--short"));
-    const NumerologyInput input = personInput(requiredValue(args, QStringLiteral("--full")), typedShort,
-                                              requiredDate(args, QStringLiteral("--birth")), options);
+    NumerologyInput input = personInput(requiredValue(args, QStringLiteral("--full")), typedShort,
+                                        requiredDate(args, QStringLiteral("--birth")), options);
+    // Refuse only what the report needs: the psychomatrix needs the birth date
+    // alone, the celebrities the expression; the full report every name number.
+    const bool numerology = kind == QLatin1String("numerology");
+    input.calcOnly = !numerology;
     CNumerology engine;
     CNumerologyPMatrix matrix;
     computePerson(engine, matrix, input, options.masters);
+    if (kind == QLatin1String("celebrities") && engine.expression == 0)
+        cliFail(CNumerology::IncorrectNameMessage);
     const QString shortName = options.raw ? input.shortName : qz::cleanName(input.shortName);
     if (kind == QLatin1String("psychomatrix")) {
         CPMatrixReport report;

@@ -427,9 +427,7 @@ void CQZNum::clearPanels()
 
 void CQZNum::OnCalcAnNum()
 {
-    QString name = m_anName->text().left(300);
-    name.remove(QLatin1Char(','));
-    name = qz::cleanName(name);
+    const QString name = qz::cleanAdvisorName(m_anName->text());
     if (name.isEmpty()) {
         QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),
                               QMessageBox::Ok);
