@@ -1,11 +1,11 @@
 #include "cli/batchrunner.h"
 
+#include "cli/batchlinereader.h"
 #include "cli/profilejson.h"
 
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 
-#include <cstring>
 
 bool computePerson(CNumerology &engine, CNumerologyPMatrix &matrix, const NumerologyInput &input,
                    bool masters, QString *error)
@@ -58,29 +58,18 @@ BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const Engine
     QByteArray buffer;
     buffer.reserve(FlushSize + 65536);
     JsonWriter json(buffer);
-    char line[8192];
-    int lineNumber = 0;
+    BatchLineReader reader(in);
+    BatchLineReader::Line line;
     QString error;
     NumerologyInput input;
-    while (std::fgets(line, sizeof line, in)) {
-        ++lineNumber;
-        size_t len = std::strlen(line);
-        bool tooLong = false;
-        if (len == sizeof line - 1 && line[len - 1] != '\n') {
-            // Overlong line: skip the rest of it instead of growing a buffer.
-            tooLong = true;
-            int c;
-            while ((c = std::fgetc(in)) != EOF && c != '\n') {
-            }
-        }
-        while (len > 0 && (line[len - 1] == '\n' || line[len - 1] == '\r'))
-            line[--len] = '\0';
-        const QString text = QString::fromUtf8(line, static_cast<int>(len));
-        if (!tooLong && text.trimmed().isEmpty())
+    while (reader.next(line)) {
+        const int lineNumber = line.number;
+        const bool unreadable = !line.error.isEmpty();
+        if (!unreadable && line.text.trimmed().isEmpty())
             continue;
-        if (tooLong)
-            error = QStringLiteral("line longer than %1 bytes").arg(sizeof line - 2);
-        if (tooLong || !batchLine(text, options, &input, &error) ||
+        if (unreadable)
+            error = line.error;
+        if (unreadable || !batchLine(line.text, options, &input, &error) ||
             !computePerson(engine, matrix, input, options.masters, &error)) {
             ++result.failed;
             std::fprintf(err, "qznum-cli: line %d: %s\n", lineNumber,
