@@ -8,6 +8,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -62,6 +63,7 @@ CInfoDetailsView::CInfoDetailsView(CTheme *theme, const QString &html, QWidget *
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);
     m_view = new QWebEngineView(this);
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     m_view->setHtml(html, QUrl());
     // The page takes the keyboard, so Escape is caught above it.
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 CManualVieW::CManualVieW(CTheme *theme, bool *notAtStart, QWidget *parent)
@@ -15,6 +16,7 @@ CManualVieW::CManualVieW(CTheme *theme, bool *notAtStart, QWidget *parent)
     setMaximumSize(1280, 800);
     resize(800, 600);
     m_view = new QWebEngineView(this);
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     m_view->move(10, 10);
     m_view->load(QUrl(QStringLiteral("file:///") + QCoreApplication::applicationDirPath()
                       + QStringLiteral("/images/manual/manual/start.html")));

@@ -31,6 +31,7 @@
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 const QString CQZNum::EmptyPage = QStringLiteral("<html><body><p>&nbsp;</p></body></html>");
@@ -134,6 +135,8 @@ QWebEngineView *CQZNum::newReportView(QWidget *parent)
 {
     auto *v = new QWebEngineView(parent);
     v->setContextMenuPolicy(Qt::NoContextMenu);
+    // Reports carry text from shared layout files; nothing in them needs script.
+    v->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     v->page()->setBackgroundColor(Qt::white);
     v->setHtml(EmptyPage, QUrl(QStringLiteral("file://localhost/")));
     return v;
@@ -223,9 +226,6 @@ void CQZNum::buildPages()
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);
     for (QPushButton *b : {m_chartEdit, m_chartNew, m_chartDelete})
         b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
-    // Editing and creating charts come with the chart designer window.
-    m_chartEdit->setEnabled(false);
-    m_chartNew->setEnabled(false);
     checkedConnect(m_chartEdit, SIGNAL(clicked()), this, SLOT(OnEditChart()));
     checkedConnect(m_chartNew, SIGNAL(clicked()), this, SLOT(OnAddChart()));
     checkedConnect(m_chartDelete, SIGNAL(clicked()), this, SLOT(OnDeleteChart()));

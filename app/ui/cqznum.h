@@ -213,6 +213,8 @@ private:
     // details (cqznum_menu.cpp)
     void showDetails(int section, const QString &picture);
     void renderChartPreview();
+    /** Runs the chart creator on @p path (empty: a new chart), then refreshes the chooser. */
+    void runChartCreator(const QString &path);
     // export (cqznum_export.cpp)
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
