@@ -1,4 +1,5 @@
 #include "app/ui/cinfodetailsview.h"
+#include "engine/datafolder.h"
 
 #include "panels/ctheme.h"
 #include <QPainter>
@@ -43,7 +44,7 @@ QString CInfoDetailsView::detailsHtml(int section, const QString &picture)
         return QString();
     QString body;
     if (!picture.isEmpty())
-        body += inlinePicture(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/") + picture);
+        body += inlinePicture(DataFolder::path() + QStringLiteral("/images/doc/") + picture);
     body += title + calc + meaning;
     return QStringLiteral("<html><head><meta charset=\"utf-8\"><style>"
                           "body{font-family:Arial,'Liberation Sans',sans-serif;font-size:14px;"

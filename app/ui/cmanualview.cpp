@@ -1,4 +1,5 @@
 #include "app/ui/cmanualview.h"
+#include "engine/datafolder.h"
 
 #include "panels/ctheme.h"
 
@@ -18,7 +19,7 @@ CManualVieW::CManualVieW(CTheme *theme, bool *notAtStart, QWidget *parent)
     m_view = new QWebEngineView(this);
     m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     m_view->move(10, 10);
-    m_view->load(QUrl(QStringLiteral("file:///") + QCoreApplication::applicationDirPath()
+    m_view->load(QUrl(QStringLiteral("file:///") + DataFolder::path()
                       + QStringLiteral("/images/manual/manual/start.html")));
     m_ok = new QPushButton(QStringLiteral("Ok"), this);
     m_ok->resize(100, 20);

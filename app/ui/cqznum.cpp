@@ -1,4 +1,5 @@
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
 #include "app/ui/cdateedit.h"
@@ -82,7 +83,7 @@ int CQZNum::featurePosition(int feature)
 CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Qzarel Numerology Premium 6"));
-    m_theme = new CTheme(QCoreApplication::applicationDirPath() + QStringLiteral("/images/"), this);
+    m_theme = new CTheme(DataFolder::path() + QStringLiteral("/images/"), this);
 
     loadInterpretationTexts();
     fillCelebrityTable(m_celebs);
@@ -232,7 +233,7 @@ void CQZNum::buildPages()
     checkedConnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
 
     // Guide page shows the manual.
-    m_views[FeatGuide]->load(QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
+    m_views[FeatGuide]->load(QUrl::fromLocalFile(DataFolder::path()
                                                  + QStringLiteral("/images/manual/index.html")));
 
     // The forecast date sits with the forecast panels.
