@@ -80,11 +80,13 @@ CReportPE::CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme, Q
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
     m_fadeTimer.setSingleShot(true);
-    connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
-    connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset()));
-    connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged()));
+    bool ok = connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
+    ok &= bool(connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset())));
+    ok &= bool(connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged())));
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
+        ok &= bool(connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged())));
+    Q_ASSERT(ok);
+    Q_UNUSED(ok);
     loadSkin();
     layoutScrollBars();
 }

@@ -2,6 +2,7 @@
 // or as an A4 PDF rendered by the web engine.
 
 #include "cli/cliargs.h"
+#include "engine/datafolder.h"
 #include "cli/commands.h"
 
 #include "engine/atomicwrite.h"
@@ -315,7 +316,7 @@ int cmdReport(const QStringList &arguments)
 
     loadTexts(args);
     QString images = args.has(QStringLiteral("--images")) ? args.value(QStringLiteral("--images"))
-                                                          : QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/");
+                                                          : DataFolder::path() + QStringLiteral("/images/doc/");
     images = QFileInfo(images).absoluteFilePath();
     if (!images.endsWith(QLatin1Char('/')))
         images += QLatin1Char('/');

@@ -202,9 +202,9 @@ bool CCompatibilityReport::build(const CNumerology &a, const CNumerology &b, con
             // Tables go right under the heading, before any text.
             beginBlock(false);
             if (item.defaultStyle)
-                addPlainHeading(item.caption);
+                addPlainHeading(item.caption.toHtmlEscaped());
             else
-                addHeading(item.caption, item.headerColor, item.headerFont);
+                addHeading(item.caption.toHtmlEscaped(), item.headerColor, item.headerFont);
             addRawHtml(s.rawHtml);
             endBlock();
             if (!s.intro.isEmpty())

@@ -260,7 +260,7 @@ void CNumerologyReport::writeHead(const CNumerology &n, const CReportFieldItem *
 {
     beginBlock(true);
     if (item && !item->defaultStyle)
-        addHeading(item->caption, item->headerColor, item->headerFont);
+        addHeading(item->caption.toHtmlEscaped(), item->headerColor, item->headerFont);
     else
         addPlainHeading(n.chaldeanMode ? QStringLiteral("Chaldean Numerology Chart for")
                                        : QStringLiteral("Numerology Chart for"));

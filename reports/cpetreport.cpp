@@ -26,7 +26,7 @@ void CPetReport::writeHead(const CNumerology &pet, const QString &petName, const
 {
     beginBlock(true);
     if (item && !item->defaultStyle)
-        addHeading(item->caption, item->headerColor, item->headerFont);
+        addHeading(item->caption.toHtmlEscaped(), item->headerColor, item->headerFont);
     else
         addPlainHeading(QStringLiteral("Pet Numerology Chart"));
     if (!petName.trimmed().isEmpty())

@@ -1,6 +1,7 @@
 #include "reports/creporttools.h"
 
 #include "reports/creportfielditem.h"
+#include "reports/htmlsanitizer.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -16,8 +17,9 @@ QString fontParts(const QFont &font)
     QString out;
     if (font.pixelSize() > 0)
         out += QStringLiteral("font-size: ") + QString::number(font.pixelSize()) + QStringLiteral("px;");
-    if (!font.family().isEmpty())
-        out += QStringLiteral(" face:") + font.family() + QLatin1Char(';');
+    const QString family = HtmlSanitizer::fontFamily(font.family());
+    if (!family.isEmpty())
+        out += QStringLiteral(" face:") + family + QLatin1Char(';');
     return out;
 }
 
@@ -192,7 +194,7 @@ void CReportTools::addFieldText(const QString &text, const CReportFieldItem &ite
 {
     QString body = text;
     if (item.usesCustomText(valueIndex))
-        body = extractBody(item.customText(valueIndex));
+        body = HtmlSanitizer::richText(extractBody(item.customText(valueIndex)));
 
     QString open, close;
     if (!item.usesCustomText(valueIndex)) {
@@ -231,7 +233,8 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
                               bool hideAllImages, const QString &summary)
 {
     const auto heading = [&numberText](const QString &caption) {
-        return caption.isEmpty() ? numberText : caption + QLatin1Char(' ') + numberText;
+        // A caption comes from a layout file: shown as text, never as markup.
+        return caption.isEmpty() ? numberText : caption.toHtmlEscaped() + QLatin1Char(' ') + numberText;
     };
     if (item.defaultStyle) {
         beginBlock(false);

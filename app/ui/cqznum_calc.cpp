@@ -1,5 +1,6 @@
 // Person input, name marks and the calculation flow.
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
@@ -327,8 +328,8 @@ void CQZNum::OnCalcNum()
 void CQZNum::setReports(bool personOk, bool matrixOk, bool petOk, bool compOk)
 {
     const CReportLayout *layout = m_layouts.selected(m_layoutChooser->currentIndex());
-    const QString docFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/");
-    const QString celebFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc2/");
+    const QString docFolder = DataFolder::path() + QStringLiteral("/images/doc/");
+    const QString celebFolder = DataFolder::path() + QStringLiteral("/images/doc2/");
     const PersonRecord r = recordFromInputs();
 
     for (QString &s : m_reports)
@@ -446,7 +447,7 @@ void CQZNum::OnCalcAnNum()
         m_anInfo->clearValues();
     }
     CExpressReport w;
-    w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/"));
+    w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
     m_reports[FeatAdvisor] = w.build(m_express, name) ? w.document() : QString();
     setPage(m_views[FeatAdvisor], m_reports[FeatAdvisor].isEmpty() ? EmptyPage : m_reports[FeatAdvisor]);
     m_anInfo->update();
@@ -469,7 +470,7 @@ void CQZNum::OnCalcPetNum()
             m_petInfo->clearValues();
     }
     CPetReport w;
-    w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/"));
+    w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
     m_reports[FeatPet] = w.build(m_pet, name, m_forecastDate->date()) ? w.document() : QString();
     setPage(m_views[FeatPet], m_reports[FeatPet].isEmpty() ? EmptyPage : m_reports[FeatPet]);
     m_petInfo->update();
