@@ -143,7 +143,7 @@ void TestCReportPE::movingStopsAtThePageEdge_data()
     QTest::addColumn<QPointF>("by");
     QTest::addColumn<QPointF>("topLeft");
     QTest::newRow("free") << false << QPointF(37, 23) << QPointF(137, 123);
-    QTest::newRow("snapped") << true << QPointF(37, 23) << QPointF(140, 120);
+    QTest::newRow("snapped") << true << QPointF(27, 13) << QPointF(130, 110);
     QTest::newRow("past the right edge") << false << QPointF(2000, 0) << QPointF(745, 100);
     // The snapped corner is corrected by the edge, not snapped again.
     QTest::newRow("snapped past the right edge") << true << QPointF(2000, 0) << QPointF(745, 100);
@@ -417,6 +417,16 @@ void TestCReportPE::paintsPageOnCanvas()
     // at the item's corner once the fade is over.
     QVERIFY(shot.pixelColor(3, 3) != QColor(Qt::white));
     QCOMPARE(shot.pixelColor(at(QPointF(405, 405))), QColor(Qt::white));
+    // Grid lines every two steps (20 units with the step of 10), none between.
+    const QColor line(222, 222, 222);
+    QCOMPARE(shot.pixelColor(at(QPointF(40, 405))), line);
+    QCOMPARE(shot.pixelColor(at(QPointF(405, 40))), line);
+    QCOMPARE(shot.pixelColor(at(QPointF(30, 405))), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(at(QPointF(405, 30))), QColor(Qt::white));
+    m_canvas->OnGrid();
+    QCOMPARE(m_canvas->viewport()->grab().toImage().pixelColor(at(QPointF(40, 405))),
+             QColor(Qt::white));
+    m_canvas->OnGrid();
     QTest::qWait(150);
     const QImage later = m_canvas->viewport()->grab().toImage();
     QVERIFY(later.pixelColor(at(QPointF(300, 160))) != QColor(Qt::white));
