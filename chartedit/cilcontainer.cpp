@@ -19,6 +19,6 @@ void CILContainer::resizeEvent(QResizeEvent *event)
     QScrollArea::resizeEvent(event);
     // The column always spans the viewport; the scroll bar takes its own room.
     const int w = viewport()->width();
-    m_column->relayout(w);
+    m_column->relayout(w, viewport()->height());
     m_column->setFixedWidth(w);
 }

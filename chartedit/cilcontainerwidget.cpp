@@ -59,10 +59,15 @@ int CILContainerWidget::dropIndexAt(int y) const
     return index;
 }
 
-void CILContainerWidget::relayout(int width)
+void CILContainerWidget::relayout(int width, int maxHeight)
 {
     m_entryWidth = qMax(20, width);
-    const int h = CILItem::heightForEntryWidth(m_entryWidth - 2 * kSpacing);
+    if (maxHeight >= 0)
+        m_maxHeight = maxHeight;
+    int h = CILItem::heightForEntryWidth(m_entryWidth - 2 * kSpacing);
+    // A low strip still shows one whole entry with its count.
+    if (m_maxHeight > 0)
+        h = qBound(40, m_maxHeight - 2 * kSpacing, h);
     int y = kSpacing;
     for (CILItem *item : m_items) {
         item->setGeometry(kSpacing, y, m_entryWidth - 2 * kSpacing, h);

@@ -31,8 +31,8 @@ public:
     bool moveItem(int from, int to);
     /** The index an entry dropped at @p y (column coordinates) lands on. */
     int dropIndexAt(int y) const;
-    /** Lays the entries out at @p width. */
-    void relayout(int width);
+    /** Lays the entries out at @p width, each at most @p maxHeight high (0: no limit). */
+    void relayout(int width, int maxHeight = -1);
 
 signals:
     /** An entry of this strip was dropped at a new place. */
@@ -51,5 +51,6 @@ private:
     QList<CILItem *> m_items;
     quint64 m_ownerTag = 0;
     int m_entryWidth = 100;
+    int m_maxHeight = 0;
     int m_dropMarker = -1;
 };

@@ -75,10 +75,12 @@ void CILItem::paintEvent(QPaintEvent *)
     const QRect used = p.fontMetrics().boundingRect(captionRect, Qt::AlignHCenter | Qt::TextWordWrap,
                                                     m_caption);
     // A light backing keeps the caption readable over the page picture.
-    QColor backing = palette().color(QPalette::Base);
-    backing.setAlpha(150);
-    p.fillRect(used.adjusted(-2, 0, 2, 0), backing);
-    p.setPen(palette().color(QPalette::Text));
+    if (!m_caption.isEmpty()) {
+        QColor backing = palette().color(QPalette::Window);
+        backing.setAlpha(210);
+        p.fillRect(used.adjusted(-3, -1, 3, 1), backing);
+    }
+    p.setPen(palette().color(QPalette::WindowText));
     p.drawText(captionRect, Qt::AlignHCenter | Qt::TextWordWrap, m_caption);
 
     p.setPen(palette().color(QPalette::WindowText));
