@@ -1,6 +1,7 @@
 // Saving reports: one report as HTML, the chart as a picture, and the
 // combined PDF of the chosen reports (also what "Print" produces).
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/ui/appurls.h"
 #include "app/ui/cpersonpanel.h"
@@ -35,7 +36,7 @@ QString documentsFolder()
 
 QImage programLogo()
 {
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+    const QString folder = DataFolder::path() + QStringLiteral("/images/");
     const QImage large(folder + QStringLiteral("qznum.png"));
     return large.isNull() ? QImage(folder + QStringLiteral("logo.png")) : large;
 }
