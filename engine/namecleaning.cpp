@@ -61,6 +61,13 @@ QString cleanName(const QString &text)
     return kept.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
 }
 
+QString cleanAdvisorName(const QString &text)
+{
+    QString name = text.left(300);
+    name.remove(QLatin1Char(','));
+    return cleanName(name);
+}
+
 QString defaultShortName(const QString &cleanedFullName)
 {
     const QStringList words = cleanedFullName.split(QLatin1Char(' '), Qt::SkipEmptyParts);

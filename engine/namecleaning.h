@@ -19,6 +19,12 @@ namespace qz {
 QString cleanName(const QString &text);
 
 /**
+ * The name advisor's cleaning: cut to 300 characters and commas removed before
+ * cleanName(), so "Smith,Jr" is the one word "SmithJr" there.
+ */
+QString cleanAdvisorName(const QString &text);
+
+/**
  * The short name for a cleaned full name when the field is empty: the full name
  * itself below three words, else first word + " " + last word.
  */

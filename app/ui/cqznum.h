@@ -103,6 +103,18 @@ public:
     /** Name cleaning and the short-name rule applied to the panel inputs. */
     PersonRecord recordFromInputs() const;
 
+    /** A file named on the command line, opened once start-up has finished. */
+    void setStartFile(const QString &path) { m_startFile = path; }
+    /**
+     * Opens a file by its kind: a person file (.num) is entered and calculated,
+     * a chart (.qnr) is chosen on the chart page, a report layout (.qznr) is
+     * copied into the user folder when its name is free there and chosen.
+     * Returns false (after telling the user) when the file cannot be used.
+     */
+    bool openDocument(const QString &path);
+    /** Reads a person file; @p openProg reads the auto-saved recent list. */
+    void openPersonFile(const QString &path, bool openProg);
+
 signals:
     void updateStyle();
 
@@ -219,6 +231,8 @@ private:
     // details (cqznum_menu.cpp)
     void showDetails(int section, const QString &picture);
     void renderChartPreview();
+    /** Runs the chart creator on @p path (empty: a new chart), then refreshes the chooser. */
+    void runChartCreator(const QString &path);
     // export (cqznum_export.cpp)
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
@@ -231,6 +245,7 @@ private:
     int m_feature = FeatNumerology;
     bool m_personOpen = false;
     bool m_startUpFinished = false;
+    QString m_startFile;
     bool m_reportBusy = false;
     ReportChoice m_reportChoice;
     GenPDFfromHTML *m_pdfGen = nullptr;  ///< last PDF run; a child, replaced by the next run

@@ -1,5 +1,6 @@
 // Person input, name marks and the calculation flow.
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
@@ -365,8 +366,8 @@ void CQZNum::OnCalcNum()
 void CQZNum::setReports(bool personOk, bool matrixOk, bool petOk, bool compOk)
 {
     const CReportLayout *layout = m_layouts.selected(m_layoutChooser->currentIndex());
-    const QString docFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/");
-    const QString celebFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc2/");
+    const QString docFolder = DataFolder::path() + QStringLiteral("/images/doc/");
+    const QString celebFolder = DataFolder::path() + QStringLiteral("/images/doc2/");
     const PersonRecord r = recordFromInputs();
 
     for (int f = 0; f < FeatureCount; ++f) {
@@ -466,9 +467,7 @@ void CQZNum::clearPanels()
 
 void CQZNum::OnCalcAnNum()
 {
-    QString name = m_anName->text().left(300);
-    name.remove(QLatin1Char(','));
-    name = qz::cleanName(name);
+    const QString name = qz::cleanAdvisorName(m_anName->text());
     if (name.isEmpty()) {
         QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),
                               QMessageBox::Ok);
@@ -488,7 +487,7 @@ void CQZNum::OnCalcAnNum()
         m_anInfo->clearValues();
     }
     CExpressReport w;
-    w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/"));
+    w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
     m_reports[FeatAdvisor] = w.build(m_express, name) ? w.document() : QString();
     setPage(m_views[FeatAdvisor], m_reports[FeatAdvisor].isEmpty() ? EmptyPage : m_reports[FeatAdvisor]);
     m_anInfo->update();
@@ -515,7 +514,7 @@ void CQZNum::OnCalcPetNum()
     if (!typed.isEmpty() && !m_petOk)
         QMessageBox::critical(this, QString(), CNumerology::IncorrectPetNameMessage, QMessageBox::Ok);
     CPetReport w;
-    w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/"));
+    w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
     m_reports[FeatPet] = w.build(m_pet, name, m_forecastDate->date(), m_layouts.selected(m_layoutChooser->currentIndex()))
                              ? w.document()
                              : QString();

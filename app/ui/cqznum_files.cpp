@@ -63,6 +63,11 @@ void CQZNum::OnOpenFile(bool openProg)
     }
     if (path.size() < 2)
         return;
+    openPersonFile(path, openProg);
+}
+
+void CQZNum::openPersonFile(const QString &path, bool openProg)
+{
     PersonFileContent content;
     const PersonFileStatus status = readPersonFile(path, openProg, content);
     if (status == PersonFileStatus::CantOpen) {
@@ -194,6 +199,12 @@ void CQZNum::OnFinishedSU()
     placePanels(false);
     m_startUpFinished = true;
 
+    // A file given on the command line is what the user came for: open it
+    // instead of the start-up guide.
+    if (!m_startFile.isEmpty()) {
+        openDocument(m_startFile);
+        return;
+    }
     if (!m_state.guideNotAtStart) {
         auto *guide = new CManualVieW(m_theme, &m_state.guideNotAtStart, this);
         guide->exec();

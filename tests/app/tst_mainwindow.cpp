@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
 #include <QtTest>
 
 namespace {
@@ -302,6 +304,23 @@ private slots:
         });
         guide.exec();
         QVERIFY(notAtStart);
+    }
+
+    void webViewsRunNoScript()
+    {
+        // Reports and the guide show text from shared files; none may run script.
+        const QList<QWebEngineView *> views = m_win->findChildren<QWebEngineView *>();
+        QVERIFY(views.size() >= 5);
+        bool notAtStart = false;
+        CManualVieW guide(m_win->theme(), &notAtStart, m_win.get());
+        CInfoDetailsView details(m_win->theme(), QStringLiteral("<p>x</p>"), m_win.get());
+        QList<QWebEngineView *> all = views;
+        all << guide.findChild<QWebEngineView *>() << details.findChild<QWebEngineView *>();
+        for (QWebEngineView *v : all) {
+            QVERIFY(v);
+            QVERIFY2(!v->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled),
+                     qPrintable(v->objectName()));
+        }
     }
 
     void returnNeverAnswersYes()

@@ -74,8 +74,10 @@ private slots:
     void compat();
     void optionForms();
     void otherCommands();
+    void reportsRefuseOnlyWhatTheyNeed();
     void batch();
     void batchHostileLines();
+    void batchThreadsKeepOrder();
     void errors_data();
     void errors();
 };
@@ -267,6 +269,18 @@ void TestCli::otherCommands()
     QCOMPARE(o.value(QStringLiteral("expressionText")).toString(), QStringLiteral("8/17"));
     QCOMPARE(o.value(QStringLiteral("expressionRaw")).toInt(), 17);
 
+    // The name advisor removes commas before cleaning: one word, in the JSON and the report.
+    r = runCli(L({"express", "--name", "Smith,Jr"}));
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("SMITHJR"));
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("name.html"));
+    r = runCli({QStringLiteral("report"), QStringLiteral("name"), QStringLiteral("--name=Smith,Jr"),
+                QStringLiteral("--html"), html});
+    QCOMPARE(r.exitCode, 0);
+    QFile page(html);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains("Express Numerology chart for SmithJr</font>"));
+
     r = runCli({QStringLiteral("express"), QStringLiteral("--name"), QStringLiteral("Acme")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(parseObject(r.out).value(QStringLiteral("lifePath")).isNull());
@@ -303,6 +317,38 @@ void TestCli::otherCommands()
     r = runCli({QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.contains("batch"));
+}
+
+void TestCli::reportsRefuseOnlyWhatTheyNeed()
+{
+    // "Bcd" has no vowels: no heart's desire, so no full report; the psychomatrix
+    // needs only the birth date and the celebrities only the expression (9).
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("r.html"));
+    auto report = [&](const char *kind, const char *full) {
+        QFile::remove(html);
+        const Run r = runCli({QStringLiteral("report"), QLatin1String(kind), QStringLiteral("--full"),
+                              QLatin1String(full), QStringLiteral("--birth"), QStringLiteral("1985-11-29"),
+                              QStringLiteral("--html"), html});
+        QFile page(html);
+        return qMakePair(r, page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray());
+    };
+    auto done = report("psychomatrix", "Bcd");
+    QCOMPARE(done.first.exitCode, 0);
+    QVERIFY(done.second.contains("Character (1) - 3"));
+    QVERIFY(done.second.contains("BCD (Bcd), Nov 29 1985"));
+    done = report("celebrities", "Bcd");
+    QCOMPARE(done.first.exitCode, 0);
+    QVERIFY(done.second.contains("Date Number 9<br />Name Number 9"));
+
+    // What a report does need is still refused, and nothing is written.
+    done = report("celebrities", "!!!");
+    QCOMPARE(done.first.exitCode, 2);
+    QVERIFY(done.first.err.contains("Error! Incorrect full or short name!"));
+    QVERIFY(done.second.isEmpty());
+    done = report("numerology", "Bcd");
+    QCOMPARE(done.first.exitCode, 2);
+    QVERIFY(done.second.isEmpty());
 }
 
 void TestCli::batch()
@@ -351,6 +397,57 @@ void TestCli::batchHostileLines()
     QVERIFY(parseObject(lines.at(0)).value(QStringLiteral("error")).toString().contains(QStringLiteral("longer")));
     QCOMPARE(parseObject(lines.at(1)).value(QStringLiteral("lifePath")).toInt(), 9);
     QCOMPARE(parseObject(lines.at(2)).value(QStringLiteral("line")).toInt(), 3);
+}
+
+void TestCli::batchThreadsKeepOrder()
+{
+    // Each line names its own index in letters, so every output line can be traced
+    // back to its input line; every 97th line is broken.
+    auto letters = [](int i) {
+        QByteArray code;
+        for (int k = 0; k < 4; ++k, i /= 26)
+            code.prepend(char('A' + i % 26));
+        return code;
+    };
+    QByteArray input;
+    const int count = 10000;
+    for (int i = 0; i < count; ++i) {
+        if (i % 97 == 5)
+            input += "Broken Line,," + QByteArray::number(1900 + i % 100) + "-02-30\n";
+        else
+            input += "Person " + letters(i) + ",," + QByteArray::number(1900 + i % 120) + "-"
+                     + QByteArray::number(10 + i % 3) + "-" + QByteArray::number(10 + i % 19) + "\n";
+    }
+    const QStringList args{QStringLiteral("batch"), QStringLiteral("--target=2024-06-01")};
+    const Run one = runCli(args + QStringList{QStringLiteral("--threads"), QStringLiteral("1")}, input);
+    const Run two = runCli(args + QStringList{QStringLiteral("--threads=2")}, input);
+    QCOMPARE(one.exitCode, 2);
+    QCOMPARE(two.exitCode, 2);
+    QCOMPARE(two.out, one.out);
+    QCOMPARE(two.err, one.err);
+
+    const QList<QByteArray> lines = two.out.split('\n');
+    QCOMPARE(lines.size(), count + 1);
+    QVERIFY(lines.last().isEmpty());
+    int broken = 0;
+    for (int i = 0; i < count; ++i) {
+        const QJsonObject o = parseObject(lines.at(i));
+        if (i % 97 == 5) {
+            ++broken;
+            QCOMPARE(o.value(QStringLiteral("line")).toInt(), i + 1);
+        } else {
+            QCOMPARE(o.value(QStringLiteral("fullNameUpper")).toString(),
+                     QStringLiteral("PERSON ") + QString::fromLatin1(letters(i)));
+        }
+    }
+    QCOMPARE(two.err.count('\n'), broken);
+    QVERIFY(two.err.startsWith("qznum-cli: line 6: "));
+
+    // The thread count is checked like any other value.
+    const Run bad = runCli({QStringLiteral("batch"), QStringLiteral("--threads"), QStringLiteral("0")}, input);
+    QCOMPARE(bad.exitCode, 2);
+    QVERIFY(bad.out.isEmpty());
+    QVERIFY(bad.err.contains("--threads"));
 }
 
 void TestCli::errors_data()

@@ -291,6 +291,12 @@ void TestAdvisorPet::shortName()
 
     // Long input is cut to 300 characters before the spaces are collapsed.
     QCOMPARE(qz::cleanName(QString(400, QLatin1Char('a'))).size(), 300);
+
+    // The name advisor drops commas before cleaning; a person's name turns them into spaces.
+    QCOMPARE(qz::cleanAdvisorName(QStringLiteral("Smith,Jr")), QStringLiteral("SmithJr"));
+    QCOMPARE(qz::cleanName(QStringLiteral("Smith,Jr")), QStringLiteral("Smith Jr"));
+    QCOMPARE(qz::cleanAdvisorName(QStringLiteral(" Caf\u00e9, Bar-Grill ")), QStringLiteral("Cafe Bar Grill"));
+    QCOMPARE(qz::cleanAdvisorName(QString(299, QLatin1Char('a')) + QStringLiteral(",,bc")).size(), 299);
 }
 
 QTEST_GUILESS_MAIN(TestAdvisorPet)
