@@ -13,7 +13,7 @@
 
 inline QString fuzzScratchFile(const uint8_t *data, size_t size, const char *suffix)
 {
-    static const QByteArray path = [suffix] {
+    static const QByteArray path = [suffix]() -> QByteArray {
         const char *dir = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
         return QByteArray(dir) + "/qz-fuzz-" + QByteArray::number(::getpid()) + suffix;
     }();
