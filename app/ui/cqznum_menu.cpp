@@ -138,6 +138,14 @@ void CQZNum::OnAbout()
 
 void CQZNum::OnHelp()
 {
+    // Without an online help page the bundled guide answers.
+    if (AppUrls::helpPage().isEmpty()) {
+        if (m_personOpen)
+            OnNameSel();
+        navigate(FeatGuide);
+        OnGuideHome();
+        return;
+    }
     AppUrls::open(AppUrls::helpPage());
 }
 
