@@ -1,5 +1,6 @@
 // Menu, themes, settings, details dialogs and the chart chooser.
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
 #include "app/ui/appurls.h"
@@ -12,6 +13,7 @@
 #include "app/ui/csettingsdlg.h"
 #include "panels/ctheme.h"
 
+#include <QWebEngineView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
