@@ -38,10 +38,9 @@ bool batchLine(const QString &line, const EngineOptions &defaults, NumerologyInp
 
 } // namespace
 
-void BatchPipeline::process(const EngineOptions &options, Chunk &chunk)
+void BatchPipeline::process(const EngineOptions &options, Chunk &chunk, CNumerology &engine,
+                            CNumerologyPMatrix &matrix)
 {
-    CNumerology engine;
-    CNumerologyPMatrix matrix;
     NumerologyInput input;
     QString error;
     JsonWriter json(chunk.out);
@@ -66,7 +65,10 @@ BatchPipeline::BatchPipeline(const EngineOptions &options, int threads, std::FIL
     , m_outFile(out)
     , m_errFile(err)
 {
-    if (m_threads > 1) {
+    if (m_threads == 1) {
+        m_engine = std::make_unique<CNumerology>();
+        m_matrix = std::make_unique<CNumerologyPMatrix>();
+    } else {
         m_workers.reserve(static_cast<size_t>(m_threads));
         for (int i = 0; i < m_threads; ++i)
             m_workers.emplace_back([this] { workerLoop(); });
@@ -87,8 +89,16 @@ BatchPipeline::~BatchPipeline()
 void BatchPipeline::add(int lineNumber, const QString &text, const QString &error)
 {
     if (!m_current) {
-        m_current = std::make_unique<Chunk>();
-        m_current->lines.reserve(ChunkLines);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_spare.empty()) {
+            m_current = std::move(m_spare.back());
+            m_spare.pop_back();
+        } else {
+            m_current = std::make_unique<Chunk>();
+            m_current->lines.reserve(ChunkLines);
+            // Reserved room survives truncate(0), so a recycled chunk does not reallocate.
+            m_current->out.reserve(ChunkLines * 4608);
+        }
     }
     m_current->lines.push_back({lineNumber, text, error});
     if (static_cast<int>(m_current->lines.size()) >= ChunkLines)
@@ -101,8 +111,9 @@ void BatchPipeline::submit()
         return;
     std::unique_ptr<Chunk> chunk = std::move(m_current);
     if (m_threads == 1) {
-        process(m_options, *chunk);
+        process(m_options, *chunk, *m_engine, *m_matrix);
         write(*chunk);
+        recycle(std::move(chunk));
         return;
     }
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -122,6 +133,8 @@ void BatchPipeline::submit()
 
 void BatchPipeline::workerLoop()
 {
+    CNumerology engine;
+    CNumerologyPMatrix matrix;
     std::unique_lock<std::mutex> lock(m_mutex);
     for (;;) {
         m_workAvailable.wait(lock, [this] { return m_stopping || !m_todo.empty(); });
@@ -131,7 +144,7 @@ void BatchPipeline::workerLoop()
         std::unique_ptr<Chunk> chunk = std::move(m_todo.front().second);
         m_todo.pop_front();
         lock.unlock();
-        process(m_options, *chunk);
+        process(m_options, *chunk, engine, matrix);
         lock.lock();
         m_done.emplace(sequence, std::move(chunk));
         m_chunkDone.notify_all();
@@ -151,6 +164,9 @@ void BatchPipeline::writeReady(std::unique_lock<std::mutex> &lock)
         write(*chunk);
         lock.lock();
         ++m_written;
+        lock.unlock();
+        recycle(std::move(chunk));
+        lock.lock();
     }
 }
 
@@ -161,6 +177,16 @@ void BatchPipeline::write(const Chunk &chunk)
     std::fwrite(chunk.out.constData(), 1, static_cast<size_t>(chunk.out.size()), m_outFile);
     m_total.written += chunk.result.written;
     m_total.failed += chunk.result.failed;
+}
+
+void BatchPipeline::recycle(std::unique_ptr<Chunk> chunk)
+{
+    chunk->lines.clear();
+    chunk->out.truncate(0);
+    chunk->err.truncate(0);
+    chunk->result = BatchResult();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_spare.push_back(std::move(chunk));
 }
 
 BatchResult BatchPipeline::finish()

@@ -14,6 +14,9 @@
 #include <thread>
 #include <vector>
 
+class CNumerology;
+class CNumerologyPMatrix;
+
 /** Counts of one batch run. */
 struct BatchResult {
     int written = 0; ///< profiles written
@@ -55,8 +58,9 @@ public:
         QByteArray err;
         BatchResult result;
     };
-    /** Processes @p chunk's lines with a fresh engine. */
-    static void process(const EngineOptions &options, Chunk &chunk);
+    /** Processes @p chunk's lines with the given engine (reused from line to line). */
+    static void process(const EngineOptions &options, Chunk &chunk, CNumerology &engine,
+                        CNumerologyPMatrix &matrix);
 
 private:
 
@@ -65,12 +69,17 @@ private:
     // Writes the finished chunks that are next in order; with @p lock held.
     void writeReady(std::unique_lock<std::mutex> &lock);
     void write(const Chunk &chunk);
+    // A used chunk back to the spares, its buffers' room kept.
+    void recycle(std::unique_ptr<Chunk> chunk);
 
     EngineOptions m_options;
     int m_threads;
     std::FILE *m_outFile;
     std::FILE *m_errFile;
     std::unique_ptr<Chunk> m_current;
+    std::vector<std::unique_ptr<Chunk>> m_spare; ///< guarded by m_mutex
+    std::unique_ptr<CNumerology> m_engine;        ///< the one-thread engine
+    std::unique_ptr<CNumerologyPMatrix> m_matrix;
     BatchResult m_total;
 
     std::mutex m_mutex;

@@ -387,7 +387,7 @@ void TestCli::batch()
 
 void TestCli::batchHostileLines()
 {
-    QByteArray input(20000, 'A');
+    QByteArray input(70000, 'A');
     input += ",,1985-11-29\nJohn Smith,,1985-11-29\n";
     input += QByteArray("\xff\xfe,,1985-11-29\n");
     const Run r = runCli({QStringLiteral("batch")}, input);
