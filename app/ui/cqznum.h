@@ -129,6 +129,9 @@ public slots:
     void OnCtrlButChart();
     void OnCtrlButAnalize();
     void OnCtrlButGuide();
+    void OnGuideBack();
+    void OnGuideHome();
+    void OnGuideUrlChanged();
     void OnNameSel();
     void OnPersButAnim(int frame);
     void OnPersButAnimFinish();
@@ -174,6 +177,7 @@ public slots:
     void slotPNC(const QDate &date);
     void OnResData();
     void OnResDataI();
+    void OnClearAllData();
     // person files
     void OnSaveFile(bool closeProg = false);
     void OnOpenFile(bool openProg = false);
@@ -208,9 +212,14 @@ private:
     void startPulse();
     void stopPulse();
     bool datesAcceptable();
+    bool namesAcceptable();
+    QString nameProblem(const QString &typed, const QString &shortTyped, const QDate &birth,
+                        const QString &who) const;
     // calculation (cqznum_calc.cpp)
     void preCalc(bool partner);
     void rebuildMarks(bool partner);
+    void showNameRows(bool partner);
+    void fillNameViews();
     void fillPanels();
     void clearPanels();
     void setReports(bool personOk, bool matrixOk, bool petOk, bool compOk);
@@ -308,6 +317,10 @@ private:
     QPushButton *m_chartEdit = nullptr;
     QPushButton *m_chartNew = nullptr;
     QPushButton *m_chartDelete = nullptr;
+    // guide page
+    QWidget *m_guideBar = nullptr;
+    QPushButton *m_guideBack = nullptr;
+    QPushButton *m_guideHome = nullptr;
     // panels
     CInfoWidget *m_mainFeat = nullptr;
     CInfoWidget *m_addFeat = nullptr;

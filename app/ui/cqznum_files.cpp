@@ -28,8 +28,10 @@ void CQZNum::OnSaveFile(bool closeProg)
     if (closeProg) {
         path = AppPaths::autoPersonFilePath();
     } else {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save"), AppPaths::userFolder(),
-                                            QStringLiteral("Files (*.num)"));
+        // Saved and opened in the user folder, always with the suffix the
+        // open dialog filters on.
+        path = askSaveFileName(QStringLiteral("Save"), AppPaths::userFolder(), QStringLiteral("Files (*.num)"),
+                               QStringLiteral("num"));
     }
     if (path.isEmpty())
         return;
@@ -56,8 +58,7 @@ void CQZNum::OnOpenFile(bool openProg)
     if (openProg) {
         path = AppPaths::autoPersonFilePath();
     } else {
-        path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"),
-                                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"), AppPaths::userFolder(),
                                             QStringLiteral("Files (*.num)"));
     }
     if (path.size() < 2)
@@ -214,7 +215,7 @@ void CQZNum::OnFinishedSU()
 void CQZNum::startUpdateCheck()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    if (now <= m_state.lastUpdateCheck.addDays(7))
+    if (now <= m_state.lastUpdateCheck.addDays(7) || AppUrls::updateCheck().isEmpty())
         return;
     QNetworkRequest req(AppUrls::updateCheck());
     req.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
@@ -231,7 +232,7 @@ void CQZNum::replyFinished(QNetworkReply *reply)
     const QString body = QString::fromUtf8(reply->read(64 * 1024));
     bool ok = false;
     const qlonglong version = body.split(QLatin1Char(',')).value(0).trimmed().toLongLong(&ok, 16);
-    if (!ok || version <= 0x70800)
+    if (!ok || version <= 0x70800 || AppUrls::downloadPage().isEmpty())
         return;
     if (QMessageBox::question(this, QStringLiteral("Qzarel Numerology Update"),
                               QStringLiteral("New version of Qzarel Numerology available for download\r\n"
