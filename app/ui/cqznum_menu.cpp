@@ -1,5 +1,6 @@
 // Menu, themes, settings, details dialogs and the chart chooser.
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
 #include "app/ui/appurls.h"
@@ -12,6 +13,7 @@
 #include "app/ui/csettingsdlg.h"
 #include "panels/ctheme.h"
 
+#include <QWebEngineView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -21,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimeLine>
@@ -138,6 +141,14 @@ void CQZNum::OnAbout()
 
 void CQZNum::OnHelp()
 {
+    // Without an online help page the bundled guide answers.
+    if (AppUrls::helpPage().isEmpty()) {
+        if (m_personOpen)
+            OnNameSel();
+        navigate(FeatGuide);
+        OnGuideHome();
+        return;
+    }
     AppUrls::open(AppUrls::helpPage());
 }
 
@@ -269,7 +280,13 @@ void CQZNum::runChartCreator(const QString &path)
         QDataStream stream(&file);
         stream.setVersion(QDataStream::Qt_4_6);
         creator->setFilePath(path);
-        creator->loadDocument(stream);
+        if (creator->loadDocument(stream) != 0) {
+            // Not a chart: editing would start from an empty one, and saving it
+            // would replace the file.
+            delete win;
+            QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Wrong file format!"));
+            return;
+        }
     }
     creator->setUserFolder(AppPaths::userFolder());
     creator->setConfirmHandler([this, win](const QString &title, const QString &text) {
