@@ -129,6 +129,9 @@ public slots:
     void OnCtrlButChart();
     void OnCtrlButAnalize();
     void OnCtrlButGuide();
+    void OnGuideBack();
+    void OnGuideHome();
+    void OnGuideUrlChanged();
     void OnNameSel();
     void OnPersButAnim(int frame);
     void OnPersButAnimFinish();
@@ -314,6 +317,10 @@ private:
     QPushButton *m_chartEdit = nullptr;
     QPushButton *m_chartNew = nullptr;
     QPushButton *m_chartDelete = nullptr;
+    // guide page
+    QWidget *m_guideBar = nullptr;
+    QPushButton *m_guideBack = nullptr;
+    QPushButton *m_guideHome = nullptr;
     // panels
     CInfoWidget *m_mainFeat = nullptr;
     CInfoWidget *m_addFeat = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
+#include "engine/datafolder.h"
 #include "panels/cinfocalendarwidget.h"
 #include "panels/cinfocompmatrwidget.h"
 #include "panels/cinfoessencewidget.h"
@@ -20,6 +21,7 @@
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QTimeLine>
+#include <QWebEngineHistory>
 #include <QWebEngineView>
 
 namespace {
@@ -37,7 +39,37 @@ void CQZNum::OnCtrlButCel() { navigate(FeatCelebrities); }
 void CQZNum::OnCtrlButPet() { navigate(FeatPet); }
 void CQZNum::OnCtrlButChart() { navigate(FeatChart); }
 void CQZNum::OnCtrlButAnalize() { navigate(FeatAdvisor); }
-void CQZNum::OnCtrlButGuide() { navigate(FeatGuide); }
+void CQZNum::OnCtrlButGuide()
+{
+    // A second press on Guide brings its first page back.
+    if (m_feature == FeatGuide && !m_personOpen)
+        OnGuideHome();
+    else
+        navigate(FeatGuide);
+}
+
+void CQZNum::OnGuideBack()
+{
+    QWebEngineView *v = m_views[FeatGuide];
+    if (m_feature != FeatGuide || m_personOpen || !v)
+        return;
+    if (v->history()->canGoBack())
+        v->back();
+    else
+        OnGuideHome();
+}
+
+void CQZNum::OnGuideHome()
+{
+    const QUrl home = QUrl::fromLocalFile(DataFolder::path() + QStringLiteral("/images/manual/index.html"));
+    if (m_views[FeatGuide] && m_views[FeatGuide]->url() != home)
+        m_views[FeatGuide]->load(home);
+}
+
+void CQZNum::OnGuideUrlChanged()
+{
+    m_guideBack->setEnabled(m_views[FeatGuide]->history()->canGoBack());
+}
 
 QRect CQZNum::pageRect(int feature) const
 {
@@ -239,6 +271,10 @@ void CQZNum::layoutWindow()
         QWebEngineView *v = m_views[m_feature];
         if (m_feature == FeatPet)
             v->setGeometry(0, 40, r.width(), r.height() - 40);
+        else if (m_feature == FeatGuide) {
+            m_guideBar->setGeometry(0, 0, r.width(), 32);
+            v->setGeometry(0, 32, r.width(), r.height() - 32);
+        }
         else
             v->setGeometry(0, 0, r.width(), r.height());
     }

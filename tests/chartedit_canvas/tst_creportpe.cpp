@@ -218,6 +218,15 @@ void TestCReportPE::rotationIsKeptWithinATurn()
     QVERIFY2(qAbs(item->rotation - 10.0) < 0.5, qPrintable(QString::number(item->rotation)));
     QCOMPARE(item->content->rotation, item->rotation);
     QCOMPARE(m_stack->count(), 4);
+
+    // A turned item's side handle scales it evenly: a shear would bend the picture.
+    const QRectF before = boundsOf(item);
+    const QPointF rightHandle(before.right() + 1, before.center().y());
+    drag(rightHandle, rightHandle + QPointF(before.width() / 2, 0));
+    const QRectF after = boundsOf(item);
+    QVERIFY(qAbs(after.width() / before.width() - 1.5) < 0.02);
+    QVERIFY(qAbs(after.height() / before.height() - 1.5) < 0.02);
+    QCOMPARE(m_stack->count(), 5);
 }
 
 void TestCReportPE::bodyOfAnUnframedItemShiftsItsContent()
@@ -386,6 +395,15 @@ void TestCReportPE::eachEditIsOneUndoStep()
     QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(boundsOf(image).topLeft(), before + QPointF(m_doc->gridStepX, -1));
     QCOMPARE(m_stack->count(), 3);
+    // Against the top edge nothing moves and nothing is recorded.
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(m_canvas.get(), Qt::Key_Up);
+    QCOMPARE(boundsOf(image).top(), 0.0);
+    const int steps = m_stack->count();
+    QTest::keyClick(m_canvas.get(), Qt::Key_Up);
+    QCOMPARE(m_stack->count(), steps);
+    while (m_stack->index() > 3)
+        m_stack->undo();
 
     m_canvas->moveToBackSelItems();
     QCOMPARE(page->items.front().get(), image);
