@@ -2,11 +2,13 @@
 
 #include "chart/chartdocument.h"
 
+#include "engine/atomicwrite.h"
+
+#include <QBuffer>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace chartfile {
 
@@ -44,18 +46,11 @@ bool load(ChartDocument &doc, const QString &path, QString *error)
 
 bool save(ChartDocument &doc, const QString &path, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("Can't save report!"));
-        return false;
-    }
-    QDataStream stream(&file);
-    if (doc.saveDocument(stream) != 0) {
-        file.cancelWriting();
-        setError(error, QStringLiteral("Can't save report!"));
-        return false;
-    }
-    if (!file.commit()) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream stream(&buffer);
+    if (doc.saveDocument(stream) != 0 || !atomicwrite::saveFileAtomically(path, bytes)) {
         setError(error, QStringLiteral("Can't save report!"));
         return false;
     }

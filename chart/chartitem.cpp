@@ -61,36 +61,46 @@ void ChartItem::setSize(const QSizeF &newSize)
 std::unique_ptr<ChartItem> ChartItem::clone() const
 {
     auto copy = std::make_unique<ChartItem>(kind);
-    copy->fixedField = fixedField;
-    copy->editableText = editableText;
-    copy->auxText = auxText;
-    copy->fieldCode = fieldCode;
-    copy->transform = transform;
-    copy->rotation = rotation;
-    copy->size = size;
-    copy->outline = outline;
-    copy->textColor = textColor;
-    copy->naturalSize = naturalSize;
-    copy->image = image;
-    copy->flagA = flagA;
-    copy->isFrame = isFrame;
-    copy->text = text;
-    copy->font = font;
-    copy->alignment = alignment;
-    copy->lineStyle = lineStyle;
-    copy->lineWidth = lineWidth;
-    copy->lineColor = lineColor;
-    copy->imageNumber = imageNumber;
-    copy->frameStyle = frameStyle;
-    copy->frameColor = frameColor;
-    copy->partSelector = partSelector;
-    copy->fitTo = fitTo;
-    copy->order = order;
-    copy->barcodeType = barcodeType;
-    copy->background = background;
-    copy->linkedImage = linkedImage;
-    copy->linkedBlock = linkedBlock;
-    if (content)
-        copy->setContent(content->clone());
+    copy->assignState(*this);
     return copy;
+}
+
+void ChartItem::assignState(const ChartItem &o)
+{
+    kind = o.kind;
+    fixedField = o.fixedField;
+    editableText = o.editableText;
+    auxText = o.auxText;
+    fieldCode = o.fieldCode;
+    transform = o.transform;
+    rotation = o.rotation;
+    size = o.size;
+    outline = o.outline;
+    textColor = o.textColor;
+    naturalSize = o.naturalSize;
+    image = o.image;
+    flagA = o.flagA;
+    isFrame = o.isFrame;
+    text = o.text;
+    font = o.font;
+    alignment = o.alignment;
+    lineStyle = o.lineStyle;
+    lineWidth = o.lineWidth;
+    lineColor = o.lineColor;
+    imageNumber = o.imageNumber;
+    frameStyle = o.frameStyle;
+    frameColor = o.frameColor;
+    partSelector = o.partSelector;
+    fitTo = o.fitTo;
+    order = o.order;
+    barcodeType = o.barcodeType;
+    background = o.background;
+    linkedImage = o.linkedImage;
+    linkedBlock = o.linkedBlock;
+    if (!o.content)
+        content.reset();
+    else if (content)
+        content->assignState(*o.content);
+    else
+        setContent(o.content->clone());
 }

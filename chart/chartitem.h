@@ -56,6 +56,12 @@ public:
     void setSize(const QSizeF &newSize);
     /** A deep copy (the content too); block links are copied as references. */
     std::unique_ptr<ChartItem> clone() const;
+    /**
+     * Makes this item (and its content, in place) equal to @p other in every
+     * stored field and link; the selection flag and the identity stay. Undo
+     * restores items this way so that pointers held by the editors stay valid.
+     */
+    void assignState(const ChartItem &other);
 
     /** Normalises an angle into 0..360 the way rotation is kept. */
     static double normalizedRotation(double degrees);

@@ -3,29 +3,54 @@
 #include "engine/namecleaning.h"
 #include "engine/numerologymath.h"
 
+#include <QCommandLineParser>
+
 #include <cstdio>
 #include <cstdlib>
 
-bool CliArgs::parse(const QStringList &valueOptions, const QStringList &switches, QString *error)
+bool CliArgs::parse(const QStringList &valueOptions, const QStringList &switches, QString *error,
+                    int maxPositionals)
 {
     m_values.clear();
-    for (int i = 0; i < m_arguments.size(); ++i) {
-        const QString &arg = m_arguments.at(i);
-        if (switches.contains(arg)) {
-            m_values.insert(arg, QStringLiteral("1"));
-        } else if (valueOptions.contains(arg)) {
-            if (i + 1 >= m_arguments.size()) {
-                *error = QStringLiteral("missing value for %1").arg(arg);
-                return false;
-            }
-            m_values.insert(arg, m_arguments.at(++i));
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("unknown option %1").arg(arg);
-            return false;
-        } else {
-            *error = QStringLiteral("unexpected argument '%1'").arg(arg);
+    m_positionals.clear();
+    QCommandLineParser parser;
+    const auto bare = [](const QString &option) { return option.mid(2); };
+    for (const QString &option : valueOptions)
+        parser.addOption(QCommandLineOption(bare(option), QString(), QStringLiteral("value")));
+    for (const QString &option : switches)
+        parser.addOption(QCommandLineOption(bare(option)));
+
+    // The parser skips the program name; its own messages are reworded to ours.
+    if (!parser.parse(QStringList(QStringLiteral("qznum-cli")) + m_arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString name = unknown.first();
+            const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+            *error = QStringLiteral("unknown option %1%2").arg(dashes, name);
             return false;
         }
+        const QString text = parser.errorText();
+        const int from = text.indexOf(QLatin1Char('\''));
+        const int to = text.lastIndexOf(QLatin1Char('\''));
+        const QString option = from >= 0 && to > from ? text.mid(from + 1, to - from - 1) : text;
+        if (text.startsWith(QLatin1String("Missing value")))
+            *error = QStringLiteral("missing value for %1").arg(option);
+        else if (text.startsWith(QLatin1String("Unexpected value")))
+            *error = QStringLiteral("%1 takes no value").arg(option);
+        else
+            *error = text;
+        return false;
+    }
+    for (const QString &option : valueOptions)
+        if (parser.isSet(bare(option)))
+            m_values.insert(option, parser.value(bare(option)));
+    for (const QString &option : switches)
+        if (parser.isSet(bare(option)))
+            m_values.insert(option, QStringLiteral("1"));
+    m_positionals = parser.positionalArguments();
+    if (m_positionals.size() > maxPositionals) {
+        *error = QStringLiteral("unexpected argument '%1'").arg(m_positionals.at(maxPositionals));
+        return false;
     }
     return true;
 }

@@ -8,23 +8,32 @@
 #include <QStringList>
 
 /**
- * Options of one command: "--name value" pairs and bare switches. Every
- * command names what it accepts; anything else is an error.
+ * Options of one command in the GNU forms "--name value" and "--name=value",
+ * bare switches, and "--" ending the options. Every command names what it
+ * accepts and how many plain arguments it takes; anything else is an error.
  */
 class CliArgs
 {
 public:
     explicit CliArgs(const QStringList &arguments) : m_arguments(arguments) {}
 
-    /** Parses against the accepted options; false with a one-line message otherwise. */
-    bool parse(const QStringList &valueOptions, const QStringList &switches, QString *error);
+    /**
+     * Parses against the accepted options (names with their leading "--");
+     * false with a one-line message otherwise. Up to @p maxPositionals plain
+     * arguments are kept for positionals(); the last value of a repeated option wins.
+     */
+    bool parse(const QStringList &valueOptions, const QStringList &switches, QString *error,
+               int maxPositionals = 0);
 
     bool has(const QString &option) const { return m_values.contains(option); }
     QString value(const QString &option) const { return m_values.value(option); }
+    /** The plain arguments, in order (those after "--" included). */
+    const QStringList &positionals() const { return m_positionals; }
 
 private:
     QStringList m_arguments;
     QHash<QString, QString> m_values;
+    QStringList m_positionals;
 };
 
 /** Prints "qznum-cli: message" on standard error and exits with status 2. */

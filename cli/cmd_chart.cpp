@@ -12,6 +12,9 @@
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 
+#include "engine/atomicwrite.h"
+
+#include <QBuffer>
 #include <QColor>
 #include <QImage>
 
@@ -19,8 +22,14 @@ namespace {
 
 void writePngResult(const QString &path, const QImage &picture, int pages = -1)
 {
-    if (!picture.save(path, "PNG"))
-        cliFail(QStringLiteral("cannot write %1").arg(path));
+    // Encoded in memory first: saving straight to the path would leave a
+    // fragment over the old picture when the disk fills up.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QString reason = QStringLiteral("the picture could not be encoded");
+    if (!picture.save(&buffer, "PNG") || !atomicwrite::saveFileAtomically(path, bytes, &reason))
+        cliFail(QStringLiteral("cannot write %1: %2").arg(path, reason));
     QByteArray out;
     JsonWriter json(out);
     json.beginObject().field("png", path).field("width", picture.width()).field("height",
@@ -48,21 +57,21 @@ QSize parseSize(const QString &text)
 
 int cmdChart(const QStringList &arguments)
 {
-    QStringList rest = arguments;
-    if (!rest.isEmpty() && rest.first() == QLatin1String("render"))
-        rest.removeFirst();
-    if (rest.isEmpty() || rest.first().startsWith(QLatin1String("--")))
-        cliFail(QStringLiteral("chart wants a chart file (FILE.qnr) first"));
-    const QString file = rest.takeFirst();
-
-    CliArgs args(rest);
+    CliArgs args(arguments);
     QString error;
     const QStringList valueOptions =
         QStringList{QStringLiteral("--full"), QStringLiteral("--short"), QStringLiteral("--birth"),
                     QStringLiteral("--png"), QStringLiteral("--page"), QStringLiteral("--size")} +
         engineValueOptions();
-    if (!args.parse(valueOptions, engineSwitches(), &error))
+    // Plain arguments: [render] FILE.qnr, anywhere among the options or after "--".
+    if (!args.parse(valueOptions, engineSwitches(), &error, 2))
         cliFail(error);
+    QStringList plain = args.positionals();
+    if (plain.size() == 2 && plain.first() == QLatin1String("render"))
+        plain.removeFirst();
+    if (plain.size() != 1)
+        cliFail(QStringLiteral("chart wants one chart file (FILE.qnr)"));
+    const QString file = plain.first();
     const QString png = requiredValue(args, QStringLiteral("--png"));
     const QString full = requiredValue(args, QStringLiteral("--full"));
     const QDate birth = requiredDate(args, QStringLiteral("--birth"));

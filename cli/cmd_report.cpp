@@ -4,6 +4,7 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 
+#include "engine/atomicwrite.h"
 #include "engine/ccompnumerology.h"
 #include "engine/celebrity.h"
 #include "engine/cnumerology.h"
@@ -22,10 +23,10 @@
 #include "texts/interpretationtexts.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextStream>
 #include <QTimer>
@@ -209,15 +210,16 @@ void writeHtml(const QString &html, const QString &path)
     QString page = html;
     page.replace(QStringLiteral("</head>"),
                  QStringLiteral("<style type=\"text/css\"> body table { line-height: 20px;  }</style></head>"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        cliFail(QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()));
-    QTextStream out(&file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QTextStream out(&buffer);
     out.setCodec("UTF-8");
     HtmlInliner::inlinePictures(page, out);
     out.flush();
-    if (out.status() != QTextStream::Ok || !file.commit())
-        cliFail(QStringLiteral("cannot write '%1': %2").arg(path, file.errorString()));
+    QString reason = QStringLiteral("the report could not be encoded");
+    if (out.status() != QTextStream::Ok || !atomicwrite::saveFileAtomically(path, bytes, &reason))
+        cliFail(QStringLiteral("cannot write '%1': %2").arg(path, reason));
 }
 
 void writePdf(const QString &html, const QString &path)

@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -55,7 +56,9 @@ void printUsage(FILE *to)
     std::fprintf(to, "usage: qznum-cli COMMAND [options]\n\ncommands:\n");
     for (const Command &c : Commands)
         std::fprintf(to, "  %s %s\n", c.name, c.usage);
-    std::fprintf(to, "\nDates are YYYY-MM-DD; the target date defaults to today.\n");
+    std::fprintf(to, "\nOptions take their value as --option VALUE or --option=VALUE; \"--\" ends the\n"
+                     "options. Dates are YYYY-MM-DD; the target date defaults to today.\n"
+                     "qznum-cli COMMAND --help shows the options of one command.\n");
 }
 
 } // namespace
@@ -70,8 +73,19 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app = createReportApplication(argc, argv);
     if (!app)
         app.reset(drawing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    // Decoded here rather than by QCoreApplication::arguments(): a byte that is
+    // not valid in the locale's encoding would silently become U+FFFD, and two
+    // different file names would land on one file. Such arguments are refused.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString arg = QFile::decodeName(raw);
+        if (QFile::encodeName(arg) != raw)
+            cliFail(QStringLiteral("argument %1 ('%2') is not valid text in the system's encoding")
+                        .arg(i)
+                        .arg(arg));
+        args.append(arg);
+    }
     if (args.isEmpty()) {
         printUsage(stderr);
         return 2;
@@ -82,8 +96,17 @@ int main(int argc, char *argv[])
         printUsage(stdout);
         return 0;
     }
-    for (const Command &c : Commands)
-        if (name == QLatin1String(c.name))
-            return c.run(args);
+    for (const Command &c : Commands) {
+        if (name != QLatin1String(c.name))
+            continue;
+        const int end = args.contains(QStringLiteral("--")) ? args.indexOf(QStringLiteral("--"))
+                                                            : args.size();
+        const QStringList options = args.mid(0, end);
+        if (options.contains(QStringLiteral("--help")) || options.contains(QStringLiteral("-h"))) {
+            std::printf("usage: qznum-cli %s %s\n", c.name, c.usage);
+            return 0;
+        }
+        return c.run(args);
+    }
     cliFail(QStringLiteral("unknown command '%1' (try --help)").arg(name));
 }

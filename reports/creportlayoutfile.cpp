@@ -1,9 +1,11 @@
 #include "reports/creportlayoutfile.h"
 
+#include "engine/atomicwrite.h"
+
+#include <QBuffer>
 #include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -275,22 +277,13 @@ bool CReportLayoutFile::write(QIODevice *device, const CReportLayout &layout, qu
 bool CReportLayoutFile::write(const QString &path, const CReportLayout &layout, QString *error,
                               quint32 version)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!write(&buffer, layout, version)) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("the layout could not be encoded");
         return false;
     }
-    if (!write(&file, layout, version)) {
-        file.cancelWriting();
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return atomicwrite::saveFileAtomically(path, bytes, error);
 }

@@ -122,6 +122,18 @@ bool saveLayouts(CReportLayoutList &list, const QString &folder, QString *error)
         }
     }
 
+    // Old files go only once every new file is on disk: after a failed write
+    // the old file of a renamed layout is the only copy left. They stay ours,
+    // so the next save that succeeds removes them.
+    if (!allWritten) {
+        for (const QString &fileName : qAsConst(list.m_ownedFiles)) {
+            if (!written.contains(fileName))
+                written.append(fileName);
+        }
+        list.m_ownedFiles = written;
+        return false;
+    }
+
     // Files of layouts the user deleted or renamed; nothing else is touched.
     const QSet<QString> keep(written.cbegin(), written.cend());
     const QStringList present = dir.entryList({QStringLiteral("*.qznr")}, QDir::Files);

@@ -62,10 +62,11 @@ bool loadLayouts(CReportLayoutList &list, const QString &folder = defaultLayouts
 
 /**
  * Writes every layout of @p list to @p folder + name + ".qznr", each file
- * atomically, then removes the files of layouts that were loaded or saved
- * before but are no longer in the list. Foreign or unreadable files are never
- * removed. Returns false (with a message in @p error) when a file could not be
- * written; the old file then stays as it was.
+ * atomically; only when every file was written, it then removes the files of
+ * layouts that were loaded or saved before but are no longer in the list.
+ * Foreign or unreadable files are never removed. Returns false (with a message
+ * in @p error) when a file could not be written; the old file then stays as it
+ * was, and so do the files of renamed or deleted layouts.
  */
 bool saveLayouts(CReportLayoutList &list, const QString &folder = defaultLayoutsFolder(),
                  QString *error = nullptr);

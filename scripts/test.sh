@@ -14,7 +14,7 @@ ctest --test-dir build --output-on-failure --timeout 300 -j2
 if [ "${QZ_SKIP_SANITIZE:-0}" != 1 ]; then
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON
-  cmake --build build-asan -j"$(nproc)" --target tst_letters tst_profile tst_cycles tst_matrixcompat tst_advisorpet \
+  cmake --build build-asan -j"$(nproc)" --target tst_letters tst_profile tst_cycles tst_matrixcompat tst_advisorpet tst_atomicwrite \
     tst_chartdocument tst_chartcorruption tst_reportlayouts tst_reporttools
   ctest --test-dir build-asan -L engine --output-on-failure --timeout 300
   ctest --test-dir build-asan -R 'tst_chartdocument|tst_chartcorruption|tst_reportlayouts|tst_reporttools' \

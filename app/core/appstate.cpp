@@ -1,8 +1,9 @@
 #include "app/core/appstate.h"
 
+#include "engine/atomicwrite.h"
+
 #include <QDataStream>
 #include <QFile>
-#include <QSaveFile>
 
 QByteArray AppState::defaultCalcFlags()
 {
@@ -72,10 +73,8 @@ bool readStateFile(const QString &path, AppState &state)
 
 bool writeStateFile(const QString &path, const AppState &state)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&f);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(QDataStream::Qt_4_6);
     QByteArray flags = state.calcFlags;
     if (flags.size() != 6)
@@ -83,9 +82,7 @@ bool writeStateFile(const QString &path, const AppState &state)
     out << QString::fromLatin1(kStateMagic) << state.lastUpdateCheck << flags
         << state.guideNotAtStart << state.themeIndex << state.dayFirstDates
         << state.extendedMasters;
-    if (out.status() != QDataStream::Ok) {
-        f.cancelWriting();
+    if (out.status() != QDataStream::Ok)
         return false;
-    }
-    return f.commit();
+    return atomicwrite::saveFileAtomically(path, bytes);
 }

@@ -1,7 +1,8 @@
 #include "app/core/personfile.h"
 
+#include "engine/atomicwrite.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 constexpr qint64 kMaxPersonFileSize = 4 * 1024 * 1024;
@@ -45,17 +46,9 @@ PersonFileStatus readPersonFile(const QString &path, bool wholeList, PersonFileC
 bool writePersonFile(const QString &path, const QList<PersonRecord> &records,
                      const QDate &forecast)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
     QStringList lines;
     lines.reserve(records.size());
     for (const PersonRecord &p : records)
         lines.append(personToLine(p, forecast));
-    const QByteArray bytes = lines.join(QLatin1Char('\n')).toUtf8();
-    if (f.write(bytes) != bytes.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return atomicwrite::saveFileAtomically(path, lines.join(QLatin1Char('\n')).toUtf8());
 }

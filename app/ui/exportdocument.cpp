@@ -2,11 +2,12 @@
 
 #include "reports/htmlinliner.h"
 
+#include "engine/atomicwrite.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCodec>
 #include <QTextStream>
@@ -30,18 +31,18 @@ QString htmlForSaving(const QString &html)
 
 bool saveHtml(const QString &path, const QString &html)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     {
-        QTextStream out(&file);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QTextStream out(&buffer);
         out.setCodec(QTextCodec::codecForName("UTF-8"));
         HtmlInliner::inlinePictures(htmlForSaving(html), out);
         out.flush();
         if (out.status() != QTextStream::Ok)
             return false;
     }
-    return file.commit();
+    return atomicwrite::saveFileAtomically(path, bytes);
 }
 
 bool saveImage(const QString &path, const QImage &image)
@@ -51,12 +52,12 @@ bool saveImage(const QString &path, const QImage &image)
     QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
     if (!QImageWriter::supportedImageFormats().contains(format))
         format = "png";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format.constData()))
         return false;
-    if (!image.save(&file, format.constData()))
-        return false;
-    return file.commit();
+    return atomicwrite::saveFileAtomically(path, bytes);
 }
 
 QString chartParagraph(const QImage &chart)

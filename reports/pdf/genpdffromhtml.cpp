@@ -1,12 +1,13 @@
 #include "reports/pdf/genpdffromhtml.h"
 
+#include "engine/atomicwrite.h"
+
 #include <QDebug>
 #include <QDesktopServices>
 #include <QFile>
 #include <QPointer>
 #include <QMarginsF>
 #include <QPageSize>
-#include <QSaveFile>
 #include <QUrl>
 #include <QWebEnginePage>
 
@@ -66,11 +67,8 @@ void GenPDFfromHTML::loadFinished(bool ok)
         [self, target](const QByteArray &pdf) {
             if (!self)
                 return;
-            bool written = false;
-            if (pdf.startsWith("%PDF-")) {
-                QSaveFile file(target);
-                written = file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit();
-            }
+            const bool written =
+                pdf.startsWith("%PDF-") && atomicwrite::saveFileAtomically(target, pdf);
             self->pdfPrintingFinished(target, written);
         },
         pageLayout());

@@ -65,12 +65,12 @@ void TestChartCli::chartForAPerson()
         QVERIFY2(found.contains(QStringLiteral("Zoe Adams, born Mar 5 2001 - Qzarel Numerology reading")),
                  qPrintable(found.join(QLatin1Char('|'))));
     }
-    // a size, and the last page drawn
-    const Run small = runCli({QStringLiteral("chart"), sample("Numerology Chart.qnr"),
-                              QStringLiteral("--full"), QStringLiteral("Zoe Adams"),
+    // a size, and the last page drawn; the chart file after the options and "--"
+    const Run small = runCli({QStringLiteral("chart"), QStringLiteral("--full=Zoe Adams"),
                               QStringLiteral("--birth"), QStringLiteral("2001-03-05"),
-                              QStringLiteral("--png"), png, QStringLiteral("--size"),
-                              QStringLiteral("400x400"), QStringLiteral("--page"), QStringLiteral("0")});
+                              QStringLiteral("--png"), png, QStringLiteral("--size=400x400"),
+                              QStringLiteral("--page"), QStringLiteral("0"), QStringLiteral("--"),
+                              sample("Numerology Chart.qnr")});
     QCOMPARE(small.exitCode, 0);
     QCOMPARE(QImage(png).size(), QSize(283, 400)); // 629 x 890 fitted
 }

@@ -72,6 +72,7 @@ private slots:
     void profileOptions_data();
     void profileOptions();
     void compat();
+    void optionForms();
     void otherCommands();
     void batch();
     void batchHostileLines();
@@ -201,6 +202,53 @@ void TestCli::compat()
     QCOMPARE(o.value(QStringLiteral("birthdayCalcText")).toString(), QStringLiteral("29+1=3"));
     QCOMPARE(o.value(QStringLiteral("birthdayPercentText")).toString(), QStringLiteral("70%"));
     QVERIFY(o.value(QStringLiteral("totalPercentText")).toString().endsWith(QLatin1Char('%')));
+}
+
+void TestCli::optionForms()
+{
+    // "--option value" and "--option=value" give the same profile, mixed freely.
+    const Run spaced = runCli(L({"profile", "--full", "John Smith", "--birth", "1985-11-29",
+                                 "--target", "2024-01-01", "--flags", "100010"}));
+    QCOMPARE(spaced.exitCode, 0);
+    const Run joined = runCli(L({"profile", "--full=John Smith", "--birth=1985-11-29",
+                                 "--target=2024-01-01", "--flags=100010"}));
+    QCOMPARE(joined.exitCode, 0);
+    QCOMPARE(joined.out, spaced.out);
+    const Run mixed = runCli(L({"profile", "--flags=100010", "--full", "John Smith",
+                                "--birth=1985-11-29", "--target", "2024-01-01"}));
+    QCOMPARE(mixed.out, spaced.out);
+
+    // Only the first "=" splits; the value keeps the rest, dashes included.
+    Run r = runCli(L({"express", "--name=A=B --C", "--date=1985-11-29", "--raw"}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("A=B --C"));
+    r = runCli(L({"express", "--name", "--raw", "--date", "1985-11-29"}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("RAW")); // a value, cleaned: not the switch
+
+    // Every command takes both forms.
+    r = runCli(L({"compat", "--a-full=John Smith", "--a-birth=1985-11-29", "--b-full=Mary Jones",
+                  "--b-birth=1990-01-01"}));
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("birthdayCalcText")).toString(), QStringLiteral("29+1=3"));
+    r = runCli(L({"pet", "--name=Rex", "--birth=2020-01-01", "--target=2024-06-01"}));
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("petNumber")).toInt(), 2);
+    r = runCli(L({"batch", "--target=2024-06-01"}), "John Smith,,1985-11-29\n");
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("targetDate")).toString(), QStringLiteral("2024-06-01"));
+
+    // "--" ends the options: what follows is a plain argument, never an option.
+    r = runCli(L({"profile", "--full", "John Smith", "--birth", "1985-11-29", "--", "--raw"}));
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.err.contains("unexpected argument '--raw'"), r.err.constData());
+    r = runCli(L({"profile", "--full", "John Smith", "--", "--birth", "1985-11-29"}));
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.err.contains("unexpected argument '--birth'"), r.err.constData());
+
+    // One command's options on request, on standard output.
+    r = runCli(L({"matrix", "--help"}));
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.out.startsWith("usage: qznum-cli matrix --birth"));
 }
 
 void TestCli::otherCommands()
@@ -360,6 +408,14 @@ void TestCli::errors_data()
                                  << "impossible date";
     QTest::newRow("forecast missing") << L({"forecast"}) << "missing option --birth";
     QTest::newRow("batch option") << L({"batch", "--full", js}) << "unknown option --full";
+    QTest::newRow("unknown joined") << L({"profile", "--colour=red", "--full", js}) << "unknown option --colour";
+    QTest::newRow("value for a switch") << L({"profile", "--full", js, "--birth", "1985-11-29",
+                                                "--chaldean=yes"}) << "--chaldean takes no value";
+    QTest::newRow("empty joined value") << L({"profile", "--full=", "--birth", "1985-11-29"})
+                                        << "empty value for --full";
+    QTest::newRow("joined bad date") << L({"profile", "--full", js, "--birth=1985-02-30"})
+                                     << "impossible date";
+    QTest::newRow("single dash") << L({"profile", "-f", js}) << "unknown option -f";
 }
 
 void TestCli::errors()

@@ -1,0 +1,87 @@
+#include "chartedit/commandsupport.h"
+
+#include <algorithm>
+
+namespace commandsupport {
+
+void insertItem(ChartPage &page, int index, std::unique_ptr<ChartItem> item)
+{
+    const int at = std::clamp(index, 0, int(page.items.size()));
+    page.items.insert(page.items.begin() + at, std::move(item));
+}
+
+template <typename T>
+static void reorder(std::vector<std::unique_ptr<T>> &list, const QList<T *> &order)
+{
+    std::vector<std::unique_ptr<T>> sorted;
+    sorted.reserve(list.size());
+    for (T *wanted : order) {
+        auto it = std::find_if(list.begin(), list.end(),
+                               [wanted](const std::unique_ptr<T> &p) { return p.get() == wanted; });
+        if (it != list.end() && *it) {
+            sorted.push_back(std::move(*it));
+        }
+    }
+    for (auto &rest : list) {
+        if (rest)
+            sorted.push_back(std::move(rest));
+    }
+    list = std::move(sorted);
+}
+
+void applyOrder(std::vector<std::unique_ptr<ChartPage>> &list, const QList<ChartPage *> &order)
+{
+    reorder(list, order);
+}
+
+void applyOrder(std::vector<std::unique_ptr<ChartItem>> &list, const QList<ChartItem *> &order)
+{
+    reorder(list, order);
+}
+
+QVector<QPair<ChartItem *, int>> referenceOrders(const ChartPage &page)
+{
+    QVector<QPair<ChartItem *, int>> orders;
+    for (ChartItem *ref : page.blockReferences())
+        orders.append({ref, ref->order});
+    return orders;
+}
+
+void restoreOrders(const QVector<QPair<ChartItem *, int>> &orders)
+{
+    for (const auto &entry : orders)
+        entry.first->order = entry.second;
+}
+
+PageSlot findPage(const ChartDocument &doc, const ChartPage *page)
+{
+    for (size_t s = 0; s < doc.pageSets.size(); ++s) {
+        const ChartPageList &set = doc.pageSets[s];
+        for (size_t i = 0; i < set.size(); ++i) {
+            if (set[i].get() == page)
+                return {int(s), int(i)};
+        }
+    }
+    const int block = doc.blockIndex(page);
+    return block >= 0 ? PageSlot{-1, block} : PageSlot{};
+}
+
+ChartPageList *pageList(ChartDocument &doc, const PageSlot &slot)
+{
+    if (slot.set < 0)
+        return &doc.blocks;
+    if (slot.set < int(doc.pageSets.size()))
+        return &doc.pageSets[size_t(slot.set)];
+    return nullptr;
+}
+
+void leavePage(ChartDocument &doc, const ChartPage *gone)
+{
+    if (doc.currentPage != gone)
+        return;
+    doc.currentPage = nullptr;
+    if (!doc.pageSets.empty() && !doc.pageSets.front().empty())
+        doc.currentPage = doc.pageSets.front().front().get();
+}
+
+} // namespace commandsupport

@@ -1,0 +1,753 @@
+#include "chartedit/creportpe.h"
+
+#include "chart/chartdocument.h"
+#include "chart/chartfields.h"
+#include "chart/chartpainter.h"
+#include "chartedit/cadditemscommand.h"
+#include "chartedit/canvasgeometry.h"
+#include "chartedit/cdeleteitemscommand.h"
+#include "chartedit/citemgeometrycommand.h"
+#include "chartedit/cstackingcommand.h"
+#include "panels/ctheme.h"
+#include "panels/panelpaint.h"
+
+#include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QUndoStack>
+
+#include <cmath>
+
+namespace {
+const char kFieldFormat[] = "application/x-qabstractitemmodeldatalist";
+const char kDeleteQuestion[] = "Are You sure?\r\nDo You want to delete selected item?";
+constexpr int kFadeSteps = 3;
+constexpr int kFadeInterval = 30;
+
+Qt::CursorShape cursorForHandle(int handle)
+{
+    switch (handle) {
+    case 0:
+    case 3:
+        return Qt::SizeFDiagCursor;
+    case 1:
+    case 2:
+        return Qt::SizeBDiagCursor;
+    case 4:
+    case 5:
+        return Qt::SizeHorCursor;
+    case 6:
+        return Qt::SizeVerCursor;
+    case 7:
+        return Qt::SizeAllCursor;
+    case 8:
+    case 9:
+    case 10:
+        return Qt::OpenHandCursor;
+    default:
+        return Qt::ArrowCursor;
+    }
+}
+
+QString dragText(int mode)
+{
+    switch (mode) {
+    case canvasdrag::ShiftContent:
+        return QStringLiteral("Shift Content");
+    case canvasdrag::Rotate:
+    case canvasdrag::RotateFree:
+        return QStringLiteral("Rotate");
+    case canvasdrag::Resize:
+    case canvasdrag::ResizeFree:
+        return QStringLiteral("Resize");
+    default:
+        return QStringLiteral("Move");
+    }
+}
+} // namespace
+
+CReportPE::CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme, QWidget *parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_undo(undoStack), m_theme(theme)
+{
+    setAccessibleName(QStringLiteral("Page editor"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    viewport()->setMouseTracking(true);
+    setMouseTracking(true);
+    m_fadeTimer.setSingleShot(true);
+    connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
+    connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset()));
+    connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged()));
+    if (m_theme)
+        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
+    loadSkin();
+    layoutScrollBars();
+}
+
+CReportPE::~CReportPE() = default;
+
+void CReportPE::loadSkin()
+{
+    const QString folder = m_theme ? m_theme->imageFolder() : m_doc->imagesDir();
+    auto picture = [&folder](const char *name) {
+        return QImage(folder + QLatin1Char('/') + QLatin1String(name));
+    };
+    m_handles.scale = picture("scale-s.png");
+    m_handles.move = picture("move-s.png");
+    m_handles.rotate = picture("rotate-s.png");
+    const char *shadows[8] = {"shadow-l.png",  "shadow-r.png",  "shadow-t.png",  "shadow-b.png",
+                              "shadow-tl.png", "shadow-tr.png", "shadow-bl.png", "shadow-br.png"};
+    for (int i = 0; i < 8; ++i)
+        m_handles.shadows[i] = picture(shadows[i]);
+    m_canvasColour = PanelPaint::themed(m_theme, PanelPaint::kFrameOuter);
+    m_selectionColour = PanelPaint::themed(m_theme, PanelPaint::kAccent);
+}
+
+void CReportPE::OnThemeChanged()
+{
+    loadSkin();
+    viewport()->update();
+}
+
+ChartPage *CReportPE::currentPage() const { return m_doc->currentPage; }
+
+void CReportPE::setCurrentPage(ChartPage *page)
+{
+    endDrag();
+    if (ChartPage *old = currentPage()) {
+        for (auto &frame : old->items)
+            frame->selected = false;
+    }
+    m_doc->currentPage = page;
+    m_activeItem = nullptr;
+    m_fades.clear();
+    layoutScrollBars();
+    viewport()->update();
+    emit selectionChanged();
+}
+
+QList<ChartItem *> CReportPE::selectedItems() const
+{
+    QList<ChartItem *> list;
+    if (ChartPage *page = currentPage()) {
+        for (const auto &frame : page->items) {
+            if (frame->selected)
+                list << frame.get();
+        }
+    }
+    return list;
+}
+
+void CReportPE::selectItem(ChartItem *frame)
+{
+    changeSelection(frame);
+    m_activeItem = frame;
+}
+
+double CReportPE::zoom() const { return m_doc->zoom; }
+
+void CReportPE::setZoom(double zoom)
+{
+    if (!std::isfinite(zoom))
+        return;
+    m_doc->zoom = qBound(kMinZoom, zoom, kMaxZoom);
+    layoutScrollBars();
+    viewport()->update();
+}
+
+void CReportPE::OnZoomIn() { setZoom(qMin(zoom() * 1.1, kMaxZoom)); }
+
+void CReportPE::OnZoomOut() { setZoom(qMax(zoom() / 1.1, kMinZoom)); }
+
+void CReportPE::OnZoomNormal() { setZoom(kNormalZoom); }
+
+void CReportPE::OnGrid()
+{
+    m_doc->showGrid = !m_doc->showGrid;
+    viewport()->update();
+}
+
+void CReportPE::OnSnap()
+{
+    m_doc->snapToGrid = !m_doc->snapToGrid;
+    viewport()->update();
+}
+
+void CReportPE::OnBoundaries()
+{
+    m_doc->showBoundaries = !m_doc->showBoundaries;
+    viewport()->update();
+}
+
+QSize CReportPE::contentSize() const
+{
+    const ChartPage *page = currentPage();
+    if (!page)
+        return QSize(0, 0);
+    const double z = zoom();
+    return QSize(int(std::lround(page->size.width() * z + 2 * kMargin)),
+                 int(std::lround(page->size.height() * z + 2 * kMargin)));
+}
+
+void CReportPE::layoutScrollBars()
+{
+    const QSize content = contentSize();
+    const QSize view = viewport()->size();
+    horizontalScrollBar()->setRange(0, qMax(0, content.width() - view.width()));
+    verticalScrollBar()->setRange(0, qMax(0, content.height() - view.height()));
+    horizontalScrollBar()->setPageStep(view.width() / 2);
+    verticalScrollBar()->setPageStep(view.height() / 2);
+    horizontalScrollBar()->setSingleStep(8);
+    verticalScrollBar()->setSingleStep(8);
+}
+
+QTransform CReportPE::viewTransform() const
+{
+    const QSize content = contentSize();
+    const QSize view = viewport()->size();
+    double x = (view.width() - content.width()) / 2.0;
+    double y = (view.height() - content.height()) / 2.0;
+    x = (x < 0 ? 0 : x) + kMargin - horizontalScrollBar()->value();
+    y = (y < 0 ? 0 : y) + kMargin - verticalScrollBar()->value();
+    QTransform t;
+    t.translate(x, y);
+    t.scale(zoom(), zoom());
+    return t;
+}
+
+QPointF CReportPE::mapToPage(const QPoint &viewportPos) const
+{
+    return viewTransform().inverted().map(QPointF(viewportPos));
+}
+
+QPointF CReportPE::snapPoint(double x, double y, bool snap) const
+{
+    if (!snap)
+        return QPointF(x, y);
+    return canvasgeometry::snapPoint(QPointF(x, y), m_doc->gridStepX, m_doc->gridStepY);
+}
+
+QPointF CReportPE::itemScale(const ChartItem &frame) const
+{
+    const QTransform &t = frame.transform;
+    return QPointF(std::hypot(t.m11(), t.m12()) * zoom(), std::hypot(t.m21(), t.m22()) * zoom());
+}
+
+QVector<QRectF> CReportPE::handlesOf(const ChartItem &frame) const
+{
+    const QPointF s = itemScale(frame);
+    return canvasgeometry::handleRects(frame, s.x(), s.y(), QSizeF(m_handles.rotate.size()));
+}
+
+int CReportPE::handleAt(const ChartItem &frame, const QPointF &pagePoint) const
+{
+    bool invertible = false;
+    const QPointF local = frame.transform.inverted(&invertible).map(pagePoint);
+    if (!invertible)
+        return -1;
+    const QVector<QRectF> handles = handlesOf(frame);
+    for (int i = 0; i < handles.size(); ++i) {
+        if (!handles[i].isEmpty() && handles[i].contains(local))
+            return i;
+    }
+    return -1;
+}
+
+ChartItem *CReportPE::itemAt(const QPointF &pagePoint) const
+{
+    const ChartPage *page = currentPage();
+    if (!page)
+        return nullptr;
+    for (auto it = page->items.rbegin(); it != page->items.rend(); ++it) {
+        const ChartItem &frame = **it;
+        QPainterPath outline = frame.outline;
+        if (outline.isEmpty())
+            outline.addRect(QRectF(QPointF(0, 0), frame.size));
+        if (frame.transform.map(outline).contains(pagePoint))
+            return it->get();
+    }
+    return nullptr;
+}
+
+void CReportPE::changeSelection(ChartItem *frame)
+{
+    ChartPage *page = currentPage();
+    if (page) {
+        for (auto &item : page->items) {
+            const bool wanted = item.get() == frame;
+            if (item->selected != wanted)
+                m_fades.append({item.get(), kFadeSteps, kFadeSteps, wanted});
+            item->selected = wanted;
+        }
+    }
+    m_activeItem = frame;
+    viewport()->update();
+    emit selectionChanged();
+}
+
+void CReportPE::startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint)
+{
+    m_activeItem = frame;
+    m_activeHandle = handle;
+    m_dragMode = mode;
+    m_start.geometry = ChartItemGeometry::capture(*frame);
+    m_start.rect = canvasgeometry::frameBounds(*frame);
+    m_start.press = pagePoint;
+    m_start.handle = handle;
+    m_start.frameFlagged = frame->isFrame;
+    m_lastGeometry = m_start.geometry;
+    ++m_dragSerial;
+    if (mode == canvasdrag::Rotate || mode == canvasdrag::RotateFree)
+        viewport()->setCursor(Qt::ClosedHandCursor);
+}
+
+void CReportPE::continueDrag(const QPointF &pagePoint)
+{
+    ChartPage *page = currentPage();
+    if (!page || !m_activeItem || page->indexOf(m_activeItem) < 0) {
+        endDrag();
+        return;
+    }
+    canvasdrag::Context c;
+    c.page = page->size;
+    c.snap = m_doc->snapToGrid;
+    c.stepX = m_doc->gridStepX;
+    c.stepY = m_doc->gridStepY;
+    ChartItemGeometry g;
+    switch (m_dragMode) {
+    case canvasdrag::Move:
+        g = canvasdrag::move(m_start, pagePoint, c);
+        break;
+    case canvasdrag::Rotate:
+    case canvasdrag::RotateFree:
+        g = canvasdrag::rotate(m_start, pagePoint);
+        break;
+    case canvasdrag::Resize:
+    case canvasdrag::ResizeFree:
+        g = canvasdrag::resize(m_start, pagePoint, c, m_dragMode == canvasdrag::ResizeFree,
+                               m_lastGeometry);
+        break;
+    case canvasdrag::ShiftContent:
+        g = canvasdrag::shiftContent(m_start, pagePoint);
+        break;
+    default:
+        return;
+    }
+    if (g == m_lastGeometry)
+        return;
+    m_lastGeometry = g;
+    m_undo->push(new CItemGeometryCommand(m_doc, m_activeItem, m_start.geometry, g, m_dragSerial,
+                                          dragText(m_dragMode)));
+}
+
+void CReportPE::endDrag()
+{
+    if (m_dragMode == canvasdrag::None)
+        return;
+    m_dragMode = canvasdrag::None;
+    m_activeHandle = -1;
+    viewport()->unsetCursor();
+    viewport()->update();
+}
+
+void CReportPE::updateCursor(const QPointF &pagePoint)
+{
+    const QList<ChartItem *> selected = selectedItems();
+    const int handle = selected.isEmpty() ? -1 : handleAt(*selected.first(), pagePoint);
+    if (handle < 0)
+        viewport()->unsetCursor();
+    else
+        viewport()->setCursor(cursorForHandle(handle));
+}
+
+void CReportPE::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    setFocus(Qt::MouseFocusReason);
+    const QPointF point = mapToPage(event->pos());
+    m_lastPoint = point;
+    if (!currentPage() || m_dragMode != canvasdrag::None)
+        return;
+    const QList<ChartItem *> selected = selectedItems();
+    if (!selected.isEmpty()) {
+        ChartItem *first = selected.first();
+        const int handle = handleAt(*first, point);
+        if (handle >= 0) {
+            const int kind = first->content ? first->content->kind : ChartItem::KindNone;
+            startDrag(first, handle, canvasdrag::modeForHandle(handle, kind), point);
+            return;
+        }
+    }
+    ChartItem *hit = itemAt(point);
+    changeSelection(hit);
+    if (hit)
+        startDrag(hit, hit->isFrame ? 7 : -1,
+                  hit->isFrame ? canvasdrag::Move : canvasdrag::ShiftContent, point);
+}
+
+void CReportPE::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPointF point = mapToPage(event->pos());
+    m_lastPoint = point;
+    if (m_dragMode != canvasdrag::None) {
+        if (event->buttons() & Qt::LeftButton)
+            continueDrag(point);
+        else
+            endDrag();
+        return;
+    }
+    updateCursor(point);
+}
+
+void CReportPE::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && m_dragMode != canvasdrag::None) {
+        m_lastPoint = mapToPage(event->pos());
+        endDrag();
+        return;
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+void CReportPE::leaveEvent(QEvent *event)
+{
+    endDrag();
+    QAbstractScrollArea::leaveEvent(event);
+}
+
+void CReportPE::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+        if (m_dragMode == canvasdrag::None)
+            deleteSelected();
+        event->accept();
+        return;
+    }
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
+                       key == Qt::Key_Down;
+    if (arrow && m_dragMode == canvasdrag::None && !selectedItems().isEmpty()) {
+        const bool fine = event->modifiers() & Qt::ShiftModifier;
+        const double dx = fine ? 1.0 : m_doc->gridStepX;
+        const double dy = fine ? 1.0 : m_doc->gridStepY;
+        QPointF delta;
+        if (key == Qt::Key_Left)
+            delta.setX(-dx);
+        else if (key == Qt::Key_Right)
+            delta.setX(dx);
+        else if (key == Qt::Key_Up)
+            delta.setY(-dy);
+        else
+            delta.setY(dy);
+        nudgeSelection(delta);
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CReportPE::nudgeSelection(const QPointF &delta)
+{
+    ChartPage *page = currentPage();
+    const QList<ChartItem *> selected = selectedItems();
+    if (!page || selected.isEmpty())
+        return;
+    m_undo->beginMacro(QStringLiteral("Move"));
+    for (ChartItem *frame : selected) {
+        const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
+        const ChartItemGeometry after = canvasdrag::nudge(before, delta, page->size);
+        m_undo->push(new CItemGeometryCommand(m_doc, frame, before, after));
+    }
+    m_undo->endMacro();
+}
+
+void CReportPE::deleteSelected()
+{
+    ChartPage *page = currentPage();
+    const QList<ChartItem *> selected = selectedItems();
+    if (!page || selected.isEmpty() || m_dragMode != canvasdrag::None)
+        return;
+    const QString title = QStringLiteral("Question");
+    const QString text = QString::fromLatin1(kDeleteQuestion);
+    bool yes = false;
+    if (m_confirm) {
+        yes = m_confirm(title, text);
+    } else {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                        this);
+        if (m_theme)
+            box.setStyleSheet(m_theme->styleSheetForKind(CTheme::KindDialog));
+        box.setDefaultButton(QMessageBox::No);
+        yes = box.exec() == QMessageBox::Yes;
+    }
+    if (!yes)
+        return;
+    m_undo->push(new CDeleteItemsCommand(m_doc, page, selected));
+    m_activeItem = nullptr;
+    emit selectionChanged();
+    viewport()->update();
+}
+
+void CReportPE::pageItemsChanged()
+{
+    layoutScrollBars();
+    viewport()->update();
+}
+
+void CReportPE::moveToFrontSelItems()
+{
+    if (ChartPage *page = currentPage())
+        m_undo->push(new CStackingCommand(m_doc, page,
+                                          CStackingCommand::frontOrder(*page, selectedItems()),
+                                          QStringLiteral("Bring to Front")));
+    viewport()->update();
+}
+
+void CReportPE::moveToBackSelItems()
+{
+    if (ChartPage *page = currentPage())
+        m_undo->push(new CStackingCommand(m_doc, page,
+                                          CStackingCommand::backOrder(*page, selectedItems()),
+                                          QStringLiteral("Send to Back")));
+    viewport()->update();
+}
+
+ChartItem *CReportPE::adopt(const QList<ChartItem *> &added, const QString &text)
+{
+    ChartPage *page = currentPage();
+    if (!page || added.isEmpty())
+        return nullptr;
+    m_undo->push(new CAddItemsCommand(m_doc, page, added, text));
+    changeSelection(added.first());
+    pageItemsChanged();
+    return added.first();
+}
+
+ChartItem *CReportPE::createFieldItem(const QString &caption, const QPoint &dropPoint,
+                                      const QSizeF &size)
+{
+    ChartPage *page = currentPage();
+    if (!page)
+        return nullptr;
+    return adopt({::createFieldItem(*page, caption, mapToPage(dropPoint), size)},
+                 QStringLiteral("Add Field"));
+}
+
+ChartItem *CReportPE::createImageItem(const QImage &picture, const QPoint &dropPoint)
+{
+    ChartPage *page = currentPage();
+    if (!page || picture.isNull())
+        return nullptr;
+    ChartItem *frame = ::createImageItem(*page, picture, mapToPage(dropPoint));
+    return frame ? adopt({frame}, QStringLiteral("Add Image")) : nullptr;
+}
+
+ChartItem *CReportPE::createBlockItem(ChartPage *block, const QPoint &dropPoint)
+{
+    ChartPage *page = currentPage();
+    if (!page || !block || block == page)
+        return nullptr;
+    ChartItem *frame = ::createBlockItem(*page, block, mapToPage(dropPoint));
+    return frame ? adopt({frame}, QStringLiteral("Add Block")) : nullptr;
+}
+
+ChartItem *CReportPE::addFieldAt(const QPoint &dropPoint, const ChartFieldEntry &entry,
+                                 bool withTitle, const QImage &picture)
+{
+    ChartPage *page = currentPage();
+    if (!page)
+        return nullptr;
+    const size_t before = page->items.size();
+    ChartItem *frame = ::addFieldItem(*page, entry, mapToPage(dropPoint), withTitle, picture);
+    QList<ChartItem *> added;
+    for (size_t i = before; i < page->items.size(); ++i)
+        added << page->items[i].get();
+    if (!frame || added.isEmpty())
+        return nullptr;
+    added.removeOne(frame);
+    added.prepend(frame);
+    return adopt(added, QStringLiteral("Add ") + entry.text);
+}
+
+void CReportPE::OnDocumentReset()
+{
+    m_dragMode = canvasdrag::None;
+    m_activeItem = nullptr;
+    m_fades.clear();
+    // Commands point into the old document's pages and items.
+    m_undo->clear();
+    layoutScrollBars();
+    viewport()->update();
+    emit selectionChanged();
+}
+
+void CReportPE::OnDocumentChanged()
+{
+    ChartPage *page = currentPage();
+    auto onPage = [page](const ChartItem *item) { return page && page->indexOf(item) >= 0; };
+    for (int i = m_fades.size() - 1; i >= 0; --i) {
+        if (!onPage(m_fades[i].item))
+            m_fades.removeAt(i);
+    }
+    if (m_activeItem && !onPage(m_activeItem)) {
+        m_activeItem = nullptr;
+        m_dragMode = canvasdrag::None;
+        emit selectionChanged();
+    }
+    layoutScrollBars();
+    viewport()->update();
+}
+
+void CReportPE::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    layoutScrollBars();
+}
+
+void CReportPE::paintShadows(QPainter &p, const QRect &r) const
+{
+    const QImage *s = m_handles.shadows;
+    const int l = s[0].width(), rt = s[1].width(), t = s[2].height(), b = s[3].height();
+    if (!s[0].isNull())
+        p.drawImage(QRect(r.left() - l, r.top(), l, r.height()), s[0]);
+    if (!s[1].isNull())
+        p.drawImage(QRect(r.right() + 1, r.top(), rt, r.height()), s[1]);
+    if (!s[2].isNull())
+        p.drawImage(QRect(r.left(), r.top() - t, r.width(), t), s[2]);
+    if (!s[3].isNull())
+        p.drawImage(QRect(r.left(), r.bottom() + 1, r.width(), b), s[3]);
+    if (!s[4].isNull())
+        p.drawImage(QPoint(r.left() - s[4].width(), r.top() - s[4].height()), s[4]);
+    if (!s[5].isNull())
+        p.drawImage(QPoint(r.right() + 1, r.top() - s[5].height()), s[5]);
+    if (!s[6].isNull())
+        p.drawImage(QPoint(r.left() - s[6].width(), r.bottom() + 1), s[6]);
+    if (!s[7].isNull())
+        p.drawImage(QPoint(r.right() + 1, r.bottom() + 1), s[7]);
+}
+
+void CReportPE::paintHandles(QPainter &p, const ChartItem &frame, double opacity) const
+{
+    const QTransform t = frame.transform * viewTransform();
+    const QPointF s = itemScale(frame);
+    if (!(s.x() > 0) || !(s.y() > 0))
+        return;
+    p.save();
+    p.setOpacity(opacity);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF box = canvasgeometry::itemRect(frame).adjusted(-2 / s.x(), -2 / s.y(),
+                                                                 1 / s.x(), 1 / s.y());
+    QPen pen(m_selectionColour, 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(t.map(QPolygonF(box)));
+    const QVector<QRectF> handles = handlesOf(frame);
+    for (int i = 0; i < handles.size(); ++i) {
+        if (handles[i].isEmpty())
+            continue;
+        const QImage &picture = i <= 6 ? m_handles.scale : (i == 7 ? m_handles.move : m_handles.rotate);
+        const QPointF centre = t.map(handles[i].center());
+        if (picture.isNull()) {
+            p.fillRect(QRectF(centre - QPointF(4, 4), QSizeF(8, 8)), m_selectionColour);
+            continue;
+        }
+        p.drawImage(QPointF(std::round(centre.x() - picture.width() / 2.0),
+                            std::round(centre.y() - picture.height() / 2.0)),
+                    picture);
+    }
+    p.restore();
+}
+
+void CReportPE::paintEvent(QPaintEvent *)
+{
+    QPainter p(viewport());
+    p.fillRect(viewport()->rect(), m_canvasColour);
+    ChartPage *page = currentPage();
+    if (!page)
+        return;
+    const QTransform view = viewTransform();
+    const QRectF pageRect(QPointF(0, 0), page->size);
+
+    p.save();
+    p.setTransform(view);
+    p.fillRect(pageRect, Qt::white);
+    drawPageBackground(p, *page);
+    if (m_doc->showGrid) {
+        QPen grid(QColor(222, 222, 222), 1);
+        grid.setCosmetic(true);
+        p.setPen(grid);
+        const double sx = 2 * m_doc->gridStepX, sy = 2 * m_doc->gridStepY;
+        for (double y = sy; sy > 0 && y < page->size.height(); y += sy)
+            p.drawLine(QLineF(0, y, page->size.width(), y));
+        for (double x = sx; sx > 0 && x < page->size.width(); x += sx)
+            p.drawLine(QLineF(x, 0, x, page->size.height()));
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.setClipRect(pageRect, Qt::IntersectClip);
+    ChartDrawContext ctx;
+    ctx.profile = &m_doc->profile();
+    ctx.print = false;
+    ctx.showBoundaries = m_doc->showBoundaries;
+    ctx.boundaryColor = m_handles.boundaryColor;
+    for (const auto &frame : page->items)
+        drawFrameItem(p, *frame, ctx);
+    p.restore();
+
+    paintShadows(p, view.mapRect(pageRect).toAlignedRect());
+
+    if (!m_fades.isEmpty()) {
+        for (int i = m_fades.size() - 1; i >= 0; --i) {
+            Fade &f = m_fades[i];
+            const double part = double(f.remaining) / f.total;
+            if (page->indexOf(f.item) >= 0)
+                paintHandles(p, *f.item, f.fadingIn ? 1 - part : part);
+            if (f.remaining > 0)
+                --f.remaining;
+            if (f.remaining == 0)
+                m_fades.removeAt(i);
+        }
+        m_fadeTimer.start(kFadeInterval);
+        return;
+    }
+    for (ChartItem *frame : selectedItems())
+        paintHandles(p, *frame, 1.0);
+}
+
+void CReportPE::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QLatin1String(kFieldFormat)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CReportPE::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasFormat(QLatin1String(kFieldFormat)))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void CReportPE::dragLeaveEvent(QDragLeaveEvent *event) { event->accept(); }
+
+void CReportPE::dropEvent(QDropEvent *event)
+{
+    if (!event->mimeData()->hasFormat(QLatin1String(kFieldFormat))) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit itemDropped(event->pos());
+}

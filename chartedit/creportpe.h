@@ -1,0 +1,193 @@
+#pragma once
+
+#include "chartedit/canvasdrag.h"
+
+#include <QAbstractScrollArea>
+#include <QColor>
+#include <QImage>
+#include <QList>
+#include <QPointF>
+#include <QTimer>
+#include <QTransform>
+#include <QVector>
+
+#include <functional>
+
+class CTheme;
+class ChartDocument;
+class ChartItem;
+class ChartPage;
+class QUndoStack;
+struct ChartFieldEntry;
+
+/** Colours and pictures of handles and page decoration, taken from the skin. */
+struct ChartHandleSet {
+    QColor boundaryColor{180, 180, 180};
+    QImage scale;  ///< "scale-s.png"
+    QImage move;   ///< "move-s.png"
+    QImage rotate; ///< "rotate-s.png"
+    QImage shadows[8]; ///< left, right, top, bottom, top-left, top-right, bottom-left, bottom-right
+};
+
+/**
+ * The page canvas of the chart creator: shows the current page (or block) of
+ * a chart document and lets the user select, move, resize, rotate, delete and
+ * restack its items and drop new ones. Every change goes through a command on
+ * the undo stack; the canvas repaints when the document says it changed.
+ */
+class CReportPE : public QAbstractScrollArea
+{
+    Q_OBJECT
+
+public:
+    /** Margin around the page in view pixels. */
+    static constexpr double kMargin = 10.0;
+    static constexpr double kMinZoom = 0.2;
+    static constexpr double kMaxZoom = 2.0;
+    static constexpr double kNormalZoom = 0.75;
+
+    /**
+     * @p doc and @p undoStack stay owned by the caller and must outlive the
+     * canvas; @p theme (may be null) gives the canvas colour and the pictures.
+     */
+    CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme = nullptr,
+              QWidget *parent = nullptr);
+    ~CReportPE() override;
+
+    ChartDocument *document() const { return m_doc; }
+    QUndoStack *undoStack() const { return m_undo; }
+    /** The document's current page; null when it has none. */
+    ChartPage *currentPage() const;
+    /** Makes @p page (a page or block of the document) current; clears the selection. */
+    void setCurrentPage(ChartPage *page);
+
+    /** The selected frame items of the current page in list order. */
+    QList<ChartItem *> selectedItems() const;
+    /** The item being dragged or last clicked; null when none. */
+    ChartItem *activeItem() const { return m_activeItem; }
+    /** Selects only @p frame (null clears); emits selectionChanged(). */
+    void selectItem(ChartItem *frame);
+
+    double zoom() const;
+    /** Sets the zoom within 0.2..2.0, re-lays the scroll bars out and repaints. */
+    void setZoom(double zoom);
+    /** The page-to-viewport transform. */
+    QTransform viewTransform() const;
+    /** A viewport position in page units. */
+    QPointF mapToPage(const QPoint &viewportPos) const;
+    /** (x, y) unchanged when @p snap is off, else rounded to the grid step. */
+    QPointF snapPoint(double x, double y, bool snap) const;
+    /** The drag in progress (canvasdrag::Mode), 0 when none. */
+    int dragMode() const { return m_dragMode; }
+
+    /**
+     * Item creation at a viewport position, each one undo step. The field and
+     * image variants put a frame with a content of kind 5 or 2 on the page;
+     * the block variant a reference to @p block. Null when nothing was made.
+     */
+    ChartItem *createFieldItem(const QString &caption, const QPoint &dropPoint, const QSizeF &size);
+    ChartItem *createImageItem(const QImage &picture, const QPoint &dropPoint);
+    ChartItem *createBlockItem(ChartPage *block, const QPoint &dropPoint);
+    /**
+     * Creates what a field tree entry makes at @p dropPoint, with a title
+     * above calculated data when @p withTitle (Alt held), as one undo step;
+     * "Image" needs @p picture. The new item is selected. Null when nothing was made.
+     */
+    ChartItem *addFieldAt(const QPoint &dropPoint, const ChartFieldEntry &entry, bool withTitle,
+                          const QImage &picture = QImage());
+
+    /** Asks, then deletes the selected items (one undo step). Nothing while dragging. */
+    void deleteSelected();
+    /** Re-lays the scroll bars out and repaints (after page or item changes). */
+    void pageItemsChanged();
+
+    /**
+     * The yes/no question used before deleting: returns true for yes. The
+     * window sets the program's themed question box; without one a plain
+     * message box asks.
+     */
+    using ConfirmHandler = std::function<bool(const QString &title, const QString &text)>;
+    void setConfirmHandler(ConfirmHandler handler) { m_confirm = std::move(handler); }
+
+    /** The handle set in use (pictures of the skin). */
+    const ChartHandleSet &handleSet() const { return m_handles; }
+
+signals:
+    /** A field was dropped from the field tree at a viewport position. */
+    void itemDropped(QPoint pos);
+    /** The selection or the active item changed. */
+    void selectionChanged();
+
+public slots:
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnGrid();
+    void OnSnap();
+    void OnBoundaries();
+    void moveToFrontSelItems();
+    void moveToBackSelItems();
+    void OnZoomNormal();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private slots:
+    void OnDocumentReset();
+    void OnDocumentChanged();
+    void OnThemeChanged();
+
+private:
+    struct Fade {
+        ChartItem *item = nullptr;
+        int remaining = 3;
+        int total = 3;
+        bool fadingIn = true;
+    };
+
+    void loadSkin();
+    void layoutScrollBars();
+    QSize contentSize() const;
+    /** One item unit in view pixels, horizontally and vertically, for @p frame. */
+    QPointF itemScale(const ChartItem &frame) const;
+    QVector<QRectF> handlesOf(const ChartItem &frame) const;
+    int handleAt(const ChartItem &frame, const QPointF &pagePoint) const;
+    ChartItem *itemAt(const QPointF &pagePoint) const;
+    void changeSelection(ChartItem *frame);
+    void startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint);
+    void continueDrag(const QPointF &pagePoint);
+    void endDrag();
+    void updateCursor(const QPointF &pagePoint);
+    void nudgeSelection(const QPointF &delta);
+    void paintHandles(QPainter &p, const ChartItem &frame, double opacity) const;
+    void paintShadows(QPainter &p, const QRect &page) const;
+    ChartItem *adopt(const QList<ChartItem *> &added, const QString &text);
+
+    ChartDocument *m_doc;
+    QUndoStack *m_undo;
+    CTheme *m_theme;
+    ChartHandleSet m_handles;
+    QColor m_canvasColour;
+    QColor m_selectionColour;
+    ConfirmHandler m_confirm;
+
+    int m_dragMode = canvasdrag::None;
+    int m_activeHandle = -1;
+    ChartItem *m_activeItem = nullptr;
+    canvasdrag::Start m_start;
+    ChartItemGeometry m_lastGeometry;
+    QPointF m_lastPoint;
+    int m_dragSerial = 0;
+
+    QList<Fade> m_fades;
+    QTimer m_fadeTimer;
+};
