@@ -62,7 +62,6 @@ CLayoutManagerDlg::CLayoutManagerDlg(CReportLayoutList &layouts, const CTheme *t
     m_previewTimer->setInterval(250);
     connect(m_previewTimer, SIGNAL(timeout()), this, SLOT(OnPreviewTimer()));
 
-    setMinimumSize(BodyWidth, BodyHeight);
     fillLayoutList();
     selectLayout(m_model->count() > 0 ? 0 : -1);
     OnUndoIndexChanged();
@@ -108,10 +107,10 @@ void CLayoutManagerDlg::buildControls()
     CWCLContainer *avail = m_availList->container();
     connect(order, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelected(void*)));
     connect(avail, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelectedAlt(void*)));
-    connect(order, SIGNAL(fieldDropped(int,QByteArray,QObject*,int)), this,
-            SLOT(OnOrderDropped(int,QByteArray,QObject*,int)));
-    connect(avail, SIGNAL(fieldDropped(int,QByteArray,QObject*,int)), this,
-            SLOT(OnAvailableDropped(int,QByteArray,QObject*,int)));
+    connect(order, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
+            SLOT(OnOrderDropped(int,QByteArray,quint64,int)));
+    connect(avail, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
+            SLOT(OnAvailableDropped(int,QByteArray,quint64,int)));
     connect(order, SIGNAL(moveRequested(int,int)), this, SLOT(OnMoveField(int,int)));
     connect(order, SIGNAL(removeRequested(int)), this, SLOT(OnRemoveField(int)));
     order->setToolTip(QStringLiteral("Drag fields here; Alt+Up / Alt+Down move the selected field, Delete removes it"));

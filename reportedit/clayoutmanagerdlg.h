@@ -100,8 +100,8 @@ public slots:
 
 private slots:
     void OnCopySetting();
-    void OnOrderDropped(int gap, const QByteArray &data, QObject *source, int sourceIndex);
-    void OnAvailableDropped(int gap, const QByteArray &data, QObject *source, int sourceIndex);
+    void OnOrderDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
+    void OnAvailableDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
     void OnMoveField(int index, int delta);
     void OnRemoveField(int index);
     void OnLayoutChanged(int index);

@@ -146,12 +146,12 @@ void CLayoutManagerDlg::editItem(const std::function<void(CReportFieldItem &)> &
 
 // ---- drag and drop, keyboard ----
 
-void CLayoutManagerDlg::OnOrderDropped(int gap, const QByteArray &data, QObject *source, int sourceIndex)
+void CLayoutManagerDlg::OnOrderDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex)
 {
     if (m_cur < 0)
         return;
     CReportLayout after = m_model->layout(m_cur);
-    if (source == fieldOrder() && sourceIndex >= 0) {
+    if (source == quint64(quintptr(fieldOrder())) && sourceIndex >= 0) {
         if (!CLayoutEditModel::moveField(after, m_kind, sourceIndex, gap))
             return;
         m_field = gap > sourceIndex ? gap - 1 : gap;
@@ -167,10 +167,10 @@ void CLayoutManagerDlg::OnOrderDropped(int gap, const QByteArray &data, QObject 
     pushEdit(after, QStringLiteral("Add field"));
 }
 
-void CLayoutManagerDlg::OnAvailableDropped(int, const QByteArray &, QObject *source, int sourceIndex)
+void CLayoutManagerDlg::OnAvailableDropped(int, const QByteArray &, quint64 source, int sourceIndex)
 {
     // Only a field dragged out of the order is removed; the catalogue stays as it is.
-    if (source == fieldOrder() && sourceIndex >= 0)
+    if (source == quint64(quintptr(fieldOrder())) && sourceIndex >= 0)
         OnRemoveField(sourceIndex);
 }
 

@@ -4,20 +4,23 @@
 #include "reportedit/clayoutmanagerdlg.h"
 
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 CLayoutManagerDlgWin::CLayoutManagerDlgWin(CReportLayoutList &layouts, const CTheme *theme, QWidget *parent,
                                            const QString &folder)
     : QDialog(parent), m_dlg(new CLayoutManagerDlg(layouts, theme, this, folder))
 {
     setWindowTitle(QStringLiteral("Report Manager"));
-    auto *lay = new QVBoxLayout(this);
-    lay->setContentsMargins(0, 0, 0, 0);
-    lay->addWidget(m_dlg);
     connect(m_dlg, SIGNAL(signalPress(int)), this, SLOT(OnPress(int)));
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);
     resize(CLayoutManagerDlg::BodyWidth, CLayoutManagerDlg::BodyHeight);
+}
+
+void CLayoutManagerDlgWin::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    // Placed by hand: a layout would push size limits to the window system.
+    m_dlg->setGeometry(rect());
 }
 
 void CLayoutManagerDlgWin::keyPressEvent(QKeyEvent *event)

@@ -123,13 +123,18 @@ void CWCLContainer::dropEvent(QDropEvent *event)
     const QMimeData *mime = event->mimeData();
     if (!mime->hasFormat(LmItemMime::mimeType()))
         return;
-    QObject *source = qobject_cast<CWCLContainer *>(event->source());
+    quint64 source = 0;
     int sourceIndex = -1;
-    if (source) {
-        bool ok = false;
-        sourceIndex = mime->data(CWCLItem::sourceIndexMimeType()).toInt(&ok);
-        if (!ok)
+    const QList<QByteArray> parts = mime->data(CWCLItem::sourceIndexMimeType()).split(':');
+    if (parts.size() == 2) {
+        bool ok1 = false;
+        bool ok2 = false;
+        source = parts[0].toULongLong(&ok1);
+        sourceIndex = parts[1].toInt(&ok2);
+        if (!ok1 || !ok2 || sourceIndex < 0) {
+            source = 0;
             sourceIndex = -1;
+        }
     }
     event->setDropAction(Qt::MoveAction);
     event->accept();

@@ -39,10 +39,11 @@ signals:
     /** A row was clicked (the CWCLItem). */
     void itemSelected(void *item);
     /**
-     * A field was dropped into @p gap. @p source is the list the drag came
-     * from (nullptr when foreign) and @p sourceIndex its row there, else -1.
+     * A field was dropped into @p gap. @p source identifies the list the drag
+     * came from (compare with a list's address; 0 when unknown) and
+     * @p sourceIndex its row there, else -1.
      */
-    void fieldDropped(int gap, const QByteArray &data, QObject *source, int sourceIndex);
+    void fieldDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
     void moveRequested(int index, int delta);
     void removeRequested(int index);
 

@@ -63,6 +63,16 @@ QString CWCLItem::sourceIndexMimeType()
     return QStringLiteral("application/x-qz-lm-index");
 }
 
+QMimeData *CWCLItem::mimeFor(const CReportFieldItem &item, const QString &label, const QObject *list, int row)
+{
+    auto *mime = new QMimeData;
+    mime->setData(LmItemMime::mimeType(), LmItemMime::encode(item, label));
+    // The list is named by its address only to compare it, never to reach it.
+    mime->setData(sourceIndexMimeType(),
+                  QByteArray::number(quint64(quintptr(list))) + ':' + QByteArray::number(row));
+    return mime;
+}
+
 void CWCLItem::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
@@ -79,9 +89,7 @@ void CWCLItem::mouseMoveEvent(QMouseEvent *event)
     if ((event->pos() - m_pressPos).manhattanLength() < QApplication::startDragDistance())
         return;
     m_pressed = false;
-    auto *mime = new QMimeData;
-    mime->setData(LmItemMime::mimeType(), LmItemMime::encode(m_item, m_label));
-    mime->setData(sourceIndexMimeType(), QByteArray::number(m_index));
+    QMimeData *mime = mimeFor(m_item, m_label, parentWidget(), m_index);
     // The list owns the drag: it outlives any change the drop makes to this row.
     auto *drag = new QDrag(parentWidget());
     drag->setMimeData(mime);

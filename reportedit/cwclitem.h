@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class CTheme;
+class QMimeData;
 
 /**
  * One field in a list of the report manager: the editable form of a report
@@ -30,8 +31,10 @@ public:
     QString label() const { return m_label; }
     bool isSelected() const { return m_selected; }
     void setSelected(bool on);
-    /** Extra drag format with the row's position, for moves inside one list. */
+    /** Extra drag format naming the list and row the drag came from ("<list id>:<row>"). */
     static QString sourceIndexMimeType();
+    /** The drag data of a row: the field in its drag form plus where it came from. */
+    static QMimeData *mimeFor(const CReportFieldItem &item, const QString &label, const QObject *list, int row);
 
 signals:
     void clicked(CWCLItem *item);
