@@ -43,6 +43,14 @@ int main(int argc, char *argv[])
     int result;
     {
         CQZNum window;
+        // "qznum FILE" (the file manager's way to open a document).
+        const QStringList args = QCoreApplication::arguments();
+        for (int i = 1; i < args.size(); ++i) {
+            if (!args.at(i).startsWith(QLatin1Char('-'))) {
+                window.setStartFile(args.at(i));
+                break;
+            }
+        }
         window.show();
         result = app.exec();
     }

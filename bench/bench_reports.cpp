@@ -3,6 +3,7 @@
 // the web engine (the engine's own cost, measured for the record).
 
 #include "engine/ccompnumerology.h"
+#include "engine/datafolder.h"
 #include "engine/celebrity.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
@@ -41,7 +42,7 @@ NumerologyInput johnSmith(bool chaldean)
 
 QString imagesFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/");
+    return DataFolder::path() + QStringLiteral("/images/doc/");
 }
 
 void BM_NumerologyReport(benchmark::State &state)

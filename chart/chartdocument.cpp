@@ -1,4 +1,5 @@
 #include "chart/chartdocument.h"
+#include "engine/datafolder.h"
 
 #include "chart/chartpainter.h"
 #include "chart/chartstream.h"
@@ -29,7 +30,7 @@ template <typename Fn> void forEachPageReference(std::vector<ChartPageList> &set
 
 ChartDocument::ChartDocument(QObject *parent) : QObject(parent)
 {
-    m_imagesDir = QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+    m_imagesDir = DataFolder::path() + QStringLiteral("/images/");
     newDocument();
 }
 

@@ -1,5 +1,6 @@
 #include "chartedit/ctextdlg.h"
 
+#include "engine/datafolder.h"
 #include "panels/ctheme.h"
 
 #include <QComboBox>
@@ -95,7 +96,7 @@ QToolButton *CTextDlg::styleButton(const QString &tip, const QString &picture, c
     b->setToolTip(tip);
     b->setAccessibleName(tip);
     const QString folder = theme ? theme->imageFolder()
-                                 : QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+                                 : DataFolder::path() + QStringLiteral("/images/");
     const QImage img = theme ? theme->themedImage(picture) : QImage(folder + picture);
     if (img.isNull())
         b->setText(fallback);

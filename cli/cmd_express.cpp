@@ -23,8 +23,8 @@ int cmdExpress(const QStringList &arguments)
                      QStringLiteral("--raw")},
                     &error))
         cliFail(error);
-    const QString name = cleanedOrRaw(requiredValue(args, QStringLiteral("--name")),
-                                      args.has(QStringLiteral("--raw")));
+    const QString typed = requiredValue(args, QStringLiteral("--name"));
+    const QString name = args.has(QStringLiteral("--raw")) ? typed : qz::cleanAdvisorName(typed);
     const QDate date = optionalDate(args, QStringLiteral("--date"), QDate());
     if (args.has(QStringLiteral("--flags")) &&
         !calculatorFlags().fromText(args.value(QStringLiteral("--flags"))))

@@ -2,6 +2,7 @@
 // or as an A4 PDF rendered by the web engine.
 
 #include "cli/cliargs.h"
+#include "engine/datafolder.h"
 #include "cli/commands.h"
 
 #include "engine/atomicwrite.h"
@@ -143,7 +144,8 @@ QString buildReport(const QString &kind, const CliArgs &args, const QString &ima
     }
     if (kind == QLatin1String("name")) {
         applyFlags(args);
-        const QString name = cleaned(requiredValue(args, QStringLiteral("--name")), args.has(QStringLiteral("--raw")));
+        const QString typed = requiredValue(args, QStringLiteral("--name"));
+        const QString name = args.has(QStringLiteral("--raw")) ? typed : qz::cleanAdvisorName(typed);
         const QDate date = optionalDate(args, QStringLiteral("--date"), QDate());
         CNumerology engine;
         engine.setExtendedMasters(args.has(QStringLiteral("--masters")) ? 1 : 0);
@@ -177,11 +179,17 @@ QString buildReport(const QString &kind, const CliArgs &args, const QString &ima
     }
 
     const QString typedShort = args.value(QStringLiteral("--short"));
-    const NumerologyInput input = personInput(requiredValue(args, QStringLiteral("--full")), typedShort,
-                                              requiredDate(args, QStringLiteral("--birth")), options);
+    NumerologyInput input = personInput(requiredValue(args, QStringLiteral("--full")), typedShort,
+                                        requiredDate(args, QStringLiteral("--birth")), options);
+    // Refuse only what the report needs: the psychomatrix needs the birth date
+    // alone, the celebrities the expression; the full report every name number.
+    const bool numerology = kind == QLatin1String("numerology");
+    input.calcOnly = !numerology;
     CNumerology engine;
     CNumerologyPMatrix matrix;
     computePerson(engine, matrix, input, options.masters);
+    if (kind == QLatin1String("celebrities") && engine.expression == 0)
+        cliFail(CNumerology::IncorrectNameMessage);
     const QString shortName = options.raw ? input.shortName : qz::cleanName(input.shortName);
     if (kind == QLatin1String("psychomatrix")) {
         CPMatrixReport report;
@@ -308,7 +316,7 @@ int cmdReport(const QStringList &arguments)
 
     loadTexts(args);
     QString images = args.has(QStringLiteral("--images")) ? args.value(QStringLiteral("--images"))
-                                                          : QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/");
+                                                          : DataFolder::path() + QStringLiteral("/images/doc/");
     images = QFileInfo(images).absoluteFilePath();
     if (!images.endsWith(QLatin1Char('/')))
         images += QLatin1Char('/');

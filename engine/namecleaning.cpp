@@ -4,9 +4,44 @@
 
 namespace qz {
 
+namespace {
+
+// Latin letters that no Unicode decomposition reduces to A-Z; without this they
+// would become spaces and split the word ("Strauß" -> "Strau").
+QString spellOutLatin(const QString &text)
+{
+    struct Spelling {
+        ushort letter;
+        const char *latin;
+    };
+    static const Spelling kSpellings[] = {
+        {0x00DF, "ss"}, {0x1E9E, "SS"}, {0x00C6, "AE"}, {0x00E6, "ae"}, {0x0152, "OE"}, {0x0153, "oe"},
+        {0x00D8, "O"},  {0x00F8, "o"},  {0x0141, "L"},  {0x0142, "l"},  {0x0110, "D"},  {0x0111, "d"},
+        {0x00D0, "D"},  {0x00F0, "d"},  {0x00DE, "TH"}, {0x00FE, "th"}, {0x0131, "i"},
+    };
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        const char *latin = nullptr;
+        for (const Spelling &s : kSpellings) {
+            if (s.letter == c.unicode()) {
+                latin = s.latin;
+                break;
+            }
+        }
+        if (latin)
+            out.append(QLatin1String(latin));
+        else
+            out.append(c);
+    }
+    return out;
+}
+
+} // namespace
+
 QString cleanName(const QString &text)
 {
-    const QString decomposed = text.normalized(QString::NormalizationForm_D);
+    const QString decomposed = spellOutLatin(text).normalized(QString::NormalizationForm_D);
     QString kept;
     kept.reserve(decomposed.size());
     for (QChar c : decomposed) {
@@ -24,6 +59,13 @@ QString cleanName(const QString &text)
     kept.truncate(300);
     kept.remove(QLatin1Char(','));
     return kept.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+}
+
+QString cleanAdvisorName(const QString &text)
+{
+    QString name = text.left(300);
+    name.remove(QLatin1Char(','));
+    return cleanName(name);
 }
 
 QString defaultShortName(const QString &cleanedFullName)

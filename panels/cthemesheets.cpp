@@ -46,6 +46,7 @@ QLineEdit:disabled, QTextEdit:disabled, QPlainTextEdit:disabled, QSpinBox:disabl
 QDoubleSpinBox:disabled, QDateEdit:disabled, QTimeEdit:disabled, QDateTimeEdit:disabled {
   color: #7d716a; background-color: #2a221e; border-color: #44372f;
 }
+QLineEdit[dateInvalid="true"] { border: 2px solid #f06040; background-color: #3a1f19; }
 QSpinBox, QDoubleSpinBox, QDateEdit, QTimeEdit, QDateTimeEdit { padding-right: 18px; }
 QSpinBox::up-button, QDoubleSpinBox::up-button, QDateEdit::up-button, QTimeEdit::up-button,
 QDateTimeEdit::up-button {

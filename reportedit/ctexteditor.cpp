@@ -1,6 +1,7 @@
 #include "reportedit/ctexteditor.h"
 
 #include "chartedit/ccolordialog.h"
+#include "engine/datafolder.h"
 #include "panels/ctheme.h"
 #include "reportedit/cimagepreview.h"
 #include "reportedit/valuetexts.h"
@@ -104,7 +105,7 @@ QToolButton *CTextEditor::styleButton(const QString &tip, const QString &picture
     b->setToolTip(tip);
     b->setAccessibleName(tip);
     const QImage img = m_theme ? m_theme->themedImage(picture)
-                               : QImage(QCoreApplication::applicationDirPath() + QStringLiteral("/images/") + picture);
+                               : QImage(DataFolder::path() + QStringLiteral("/images/") + picture);
     if (img.isNull())
         b->setText(fallback);
     else

@@ -35,7 +35,7 @@ void CCelebritiesReport::writeHead(const CNumerology &p, const QString &shortNam
 {
     beginBlock(true);
     if (item && !item->defaultStyle)
-        addHeading(item->caption, item->headerColor, item->headerFont);
+        addHeading(item->caption.toHtmlEscaped(), item->headerColor, item->headerFont);
     else
         addPlainHeading(QStringLiteral("Celebrities Report for"));
     addLine(QStringLiteral("<b>")
@@ -45,7 +45,7 @@ void CCelebritiesReport::writeHead(const CNumerology &p, const QString &shortNam
                 + QStringLiteral("</b>"),
             QColor(Qt::black), defaultHeadingFont());
     addParagraph(QStringLiteral("Date Number ") + QString::number(p.lifePath) + QStringLiteral("<br />Name Number ")
-                 + p.expressionText);
+                 + QString::number(p.expression));
     endBlock();
 }
 
@@ -97,9 +97,9 @@ bool CCelebritiesReport::build(const CNumerology &p, const CelebrityTable &table
             addParagraph(QStringLiteral("<br />"));
             beginBlock(true);
             if (item.defaultStyle)
-                addPlainHeading(item.caption);
+                addPlainHeading(item.caption.toHtmlEscaped());
             else
-                addHeading(item.caption, item.headerColor, item.headerFont);
+                addHeading(item.caption.toHtmlEscaped(), item.headerColor, item.headerFont);
             endBlock();
             writeMatches(item.id, p, table, showsPicture(item, hideAll));
         } else if (item.id == 4) {

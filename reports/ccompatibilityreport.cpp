@@ -202,18 +202,18 @@ bool CCompatibilityReport::build(const CNumerology &a, const CNumerology &b, con
             // Tables go right under the heading, before any text.
             beginBlock(false);
             if (item.defaultStyle)
-                addPlainHeading(item.caption);
+                addPlainHeading(item.caption.toHtmlEscaped());
             else
-                addHeading(item.caption, item.headerColor, item.headerFont);
+                addHeading(item.caption.toHtmlEscaped(), item.headerColor, item.headerFont);
             addRawHtml(s.rawHtml);
             endBlock();
             if (!s.intro.isEmpty())
                 addFieldPart(QString(), QString(), s.intro, &item, 0);
             continue;
         }
-        const QString intro = s.summary + s.intro;
-        addSection(item.caption, QString(), intro, s.body, s.valueIndex, item, hideAll);
-        if (s.valueIndex < 0 && !item.defaultStyle && intro.isEmpty())
+        // The summary lines stay when a custom text replaces the introduction.
+        addSection(item.caption, QString(), s.intro, s.body, s.valueIndex, item, hideAll, s.summary);
+        if (s.valueIndex < 0 && !item.defaultStyle && s.summary.isEmpty() && s.intro.isEmpty())
             endBlock();
     }
     endDocument();

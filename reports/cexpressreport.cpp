@@ -23,8 +23,8 @@ bool CExpressReport::build(const CNumerology &e, const QString &name)
     addPlainHeading(QStringLiteral("Express Numerology chart for ") + name.toHtmlEscaped());
     QString numbers;
     if (hasDate)
-        numbers = QStringLiteral("Date Number ") + e.lifePathText;
-    numbers += QStringLiteral("<br />Name Number ") + e.expressionText;
+        numbers = QStringLiteral("Date Number ") + e.lifePathText + QStringLiteral("<br />");
+    numbers += QStringLiteral("Name Number ") + e.expressionText;
     addParagraph(numbers);
     endBlock();
 

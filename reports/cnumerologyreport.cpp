@@ -145,6 +145,7 @@ CNumerologyReport::Section CNumerologyReport::section(const CNumerology &n, int 
         const int code = id == 32 ? n.bridgeLifePathExpressionCode : n.bridgeHeartPersonalityCode;
         s.present = code >= 0 && code <= 99;
         s.intro.clear();
+        s.numberText = num(code);
         s.valueIndex = code;
         s.body = text(table, code);
         break;
@@ -259,7 +260,7 @@ void CNumerologyReport::writeHead(const CNumerology &n, const CReportFieldItem *
 {
     beginBlock(true);
     if (item && !item->defaultStyle)
-        addHeading(item->caption, item->headerColor, item->headerFont);
+        addHeading(item->caption.toHtmlEscaped(), item->headerColor, item->headerFont);
     else
         addPlainHeading(n.chaldeanMode ? QStringLiteral("Chaldean Numerology Chart for")
                                        : QStringLiteral("Numerology Chart for"));
@@ -277,8 +278,10 @@ void CNumerologyReport::writeBuiltInSection(const Section &s)
     beginBlock(true);
     if (!s.picture.isEmpty())
         setImageFile(s.picture);
-    if (!s.title.isEmpty())
-        addPlainHeading(s.title + QLatin1Char(' ') + s.numberText);
+    // Untitled fields (the second bridge values) are headed by their number alone.
+    const QString heading = s.title.isEmpty() ? s.numberText : s.title + QLatin1Char(' ') + s.numberText;
+    if (!heading.isEmpty())
+        addPlainHeading(heading);
     // One block per paragraph, so that a long introduction may break across pages.
     addParagraph(splitParagraphs(s.intro, QString(), QString()));
     endBlock();

@@ -26,13 +26,14 @@ void CPetReport::writeHead(const CNumerology &pet, const QString &petName, const
 {
     beginBlock(true);
     if (item && !item->defaultStyle)
-        addHeading(item->caption, item->headerColor, item->headerFont);
+        addHeading(item->caption.toHtmlEscaped(), item->headerColor, item->headerFont);
     else
         addPlainHeading(QStringLiteral("Pet Numerology Chart"));
     if (!petName.trimmed().isEmpty())
         addLine(QStringLiteral("<b>") + petName.toHtmlEscaped() + QStringLiteral("</b>"), QColor(Qt::black),
                 defaultHeadingFont());
-    addParagraph(QStringLiteral("Pet number ") + pet.expressionText + QStringLiteral("<br />\r\n")
+    // The same form as the section heading: the pet number alone.
+    addParagraph(QStringLiteral("Pet number ") + QString::number(pet.petNumber) + QStringLiteral("<br />\r\n")
                  + QStringLiteral("Pet Birthday Code ") + QString::number(pet.petBirthdayCode)
                  + QStringLiteral("<br />\r\n") + QStringLiteral("Forecast Day Code ")
                  + QString::number(pet.petForecastDayCode) + QStringLiteral("<br />\r\n"));

@@ -50,7 +50,7 @@ void CPMatrixReport::writeHead(const CNumerologyPMatrix &m, const QString &fullN
 {
     beginBlock(true);
     if (item && !item->defaultStyle)
-        addHeading(item->caption, item->headerColor, item->headerFont);
+        addHeading(item->caption.toHtmlEscaped(), item->headerColor, item->headerFont);
     else
         addPlainHeading(QStringLiteral("Numerology Psychomatrix Chart for"));
     addLine(QStringLiteral("<b>") + ReportFormat::personLine(fullName, shortName, m.birthDate).toHtmlEscaped()

@@ -1,6 +1,7 @@
 #include "reports/creporttools.h"
 
 #include "reports/creportfielditem.h"
+#include "reports/htmlsanitizer.h"
 
 #include <QBuffer>
 #include <QStringList>
@@ -16,8 +17,9 @@ QString fontParts(const QFont &font)
     QString out;
     if (font.pixelSize() > 0)
         out += QStringLiteral("font-size: ") + QString::number(font.pixelSize()) + QStringLiteral("px;");
-    if (!font.family().isEmpty())
-        out += QStringLiteral(" face:") + font.family() + QLatin1Char(';');
+    const QString family = HtmlSanitizer::fontFamily(font.family());
+    if (!family.isEmpty())
+        out += QStringLiteral(" face:") + family + QLatin1Char(';');
     return out;
 }
 
@@ -192,7 +194,7 @@ void CReportTools::addFieldText(const QString &text, const CReportFieldItem &ite
 {
     QString body = text;
     if (item.usesCustomText(valueIndex))
-        body = extractBody(item.customText(valueIndex));
+        body = HtmlSanitizer::richText(extractBody(item.customText(valueIndex)));
 
     QString open, close;
     if (!item.usesCustomText(valueIndex)) {
@@ -228,16 +230,22 @@ void CReportTools::addFieldText(const QString &text, const CReportFieldItem &ite
 
 void CReportTools::addSection(const QString &title, const QString &numberText, const QString &intro,
                               const QString &body, int valueIndex, const CReportFieldItem &item,
-                              bool hideAllImages)
+                              bool hideAllImages, const QString &summary)
 {
+    const auto heading = [&numberText](const QString &caption) {
+        // A caption comes from a layout file: shown as text, never as markup.
+        return caption.isEmpty() ? numberText : caption.toHtmlEscaped() + QLatin1Char(' ') + numberText;
+    };
     if (item.defaultStyle) {
         beginBlock(false);
-        addHeading(title + QLatin1Char(' ') + numberText, QColor(Qt::black), defaultHeadingFont());
+        if (!heading(title).isEmpty())
+            addHeading(heading(title), QColor(Qt::black), defaultHeadingFont());
+        const QString lead = summary + intro;
         QString text;
-        if (!intro.isEmpty() && !body.isEmpty())
-            text = intro + QStringLiteral("<br>") + body;
+        if (!lead.isEmpty() && !body.isEmpty())
+            text = lead + QStringLiteral("<br>") + body;
         else
-            text = intro.isEmpty() ? body : intro;
+            text = lead.isEmpty() ? body : lead;
         if (!text.isEmpty())
             addParagraph(splitParagraphs(text, QString(), QString()));
         else
@@ -249,8 +257,19 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
     QImage image;
     if (!item.images.isEmpty() && !hideAllImages && !item.hidesImage())
         image = item.images.first();
-    addHeading(item.caption + QLatin1Char(' ') + numberText, item.headerColor, item.headerFont, image);
-    if (!intro.isEmpty()) {
+    if (!heading(item.caption).isEmpty() || !image.isNull())
+        addHeading(heading(item.caption), item.headerColor, item.headerFont, image);
+    if (!summary.isEmpty()) {
+        addFieldText(summary, item, -1);
+        m_document += kBlockEnd;
+        m_pendingImage.clear();
+    }
+    // With a summary, a custom introduction has a place of its own even when
+    // the field has no standard one.
+    const bool hasIntro = !intro.isEmpty() || (!summary.isEmpty() && item.usesCustomText(0));
+    if (hasIntro) {
+        if (!summary.isEmpty())
+            beginBlock(true);
         addFieldText(intro, item, 0);
         m_document += kBlockEnd;
         m_pendingImage.clear();
@@ -258,7 +277,7 @@ void CReportTools::addSection(const QString &title, const QString &numberText, c
     if (valueIndex == -1)
         return;
     const bool shifted = item.reportKind == 0 && (item.id == 15 || item.id == 31 || item.id == 33);
-    if (!intro.isEmpty())
+    if (hasIntro || !summary.isEmpty())
         beginBlock(true);
     addFieldText(body, item, valueIndex + (shifted ? 1 : 0));
     m_document += kBlockEnd;

@@ -55,10 +55,13 @@ public:
      * One report field: heading (@p title + " " + @p numberText), the
      * introduction and the value text, in the standard style or in the style
      * of @p item. @p valueIndex -1 means the field has no per-value text.
+     * @p summary (lines of figures) comes first and, unlike the introduction,
+     * is never replaced by the item's custom text. A field without a title is
+     * headed by its number text alone, and by nothing when both are empty.
      */
     void addSection(const QString &title, const QString &numberText, const QString &intro,
                     const QString &body, int valueIndex, const CReportFieldItem &item,
-                    bool hideAllImages);
+                    bool hideAllImages, const QString &summary = QString());
     /** One text of a field in the item's content style (or its custom text for the index). */
     void addFieldText(const QString &text, const CReportFieldItem &item, int valueIndex);
 

@@ -1,5 +1,7 @@
 #include "reports/creportwriter.h"
 
+#include "reports/htmlsanitizer.h"
+
 #include "reports/creportfielditem.h"
 #include "reports/creporttexts.h"
 
@@ -40,7 +42,7 @@ void CReportWriter::addFieldPart(const QString &heading, const QString &prefix, 
             addLine(QStringLiteral("<b>") + heading + QStringLiteral("</b>"), QColor(Qt::black), defaultHeadingFont());
     }
     if (custom && item->usesCustomText(valueIndex)) {
-        addParagraph(splitParagraphs(prefix + extractBody(item->customText(valueIndex)), QString(), QString()));
+        addParagraph(splitParagraphs(prefix + HtmlSanitizer::richText(extractBody(item->customText(valueIndex))), QString(), QString()));
     } else if (custom) {
         addFieldText(prefix + body, *item, valueIndex);
     } else {

@@ -44,6 +44,20 @@ QString digitRow(const CNumerology &num, const QString &name, const QString &dig
     return row;
 }
 
+// A planes cell reads "letters=value, count" (totals "value, count"): only the
+// value is a number of the profile; letter counts are never master numbers.
+QString planesCell(const QString &text, bool extended)
+{
+    const int equals = text.indexOf(QLatin1Char('='));
+    const int from = equals + 1;
+    int to = text.indexOf(QLatin1Char(','), from);
+    if (to < 0)
+        to = text.size();
+    return cell(text.left(from).toHtmlEscaped()
+                + ReportFormat::boldMasters(text.mid(from, to - from).toHtmlEscaped(), extended)
+                + text.mid(to).toHtmlEscaped());
+}
+
 } // namespace
 
 QString nameTable(const CNumerology &num, bool shortName)
@@ -86,13 +100,13 @@ QString planesTable(const CNumerology &num)
     for (int plane = 0; plane < 4; ++plane) {
         html += QStringLiteral("<tr>") + cell(QLatin1String(planes[plane]));
         for (int kind = 0; kind < 3; ++kind)
-            html += cell(ReportFormat::boldMasters(num.planesCells[kind * 5 + plane], ext));
+            html += planesCell(num.planesCells[kind * 5 + plane], ext);
         html += boldCell(num.planesCells[15 + plane]);
         html += QStringLiteral("</tr>\r\n");
     }
     html += QStringLiteral("<tr>") + cell(QStringLiteral("<b>Total</b>"));
     for (int kind = 0; kind < 3; ++kind)
-        html += cell(ReportFormat::boldMasters(num.planesCells[kind * 5 + 4], ext));
+        html += planesCell(num.planesCells[kind * 5 + 4], ext);
     html += cell(QStringLiteral("&nbsp;")) + QStringLiteral("</tr>\r\n");
     html += kTableClose + QStringLiteral("</div>\r\n");
     return html;

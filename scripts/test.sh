@@ -8,6 +8,10 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 bash scripts/build.sh
 ctest --test-dir build --output-on-failure --timeout 300 -j2
 
+# Install into a temporary prefix, check the installed program, build the .deb
+# (and, as root in CI's throw-away container, install it: QZ_DEB_INSTALL=1).
+bash scripts/install-check.sh build
+
 # The engine's arithmetic, the chart and report layout file readers once more under
 # AddressSanitizer and UBSan: a small build of those tests only (set
 # QZ_SKIP_SANITIZE=1 to leave it out).

@@ -1,4 +1,5 @@
 #include "texts/interpretationtexts.h"
+#include "engine/datafolder.h"
 
 #include "texts/scrambledlinereader.h"
 
@@ -200,7 +201,7 @@ QString defaultCustomText()
 
 QString interpretationDataPath()
 {
-    return QCoreApplication::applicationDirPath() + QLatin1String("/eng.dat");
+    return DataFolder::path() + QLatin1String("/eng.dat");
 }
 
 bool parseDataHeader(const QString &line, int *section, int *index)

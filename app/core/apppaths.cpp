@@ -1,4 +1,5 @@
 #include "app/core/apppaths.h"
+#include "engine/datafolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +30,7 @@ QString userFolder()
 
 QString templateFolder()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/templates");
+    return DataFolder::path() + QStringLiteral("/images/templates");
 }
 
 QString stateFilePath()

@@ -12,7 +12,7 @@ QString configFolder();
 /** Documents location + "/Qzarel Numerology". */
 QString userFolder();
 
-/** Application folder + "/images/templates" (read-only sample charts). */
+/** Data folder (beside the executable or the installed share folder) + "/images/templates": read-only sample charts. */
 QString templateFolder();
 
 /** configFolder() + "/qznum_prem.cfg". */

@@ -1,4 +1,5 @@
 #include "app/ui/caboutdlg.h"
+#include "engine/datafolder.h"
 
 #include "app/ui/appurls.h"
 
@@ -10,7 +11,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(400, 220);
-    m_logo.load(QCoreApplication::applicationDirPath() + QStringLiteral("/images/logo.png"));
+    m_logo.load(DataFolder::path() + QStringLiteral("/images/logo.png"));
     if (m_logo.height() > 60)
         m_logo = m_logo.scaledToHeight(60, Qt::SmoothTransformation);
 

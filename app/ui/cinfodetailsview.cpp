@@ -1,4 +1,5 @@
 #include "app/ui/cinfodetailsview.h"
+#include "engine/datafolder.h"
 
 #include "panels/ctheme.h"
 #include <QPainter>
@@ -8,6 +9,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QImage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -42,7 +44,7 @@ QString CInfoDetailsView::detailsHtml(int section, const QString &picture)
         return QString();
     QString body;
     if (!picture.isEmpty())
-        body += inlinePicture(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/") + picture);
+        body += inlinePicture(DataFolder::path() + QStringLiteral("/images/doc/") + picture);
     body += title + calc + meaning;
     return QStringLiteral("<html><head><meta charset=\"utf-8\"><style>"
                           "body{font-family:Arial,'Liberation Sans',sans-serif;font-size:14px;"
@@ -62,6 +64,7 @@ CInfoDetailsView::CInfoDetailsView(CTheme *theme, const QString &html, QWidget *
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);
     m_view = new QWebEngineView(this);
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     m_view->setHtml(html, QUrl());
     // The page takes the keyboard, so Escape is caught above it.
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);

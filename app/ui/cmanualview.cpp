@@ -1,10 +1,12 @@
 #include "app/ui/cmanualview.h"
+#include "engine/datafolder.h"
 
 #include "panels/ctheme.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QPushButton>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 CManualVieW::CManualVieW(CTheme *theme, bool *notAtStart, QWidget *parent)
@@ -15,8 +17,9 @@ CManualVieW::CManualVieW(CTheme *theme, bool *notAtStart, QWidget *parent)
     setMaximumSize(1280, 800);
     resize(800, 600);
     m_view = new QWebEngineView(this);
+    m_view->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     m_view->move(10, 10);
-    m_view->load(QUrl(QStringLiteral("file:///") + QCoreApplication::applicationDirPath()
+    m_view->load(QUrl(QStringLiteral("file:///") + DataFolder::path()
                       + QStringLiteral("/images/manual/manual/start.html")));
     m_ok = new QPushButton(QStringLiteral("Ok"), this);
     m_ok->resize(100, 20);

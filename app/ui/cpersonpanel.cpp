@@ -1,11 +1,11 @@
 #include "app/ui/cpersonpanel.h"
 
+#include "app/ui/cdateedit.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/ctheme.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,13 +22,12 @@ QLabel *label(const QString &text, QWidget *parent, int x, int y, int w = 110)
     return l;
 }
 
-QDateEdit *dateEdit(QWidget *parent)
+// Nobody is born after today.
+CDateEdit *dateEdit(QWidget *parent, const QString &name)
 {
-    auto *d = new QDateEdit(QDate(2000, 1, 1), parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    d->setMinimumDate(QDate(1, 1, 1));
-    d->setMaximumDate(QDate(9999, 12, 31));
+    auto *d = new CDateEdit(QDate(2000, 1, 1), parent);
+    d->setMaximumDate(QDate::currentDate());
+    d->setAccessibleName(name);
     return d;
 }
 
@@ -51,7 +50,7 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
     shortName->setMaxLength(300);
     shortName->setPlaceholderText(QStringLiteral("Everyday name (optional)"));
     label(QStringLiteral("Birth Date"), m_personBox, 14, 98);
-    birthDate = dateEdit(m_personBox);
+    birthDate = dateEdit(m_personBox, QStringLiteral("Birth Date"));
     birthDate->setObjectName(QStringLiteral("birthDate"));
     gender = new QComboBox(m_personBox);
     gender->addItems({QStringLiteral("Female"), QStringLiteral("Male")});
@@ -72,7 +71,7 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
     partnerShortName->setObjectName(QStringLiteral("partnerShortName"));
     partnerShortName->setMaxLength(300);
     label(QStringLiteral("Birth Date"), m_partnerBox, 14, 98);
-    partnerBirthDate = dateEdit(m_partnerBox);
+    partnerBirthDate = dateEdit(m_partnerBox, QStringLiteral("Partner Birth Date"));
     partnerBirthDate->setObjectName(QStringLiteral("partnerBirthDate"));
 
     nameView = new CInfoNameWidget(theme, QStringLiteral("Name calculation"), this);
@@ -119,18 +118,14 @@ void CPersonPanel::resizeEvent(QResizeEvent *)
     const int colW = qMax(300, qMin(420, (w - left - 260) / 2));
     m_personBox->setGeometry(left, 20, colW, 236);
     m_partnerBox->setGeometry(left + colW + 12, 20, colW, 236);
-    for (QGroupBox *box : {m_personBox, m_partnerBox}) {
-        const int fw = box->width() - 124 - 14;
-        const auto edits = box->findChildren<QLineEdit *>();
-        int y = 30;
-        for (QLineEdit *e : edits) {
-            e->setGeometry(124, y, fw, 24);
-            y += 34;
-        }
-        const auto dates = box->findChildren<QDateEdit *>();
-        for (QDateEdit *d : dates)
-            d->setGeometry(124, 98, 130, 24);
-    }
+    // Each field by name: a search by type would also catch the date fields.
+    const int fw = m_personBox->width() - 124 - 14;
+    fullName->setGeometry(124, 30, fw, 24);
+    shortName->setGeometry(124, 64, fw, 24);
+    birthDate->setGeometry(124, 98, 130, 24);
+    partnerFullName->setGeometry(124, 30, fw, 24);
+    partnerShortName->setGeometry(124, 64, fw, 24);
+    partnerBirthDate->setGeometry(124, 98, 130, 24);
     gender->setGeometry(124, 132, 130, 24);
     phonetic->setGeometry(124, 166, 130, 24);
     chaldean->setGeometry(124, 200, m_personBox->width() - 134, 24);

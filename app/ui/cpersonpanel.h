@@ -2,11 +2,11 @@
 
 #include <QWidget>
 
+class CDateEdit;
 class CInfoNameWidget;
 class CTheme;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -30,13 +30,13 @@ public:
 
     QLineEdit *fullName = nullptr;
     QLineEdit *shortName = nullptr;
-    QDateEdit *birthDate = nullptr;
+    CDateEdit *birthDate = nullptr;
     QComboBox *gender = nullptr;
     QCheckBox *chaldean = nullptr;
     QComboBox *phonetic = nullptr;
     QLineEdit *partnerFullName = nullptr;
     QLineEdit *partnerShortName = nullptr;
-    QDateEdit *partnerBirthDate = nullptr;
+    CDateEdit *partnerBirthDate = nullptr;
     CInfoNameWidget *nameView = nullptr;
     CInfoNameWidget *partnerNameView = nullptr;
     QPushButton *recent[RecentCount] = {};

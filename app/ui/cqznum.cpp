@@ -1,6 +1,8 @@
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "panels/cinfocalendarwidget.h"
@@ -20,7 +22,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
 #include <QDesktopWidget>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 const QString CQZNum::EmptyPage = QStringLiteral("<html><body><p>&nbsp;</p></body></html>");
@@ -58,13 +60,9 @@ const FeatureInfo kFeatures[CQZNum::FeatureCount] = {
     {SLOT(OnCtrlButGuide()), "Guide", 8, "guide-but.png"},
 };
 
-QDateEdit *newDateEdit(QWidget *parent, const QDate &date)
+CDateEdit *newDateEdit(QWidget *parent, const QDate &date)
 {
-    auto *d = new QDateEdit(date, parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    d->setMinimumDate(QDate(1, 1, 1));
-    return d;
+    return new CDateEdit(date, parent);
 }
 
 void checkedConnect(const QObject *sender, const char *signal, const QObject *receiver,
@@ -85,7 +83,7 @@ int CQZNum::featurePosition(int feature)
 CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Qzarel Numerology Premium 6"));
-    m_theme = new CTheme(QCoreApplication::applicationDirPath() + QStringLiteral("/images/"), this);
+    m_theme = new CTheme(DataFolder::path() + QStringLiteral("/images/"), this);
 
     loadInterpretationTexts();
     fillCelebrityTable(m_celebs);
@@ -138,6 +136,8 @@ QWebEngineView *CQZNum::newReportView(QWidget *parent)
 {
     auto *v = new QWebEngineView(parent);
     v->setContextMenuPolicy(Qt::NoContextMenu);
+    // Reports carry text from shared layout files; nothing in them needs script.
+    v->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     v->page()->setBackgroundColor(Qt::white);
     v->setHtml(EmptyPage, QUrl(QStringLiteral("file://localhost/")));
     return v;
@@ -227,16 +227,13 @@ void CQZNum::buildPages()
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);
     for (QPushButton *b : {m_chartEdit, m_chartNew, m_chartDelete})
         b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
-    // Editing and creating charts come with the chart designer window.
-    m_chartEdit->setEnabled(false);
-    m_chartNew->setEnabled(false);
     checkedConnect(m_chartEdit, SIGNAL(clicked()), this, SLOT(OnEditChart()));
     checkedConnect(m_chartNew, SIGNAL(clicked()), this, SLOT(OnAddChart()));
     checkedConnect(m_chartDelete, SIGNAL(clicked()), this, SLOT(OnDeleteChart()));
     checkedConnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
 
     // Guide page shows the manual.
-    m_views[FeatGuide]->load(QUrl::fromLocalFile(QCoreApplication::applicationDirPath()
+    m_views[FeatGuide]->load(QUrl::fromLocalFile(DataFolder::path()
                                                  + QStringLiteral("/images/manual/index.html")));
 
     // The forecast date sits with the forecast panels.

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class CDateEdit;
 class CExpandWidget;
 class ChartDocument;
 class GenPDFfromHTML;
@@ -29,7 +30,6 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QNetworkAccessManager;
@@ -102,6 +102,18 @@ public:
 
     /** Name cleaning and the short-name rule applied to the panel inputs. */
     PersonRecord recordFromInputs() const;
+
+    /** A file named on the command line, opened once start-up has finished. */
+    void setStartFile(const QString &path) { m_startFile = path; }
+    /**
+     * Opens a file by its kind: a person file (.num) is entered and calculated,
+     * a chart (.qnr) is chosen on the chart page, a report layout (.qznr) is
+     * copied into the user folder when its name is free there and chosen.
+     * Returns false (after telling the user) when the file cannot be used.
+     */
+    bool openDocument(const QString &path);
+    /** Reads a person file; @p openProg reads the auto-saved recent list. */
+    void openPersonFile(const QString &path, bool openProg);
 
 signals:
     void updateStyle();
@@ -196,6 +208,7 @@ private:
     void setPersonButtonText(const QString &text);
     void startPulse();
     void stopPulse();
+    bool datesAcceptable();
     // calculation (cqznum_calc.cpp)
     void preCalc(bool partner);
     void rebuildMarks(bool partner);
@@ -215,6 +228,8 @@ private:
     // details (cqznum_menu.cpp)
     void showDetails(int section, const QString &picture);
     void renderChartPreview();
+    /** Runs the chart creator on @p path (empty: a new chart), then refreshes the chooser. */
+    void runChartCreator(const QString &path);
     // export (cqznum_export.cpp)
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
@@ -227,6 +242,7 @@ private:
     int m_feature = FeatNumerology;
     bool m_personOpen = false;
     bool m_startUpFinished = false;
+    QString m_startFile;
     bool m_reportBusy = false;
     ReportChoice m_reportChoice;
     GenPDFfromHTML *m_pdfGen = nullptr;  ///< last PDF run; a child, replaced by the next run
@@ -276,15 +292,15 @@ private:
     QPushButton *m_tools[5] = {};
     QMenu *m_menu = nullptr;
     QActionGroup *m_themeGroup = nullptr;
-    QDateEdit *m_forecastDate = nullptr;
+    CDateEdit *m_forecastDate = nullptr;
     QLabel *m_forecastCaption = nullptr;
     // pet page
     QLineEdit *m_petName = nullptr;
-    QDateEdit *m_petBirth = nullptr;
+    CDateEdit *m_petBirth = nullptr;
     QPushButton *m_petCalc = nullptr;
     // name advisor page
     QLineEdit *m_anName = nullptr;
-    QDateEdit *m_anDate = nullptr;
+    CDateEdit *m_anDate = nullptr;
     QCheckBox *m_anUseDate = nullptr;
     QCheckBox *m_anChaldean = nullptr;
     QPushButton *m_anCalc = nullptr;

@@ -1,6 +1,8 @@
 // Person input, name marks and the calculation flow.
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/namecleaning.h"
 #include "panels/cinfocalendarwidget.h"
@@ -24,7 +26,6 @@
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -345,7 +346,7 @@ QString CQZNum::buildReportHtml(int feature, const CReportLayout *layout)
 {
     if (feature < 0 || feature > FeatPet || !m_reportOk[feature])
         return QString();
-    const QString docFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/");
+    const QString docFolder = DataFolder::path() + QStringLiteral("/images/doc/");
     const PersonRecord r = recordFromInputs();
     switch (feature) {
     case FeatNumerology: {
@@ -355,7 +356,7 @@ QString CQZNum::buildReportHtml(int feature, const CReportLayout *layout)
     }
     case FeatCelebrities: {
         CCelebritiesReport w;
-        w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc2/"));
+        w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc2/"));
         return w.build(m_num, m_celebs, layout, r.shortName) ? w.document() : QString();
     }
     case FeatPMatrix: {
@@ -438,9 +439,7 @@ void CQZNum::clearPanels()
 
 void CQZNum::OnCalcAnNum()
 {
-    QString name = m_anName->text().left(300);
-    name.remove(QLatin1Char(','));
-    name = qz::cleanName(name);
+    const QString name = qz::cleanAdvisorName(m_anName->text());
     if (name.isEmpty()) {
         QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),
                               QMessageBox::Ok);
@@ -460,7 +459,7 @@ void CQZNum::OnCalcAnNum()
         m_anInfo->clearValues();
     }
     CExpressReport w;
-    w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/"));
+    w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
     m_reports[FeatAdvisor] = w.build(m_express, name) ? w.document() : QString();
     setPage(m_views[FeatAdvisor], m_reports[FeatAdvisor].isEmpty() ? EmptyPage : m_reports[FeatAdvisor]);
     m_anInfo->update();
@@ -483,7 +482,7 @@ void CQZNum::OnCalcPetNum()
             m_petInfo->clearValues();
     }
     CPetReport w;
-    w.setImagesFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/images/doc/"));
+    w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
     m_reports[FeatPet] = w.build(m_pet, name, m_forecastDate->date()) ? w.document() : QString();
     setPage(m_views[FeatPet], m_reports[FeatPet].isEmpty() ? EmptyPage : m_reports[FeatPet]);
     m_petInfo->update();

@@ -13,6 +13,7 @@
 #include "panels/ctheme.h"
 #include "reports/htmlinliner.h"
 #include "reports/pdf/genpdffromhtml.h"
+#include "reports/reportformat.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,6 +31,13 @@ const QString kErrorTitle = QStringLiteral("Error");
 QString documentsFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QImage programLogo()
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+    const QImage large(folder + QStringLiteral("qznum.png"));
+    return large.isNull() ? QImage(folder + QStringLiteral("logo.png")) : large;
 }
 
 } // namespace
@@ -141,14 +149,27 @@ void CQZNum::OnExportPDFAll()
     auto inlined = [this](int feature, bool wanted) {
         return wanted ? HtmlInliner::inlinePictures(m_reports[feature], HtmlInliner::MarginMode) : QString();
     };
-    const QStringList sections{inlined(FeatNumerology, m_reportChoice.numerology),
-                               inlined(FeatPMatrix, m_reportChoice.psychomatrix),
-                               inlined(FeatCompatibility, m_reportChoice.compatibility),
-                               inlined(FeatCelebrities, m_reportChoice.celebrities),
-                               m_reports[FeatPet],
-                               inlined(FeatAdvisor, true)};
+    const QVector<ExportDocument::Section> sections{
+        {m_num.chaldeanMode ? QStringLiteral("Chaldean Numerology Report") : QStringLiteral("Numerology Report"),
+         inlined(FeatNumerology, m_reportChoice.numerology)},
+        {QStringLiteral("Psychomatrix Report"), inlined(FeatPMatrix, m_reportChoice.psychomatrix)},
+        {QStringLiteral("Compatibility Report"), inlined(FeatCompatibility, m_reportChoice.compatibility)},
+        {QStringLiteral("Celebrities Report"), inlined(FeatCelebrities, m_reportChoice.celebrities)},
+        {QStringLiteral("Pet Report"), m_reports[FeatPet]},
+        {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, true)}};
     const QImage chart = m_reportChoice.chart && load == ChartLoaded ? renderForExport(doc) : QImage();
-    const QString html = ExportDocument::combinedDocument(sections, chart);
+    ExportDocument::Cover cover;
+    const PersonRecord typed = recordFromInputs();
+    if (!m_num.fullNameUpper.isEmpty())
+        cover.person = ReportFormat::personLine(m_num.fullNameUpper, m_num.shortNameUpper, m_num.birthDate);
+    else if (!typed.fullName.trimmed().isEmpty())
+        cover.person = typed.fullName.trimmed();
+    // The partner belongs on the cover only with the compatibility report.
+    if (m_reportChoice.compatibility && !m_reports[FeatCompatibility].isEmpty() && !m_numP.fullNameUpper.isEmpty())
+        cover.partner = ReportFormat::personLine(m_numP.fullNameUpper, m_numP.shortNameUpper, m_numP.birthDate);
+    cover.date = QDate::currentDate();
+    cover.logo = programLogo();
+    const QString html = ExportDocument::combinedDocument(cover, sections, chart);
     QApplication::restoreOverrideCursor();
     if (html.isEmpty()) {
         QMessageBox::critical(this, QString(), QStringLiteral("Enter your data before calculation!"),

@@ -5,6 +5,7 @@
 #include "app/core/personfile.h"
 #include "app/ui/appurls.h"
 #include "app/ui/cmanualview.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "panels/ctheme.h"
@@ -12,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +62,11 @@ void CQZNum::OnOpenFile(bool openProg)
     }
     if (path.size() < 2)
         return;
+    openPersonFile(path, openProg);
+}
+
+void CQZNum::openPersonFile(const QString &path, bool openProg)
+{
     PersonFileContent content;
     const PersonFileStatus status = readPersonFile(path, openProg, content);
     if (status == PersonFileStatus::CantOpen) {
@@ -161,7 +166,7 @@ void CQZNum::applyDateFormat()
 {
     const QString f = m_state.dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
     m_person->setDayFirst(m_state.dayFirstDates);
-    for (QDateEdit *d : {m_forecastDate, m_petBirth, m_anDate})
+    for (CDateEdit *d : {m_forecastDate, m_petBirth, m_anDate})
         d->setDisplayFormat(f);
 }
 
@@ -193,6 +198,12 @@ void CQZNum::OnFinishedSU()
     placePanels(false);
     m_startUpFinished = true;
 
+    // A file given on the command line is what the user came for: open it
+    // instead of the start-up guide.
+    if (!m_startFile.isEmpty()) {
+        openDocument(m_startFile);
+        return;
+    }
     if (!m_state.guideNotAtStart) {
         auto *guide = new CManualVieW(m_theme, &m_state.guideNotAtStart, this);
         guide->exec();

@@ -6,6 +6,7 @@
 #include "app/ui/caboutdlg.h"
 #include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "app/ui/csettingsdlg.h"
@@ -15,7 +16,6 @@
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -29,6 +29,8 @@
 #include "chart/chartfile.h"
 #include "chart/chartprofileengine.h"
 #include "chart/chartrender.h"
+#include "chartedit/creportcreator.h"
+#include "chartedit/creportcreatorwin.h"
 
 namespace {
 
@@ -187,7 +189,7 @@ void CQZNum::initStyle()
     if (m_pulse->state() != QTimeLine::Running)
         m_theme->styleWidget(m_personBut, CTheme::KindPersonButton);
     m_theme->styleWidget(m_rightPanel, CTheme::KindPage);
-    for (QDateEdit *d : {m_forecastDate, m_anDate, m_petBirth})
+    for (CDateEdit *d : {m_forecastDate, m_anDate, m_petBirth})
         m_theme->styleWidget(d, CTheme::KindDateEdit);
     for (QLineEdit *e : {m_anName, m_petName})
         m_theme->styleWidget(e, CTheme::KindLineEdit);
@@ -235,11 +237,52 @@ void CQZNum::slotResizeChart()
 
 void CQZNum::OnAddChart()
 {
-    // The chart creator window arrives with the chart designer.
+    runChartCreator(QString());
 }
 
 void CQZNum::OnEditChart()
 {
+    const int index = m_chartChooser->currentIndex();
+    if (index < 0 || index >= m_chartChooser->count())
+        return;
+    runChartCreator(m_chartChooser->itemData(index).toString());
+}
+
+void CQZNum::runChartCreator(const QString &path)
+{
+    const int oldIndex = m_chartChooser->currentIndex();
+    const PersonRecord r = recordFromInputs();
+    const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
+    auto *win = new CReportCreatorWin(profile, CReportCreator::kMainWindowMode, m_theme, this);
+    CReportCreator *creator = win->creator();
+    if (!path.isEmpty()) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            delete win;
+            return; // an unreadable chart is skipped silently
+        }
+        QDataStream stream(&file);
+        stream.setVersion(QDataStream::Qt_4_6);
+        creator->setFilePath(path);
+        creator->loadDocument(stream);
+    }
+    creator->setUserFolder(AppPaths::userFolder());
+    creator->setConfirmHandler([this, win](const QString &title, const QString &text) {
+        return CInfoDlgWin::ask(m_theme, title, text, win) == 0;
+    });
+    win->setStateFile(AppPaths::configFolder() + QStringLiteral("/qznum_creator.cfg"));
+    win->exec();
+    const QString saved = creator->filePath();
+    delete win;
+
+    // The list is read again: a save may have added or renamed a file.
+    OnUpdateListReport();
+    int select = saved.isEmpty() ? -1 : m_chartChooser->findData(saved);
+    if (select < 0 && oldIndex >= 0 && oldIndex < m_chartChooser->count())
+        select = oldIndex;
+    if (select >= 0)
+        m_chartChooser->setCurrentIndex(select);
+    layoutWindow();
 }
 
 void CQZNum::OnDeleteChart()

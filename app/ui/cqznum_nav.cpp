@@ -1,6 +1,7 @@
 // Geometry, navigation between features and the sliding panels.
 #include "app/ui/cqznum.h"
 
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "panels/cinfocalendarwidget.h"
 #include "panels/cinfocompmatrwidget.h"
@@ -12,10 +13,10 @@
 #include "panels/ctheme.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QTimeLine>
@@ -340,8 +341,31 @@ void CQZNum::OnPersButAnimFinish()
     m_pulse->start();
 }
 
+bool CQZNum::datesAcceptable()
+{
+    // A typed date that is no date stops APPLY with the reason, so that no
+    // other date is ever calculated in its place.
+    const struct {
+        CDateEdit *field;
+        const char *caption;
+    } fields[] = {{m_person->birthDate, "Birth Date"}, {m_person->partnerBirthDate, "Partner Birth Date"}};
+    for (const auto &f : fields) {
+        if (f.field->isTextValid())
+            continue;
+        QMessageBox::critical(this, QString(),
+                              QStringLiteral("Error! Incorrect ") + QLatin1String(f.caption) + QStringLiteral(": ")
+                                  + f.field->problem());
+        f.field->setFocus();
+        f.field->selectAll();
+        return false;
+    }
+    return true;
+}
+
 void CQZNum::OnNameSel()
 {
+    if (m_personOpen && !datesAcceptable())
+        return;
     stopPulse();
     stopSlides();
     const int W = width();

@@ -1,6 +1,7 @@
 #include "app/ui/exportdocument.h"
 
 #include "reports/htmlinliner.h"
+#include "reports/reportformat.h"
 
 #include "engine/atomicwrite.h"
 
@@ -60,6 +61,31 @@ bool saveImage(const QString &path, const QImage &image)
     return atomicwrite::saveFileAtomically(path, bytes);
 }
 
+namespace {
+
+const QLatin1String kPageBreak("<p style=\"page-break-after: always;  \"></p>");
+
+QString pngDataUrl(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(png.toBase64());
+}
+
+// The number line that opens a section; the cover's contents link to its anchor.
+QString sectionStart(int number, int count, const QString &title)
+{
+    return QStringLiteral("<p class=\"qz-section-no\" id=\"") + sectionAnchor(number)
+           + QStringLiteral("\" style=\"font-family: Arial, Helvetica, sans-serif; font-size: 12px; "
+                            "color: #555555; border-bottom: 1px solid #aaaaaa;\">")
+           + QStringLiteral("Section %1 of %2: ").arg(number).arg(count) + title.toHtmlEscaped()
+           + QStringLiteral("</p>\r\n");
+}
+
+} // namespace
+
 QString chartParagraph(const QImage &chart)
 {
     // Fitted into 600 x 800 with the chart's proportions kept.
@@ -69,30 +95,80 @@ QString chartParagraph(const QImage &chart)
         fitted = widthAtFullHeight <= 600 ? QSize(int(widthAtFullHeight), 800)
                                           : QSize(600, int(qint64(600) * chart.height() / chart.width()));
     }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    chart.save(&buffer, "PNG");
     return QStringLiteral("<p style=\"text-align: center;\" >")
            + QStringLiteral("<img align=\"middle\" vertical-align=\"middle\" ")
            + QStringLiteral("width=\"") + QString::number(fitted.width())
            + QStringLiteral("\" height=\"") + QString::number(fitted.height())
-           + QStringLiteral("\" src=\"") + QStringLiteral("data:image/png;base64,")
-           + QString::fromLatin1(png.toBase64()) + QStringLiteral("\"></p>");
+           + QStringLiteral("\" src=\"") + pngDataUrl(chart) + QStringLiteral("\"></p>");
 }
 
-QString combinedDocument(const QStringList &sections, const QImage &chart)
+
+QString sectionAnchor(int number)
 {
-    QString doc;
-    for (const QString &s : sections) {
+    return QStringLiteral("qz-section-") + QString::number(number);
+}
+
+QString coverPage(const Cover &cover, const QStringList &titles)
+{
+    QString html = QStringLiteral(
+        "<!DOCTYPE html>\r\n<html><head><meta charset=\"utf-8\" />\r\n"
+        "<title>Qzarel Numerology</title>\r\n<style type=\"text/css\">\r\n"
+        ".qz-cover { font-family: Arial, Helvetica, sans-serif; color: #111111; text-align: center; "
+        "padding-top: 60px; }\r\n"
+        ".qz-cover h1 { font-size: 30px; margin: 16px 0px 40px 0px; }\r\n"
+        ".qz-cover .qz-person { font-size: 20px; font-weight: bold; margin: 6px; }\r\n"
+        ".qz-cover .qz-partner { font-size: 18px; margin: 6px; }\r\n"
+        ".qz-cover .qz-date { font-size: 14px; color: #444444; margin: 24px 0px 50px 0px; }\r\n"
+        ".qz-contents { text-align: left; width: 60%; margin: 0px auto; font-size: 16px; "
+        "line-height: 1.8; }\r\n"
+        ".qz-contents h2 { font-size: 18px; border-bottom: 1px solid #aaaaaa; }\r\n"
+        ".qz-contents a { color: #1a3d7c; text-decoration: none; }\r\n"
+        "</style></head><body>\r\n<div class=\"qz-cover\">\r\n");
+    if (!cover.logo.isNull())
+        html += QStringLiteral("<img src=\"") + pngDataUrl(cover.logo)
+                + QStringLiteral("\" width=\"128\" height=\"128\" alt=\"Qzarel Numerology\" />\r\n");
+    html += QStringLiteral("<h1>Qzarel Numerology</h1>\r\n");
+    if (!cover.person.isEmpty())
+        html += QStringLiteral("<p class=\"qz-person\">") + cover.person.toHtmlEscaped() + QStringLiteral("</p>\r\n");
+    if (!cover.partner.isEmpty())
+        html += QStringLiteral("<p class=\"qz-partner\">and ") + cover.partner.toHtmlEscaped()
+                + QStringLiteral("</p>\r\n");
+    if (cover.date.isValid())
+        html += QStringLiteral("<p class=\"qz-date\">") + ReportFormat::shortDate(cover.date) + QStringLiteral("</p>\r\n");
+    html += QStringLiteral("<div class=\"qz-contents\">\r\n<h2>Contents</h2>\r\n<ol>\r\n");
+    for (int i = 0; i < titles.size(); ++i)
+        html += QStringLiteral("<li><a href=\"#") + sectionAnchor(i + 1) + QStringLiteral("\">")
+                + titles.at(i).toHtmlEscaped() + QStringLiteral("</a></li>\r\n");
+    html += QStringLiteral("</ol>\r\n</div>\r\n</div>\r\n");
+    return html;
+}
+
+QString combinedDocument(const Cover &cover, const QVector<Section> &sections, const QImage &chart)
+{
+    QVector<const Section *> printed;
+    for (const Section &s : sections) {
         // An empty report is just its frame: no page for it.
-        if (s.size() <= 99)
-            continue;
-        doc += s;
-        doc += QStringLiteral("<p style=\"page-break-after: always;  \"></p>");
+        if (s.html.size() > 99)
+            printed.append(&s);
     }
+    QStringList titles;
+    for (const Section *s : qAsConst(printed))
+        titles << s->title;
     if (!chart.isNull())
+        titles << cover.chartTitle;
+    if (titles.isEmpty())
+        return QString();
+
+    QString doc = coverPage(cover, titles) + kPageBreak;
+    for (int i = 0; i < printed.size(); ++i) {
+        doc += sectionStart(i + 1, titles.size(), titles.at(i));
+        doc += printed.at(i)->html;
+        doc += kPageBreak;
+    }
+    if (!chart.isNull()) {
+        doc += sectionStart(titles.size(), titles.size(), cover.chartTitle);
         doc += chartParagraph(chart);
+    }
     return doc;
 }
 

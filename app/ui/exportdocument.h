@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDate>
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 /**
  * The files the main window exports: a report as self-contained HTML, the
@@ -30,12 +32,39 @@ bool saveImage(const QString &path, const QImage &image);
 /** The chart's paragraph: the picture fitted into 600 x 800 as a PNG data URL. */
 QString chartParagraph(const QImage &chart);
 
+/** One report of the combined document. */
+struct Section {
+    QString title; ///< its line in the contents list
+    QString html;  ///< the report; 99 characters or fewer count as empty
+};
+
+/** What the first page of the combined document names. */
+struct Cover {
+    QString person;  ///< the person line, plain text
+    QString partner; ///< the partner's line, plain text; empty: none
+    QDate date;      ///< the day the document was made
+    QImage logo;     ///< the program's logo; null: none
+    QString chartTitle = QStringLiteral("Graphic Chart");
+};
+
 /**
- * Sections longer than 99 characters in the given order, each followed by a
- * page break, then the chart paragraph when @p chart is not null. Empty when
- * nothing was added.
+ * The cover page: logo, program name, person (and partner), date and the
+ * numbered contents list, each entry linked to the anchor of its section.
+ * The web engine's PDF printing has no page header or footer, so the
+ * sections carry these numbers instead of page numbers.
  */
-QString combinedDocument(const QStringList &sections, const QImage &chart);
+QString coverPage(const Cover &cover, const QStringList &titles);
+
+/** The anchor name of section @p number (1-based) in the combined document. */
+QString sectionAnchor(int number);
+
+/**
+ * The cover, then the sections longer than 99 characters in the given order,
+ * each opened by its anchor and number and followed by a page break, then the
+ * chart paragraph when @p chart is not null. Empty when no section and no
+ * chart is printed.
+ */
+QString combinedDocument(const Cover &cover, const QVector<Section> &sections, const QImage &chart);
 
 /**
  * Writes @p html as UTF-8 into a new file "reportXXXXXX.html" of the

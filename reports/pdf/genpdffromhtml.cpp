@@ -10,13 +10,18 @@
 #include <QPageSize>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 GenPDFfromHTML::GenPDFfromHTML(const QString &inputPath, const QString &outputPath, QObject *parent)
     : QObject(parent)
     , m_inputPath(inputPath)
     , m_outputPath(outputPath)
-    , m_page(new QWebEnginePage) // no parent: it is deleted with the generator
+    , m_profile(new QWebEngineProfile) // no storage name: off the record, nothing kept on disk
+    , m_page(new QWebEnginePage(m_profile)) // no parent: it is deleted with the generator
 {
+    // Reports carry text from shared layout files; nothing in them needs script.
+    m_page->settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     const bool connected = connect(m_page, SIGNAL(loadFinished(bool)), this, SLOT(loadFinished(bool)));
     Q_ASSERT(connected);
     Q_UNUSED(connected);
@@ -25,6 +30,7 @@ GenPDFfromHTML::GenPDFfromHTML(const QString &inputPath, const QString &outputPa
 GenPDFfromHTML::~GenPDFfromHTML()
 {
     delete m_page;
+    delete m_profile;
 }
 
 QPageLayout GenPDFfromHTML::pageLayout()

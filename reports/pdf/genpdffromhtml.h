@@ -5,12 +5,15 @@
 #include <QString>
 
 class QWebEnginePage;
+class QWebEngineProfile;
 
 /**
  * Turns an HTML file into an A4 PDF in the background: the file is loaded
  * into a hidden web page and printed with printToPdf. finished(bool) reports
  * the outcome; a page that failed to load is never printed, and the PDF is
  * written atomically, so a failure leaves any earlier file at the target alone.
+ *
+ * The page runs no script and keeps no profile data on disk.
  *
  * The input file is deleted once it has been loaded (it is a working copy).
  * The application object must exist (with Qt::AA_ShareOpenGLContexts set
@@ -36,6 +39,8 @@ public:
     const QString &outputPath() const { return m_outputPath; }
     /** Why the last run failed (empty after a success). */
     const QString &errorString() const { return m_error; }
+    /** The hidden page (script off, off-the-record profile). */
+    QWebEnginePage *page() const { return m_page; }
 
 signals:
     void finished(bool success);
@@ -49,6 +54,7 @@ private:
 
     QString m_inputPath;
     QString m_outputPath;
+    QWebEngineProfile *m_profile = nullptr;
     QWebEnginePage *m_page = nullptr;
     QString m_error;
     bool m_openWhenDone = true;

@@ -2,6 +2,7 @@
 // pictures inlined, the chart as PNG, the combined PDF and failed saves.
 #include "app/core/apppaths.h"
 #include "app/core/appstate.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "app/ui/creportchoicedlg.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -308,11 +308,12 @@ private slots:
         QTest::addColumn<QString>("fitted");
         const QString small(99, QLatin1Char('a'));
         const QString big(100, QLatin1Char('b'));
+        // Page breaks: one after the cover, one after each printed report.
         QTest::newRow("99 characters add nothing") << QStringList{small, small} << QSize() << 0 << QString();
-        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 1 << QString();
+        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 2 << QString();
         QTest::newRow("break also before the chart")
-            << QStringList{big, big} << QSize(2516, 3560) << 2 << "width=\"565\" height=\"800\"";
-        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 0
+            << QStringList{big, big} << QSize(2516, 3560) << 3 << "width=\"565\" height=\"800\"";
+        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 1
                                              << "width=\"600\" height=\"150\"";
     }
 
@@ -327,9 +328,13 @@ private slots:
             picture = QImage(chart, QImage::Format_RGB32);
             picture.fill(Qt::blue);
         }
-        const QString doc = ExportDocument::combinedDocument(sections, picture);
+        QVector<ExportDocument::Section> parts;
+        for (const QString &s : sections)
+            parts.append({QStringLiteral("Part"), s});
+        const QString doc = ExportDocument::combinedDocument(ExportDocument::Cover(), parts, picture);
         QCOMPARE(doc.count(QLatin1String("<p style=\"page-break-after: always;  \"></p>")), pageBreaks);
         QVERIFY(!doc.contains(QString(99, QLatin1Char('a'))));
+        QCOMPARE(doc.isEmpty(), pageBreaks == 0);
         if (fitted.isEmpty()) {
             QVERIFY(!doc.contains(QLatin1String("<img")));
             return;
@@ -342,6 +347,59 @@ private slots:
         const QImage decoded = QImage::fromData(
             QByteArray::fromBase64(doc.mid(start, doc.indexOf(QLatin1Char('"'), start) - start).toLatin1()));
         QCOMPARE(decoded.size(), chart);
+    }
+
+    void combinedDocumentCover()
+    {
+        ExportDocument::Cover cover;
+        cover.person = QStringLiteral("JOHN SMITH (John), Nov 29 1985");
+        cover.partner = QStringLiteral("MARY <ANN> JONES (Mary), Mar 14 1987");
+        cover.date = QDate(2026, 12, 7);
+        cover.logo = QImage(256, 256, QImage::Format_ARGB32);
+        cover.logo.fill(Qt::darkBlue);
+        const QString big(200, QLatin1Char('b'));
+        QImage chart(300, 400, QImage::Format_RGB32);
+        chart.fill(Qt::white);
+        const QString doc = ExportDocument::combinedDocument(
+            cover, {{QStringLiteral("Numerology Report"), big}, {QStringLiteral("Psychomatrix Report"), QString()},
+                    {QStringLiteral("Pet Report"), big}},
+            chart);
+
+        // The cover comes first, with its own page, naming the person, the partner and the day.
+        const int firstBreak = doc.indexOf(QLatin1String("<p style=\"page-break-after: always;  \"></p>"));
+        const QString page = doc.left(firstBreak);
+        QVERIFY(!page.contains(big));
+        QVERIFY(page.contains(QLatin1String("<h1>Qzarel Numerology</h1>")));
+        QVERIFY(page.contains(QLatin1String(">JOHN SMITH (John), Nov 29 1985</p>")));
+        QVERIFY(page.contains(QLatin1String(">and MARY &lt;ANN&gt; JONES (Mary), Mar 14 1987</p>")));
+        QVERIFY(page.contains(QLatin1String(">Dec 7 2026</p>")));
+        const QString marker = QStringLiteral("<img src=\"data:image/png;base64,");
+        const int start = page.indexOf(marker) + marker.size();
+        QVERIFY(start >= marker.size());
+        QCOMPARE(QImage::fromData(QByteArray::fromBase64(
+                     page.mid(start, page.indexOf(QLatin1Char('"'), start) - start).toLatin1())).size(),
+                 QSize(256, 256));
+
+        // Contents: the printed reports and the chart, numbered, each linked to its section.
+        const QRegularExpression entry(QStringLiteral("<li><a href=\"#([^\"]+)\">([^<]+)</a></li>"));
+        QStringList titles;
+        auto it = entry.globalMatch(page);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch m = it.next();
+            titles << m.captured(2);
+            const int target = doc.indexOf(QStringLiteral("id=\"%1\"").arg(m.captured(1)));
+            QVERIFY2(target > firstBreak, qPrintable(m.captured(1)));
+            QVERIFY(doc.indexOf(QStringLiteral("Section %1 of 3: %2</p>").arg(titles.size()).arg(m.captured(2)), target)
+                    > target);
+        }
+        QCOMPARE(titles, (QStringList{QStringLiteral("Numerology Report"), QStringLiteral("Pet Report"),
+                                      QStringLiteral("Graphic Chart")}));
+        QVERIFY(page.contains(QLatin1String("<ol>")));
+
+        // Without a partner there is no partner line.
+        cover.partner.clear();
+        QVERIFY(!ExportDocument::combinedDocument(cover, {{QStringLiteral("Pet Report"), big}}, QImage())
+                     .contains(QLatin1String("qz-partner\"")));
     }
 
     void chooserDefaultsAndCancel()
@@ -536,6 +594,19 @@ private slots:
         const QString text = runTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(text.contains(QLatin1String("John Smith"), Qt::CaseInsensitive));
         QVERIFY(text.contains(QLatin1String("Mary"), Qt::CaseInsensitive)); // compatibility
+        // Page 1 is the cover with the contents; the numerology report starts on page 2.
+        const QString first = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                                    QStringLiteral("-l"), QStringLiteral("1"), pdf,
+                                                                    QStringLiteral("-")});
+        QVERIFY2(first.contains(QLatin1String("Contents")), qPrintable(first));
+        QVERIFY(first.contains(QLatin1String("JOHN SMITH")));
+        QVERIFY(first.contains(QLatin1String("MARY ANN JONES")));
+        QVERIFY(first.contains(QLatin1String("Graphic Chart")));
+        QVERIFY(!first.contains(QLatin1String("Life path number")));
+        const QString second = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("2"),
+                                                                     QStringLiteral("-l"), QStringLiteral("2"), pdf,
+                                                                     QStringLiteral("-")});
+        QVERIFY(second.contains(QLatin1String("Section 1 of")));
         // The chart is the picture on the last page.
         const QString images = runTool(QStringLiteral("pdfimages"),
                                        {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(pages),

@@ -1,6 +1,7 @@
 #include "app/core/apppaths.h"
 #include "app/core/appstate.h"
 #include "app/core/personfile.h"
+#include "app/ui/cdateedit.h"
 #include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
 #include "app/ui/cmanualview.h"
@@ -12,22 +13,22 @@
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
-
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include "reportedit/clayoutmanagerdlg.h"
 #include "reportedit/clayoutmanagerdlgwin.h"
 #include "reportedit/clayoutnameprompt.h"
 #include "reportedit/cwclcontainer.h"
 #include "reports/creportlayoutlist.h"
 
-#include <QDateEdit>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
 #include <QtTest>
 
 namespace {
@@ -310,6 +311,23 @@ private slots:
         QVERIFY(notAtStart);
     }
 
+    void webViewsRunNoScript()
+    {
+        // Reports and the guide show text from shared files; none may run script.
+        const QList<QWebEngineView *> views = m_win->findChildren<QWebEngineView *>();
+        QVERIFY(views.size() >= 5);
+        bool notAtStart = false;
+        CManualVieW guide(m_win->theme(), &notAtStart, m_win.get());
+        CInfoDetailsView details(m_win->theme(), QStringLiteral("<p>x</p>"), m_win.get());
+        QList<QWebEngineView *> all = views;
+        all << guide.findChild<QWebEngineView *>() << details.findChild<QWebEngineView *>();
+        for (QWebEngineView *v : all) {
+            QVERIFY(v);
+            QVERIFY2(!v->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled),
+                     qPrintable(v->objectName()));
+        }
+    }
+
     void returnNeverAnswersYes()
     {
         QTimer::singleShot(50, [] {
@@ -396,7 +414,7 @@ private slots:
     {
         auto *name = m_win->findChild<QLineEdit *>(QStringLiteral("advisorName"));
         auto *useDate = m_win->findChild<QCheckBox *>(QStringLiteral("advisorUseDate"));
-        auto *date = m_win->findChild<QDateEdit *>(QStringLiteral("advisorDate"));
+        auto *date = m_win->findChild<CDateEdit *>(QStringLiteral("advisorDate"));
         QVERIFY(name && useDate && date);
         QVERIFY(!date->isEnabled());
         QCOMPARE(date->date(), QDate::currentDate());

@@ -39,7 +39,7 @@ void TestArtwork::interfacePicture_data()
         QTest::newRow(f) << QString::fromLatin1(f) << feature;
     for (const char *f : {"bzoomn.png", "bzoomi.png", "bzoomo.png", "bprops.png", "bdelete.png",
                           "bgrid.png", "bsnap.png", "bbound.png", "bbringfront.png",
-                          "bbringback.png", "text-bold.png", "text-italic.png", "text-under.png",
+                          "bbringback.png", "bundo.png", "bredo.png", "text-bold.png", "text-italic.png", "text-under.png",
                           "tool-menu.png", "tool-data.png", "tool-info.png", "tool-save.png",
                           "tool-print.png"})
         QTest::newRow(f) << QString::fromLatin1(f) << tool;

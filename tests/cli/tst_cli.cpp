@@ -74,6 +74,7 @@ private slots:
     void compat();
     void optionForms();
     void otherCommands();
+    void reportsRefuseOnlyWhatTheyNeed();
     void batch();
     void batchHostileLines();
     void errors_data();
@@ -267,6 +268,18 @@ void TestCli::otherCommands()
     QCOMPARE(o.value(QStringLiteral("expressionText")).toString(), QStringLiteral("8/17"));
     QCOMPARE(o.value(QStringLiteral("expressionRaw")).toInt(), 17);
 
+    // The name advisor removes commas before cleaning: one word, in the JSON and the report.
+    r = runCli(L({"express", "--name", "Smith,Jr"}));
+    QCOMPARE(parseObject(r.out).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("SMITHJR"));
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("name.html"));
+    r = runCli({QStringLiteral("report"), QStringLiteral("name"), QStringLiteral("--name=Smith,Jr"),
+                QStringLiteral("--html"), html});
+    QCOMPARE(r.exitCode, 0);
+    QFile page(html);
+    QVERIFY(page.open(QIODevice::ReadOnly));
+    QVERIFY(page.readAll().contains("Express Numerology chart for SmithJr</font>"));
+
     r = runCli({QStringLiteral("express"), QStringLiteral("--name"), QStringLiteral("Acme")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(parseObject(r.out).value(QStringLiteral("lifePath")).isNull());
@@ -303,6 +316,38 @@ void TestCli::otherCommands()
     r = runCli({QStringLiteral("--help")});
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.out.contains("batch"));
+}
+
+void TestCli::reportsRefuseOnlyWhatTheyNeed()
+{
+    // "Bcd" has no vowels: no heart's desire, so no full report; the psychomatrix
+    // needs only the birth date and the celebrities only the expression (9).
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("r.html"));
+    auto report = [&](const char *kind, const char *full) {
+        QFile::remove(html);
+        const Run r = runCli({QStringLiteral("report"), QLatin1String(kind), QStringLiteral("--full"),
+                              QLatin1String(full), QStringLiteral("--birth"), QStringLiteral("1985-11-29"),
+                              QStringLiteral("--html"), html});
+        QFile page(html);
+        return qMakePair(r, page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray());
+    };
+    auto done = report("psychomatrix", "Bcd");
+    QCOMPARE(done.first.exitCode, 0);
+    QVERIFY(done.second.contains("Character (1) - 3"));
+    QVERIFY(done.second.contains("BCD (Bcd), Nov 29 1985"));
+    done = report("celebrities", "Bcd");
+    QCOMPARE(done.first.exitCode, 0);
+    QVERIFY(done.second.contains("Date Number 9<br />Name Number 9"));
+
+    // What a report does need is still refused, and nothing is written.
+    done = report("celebrities", "!!!");
+    QCOMPARE(done.first.exitCode, 2);
+    QVERIFY(done.first.err.contains("Error! Incorrect full or short name!"));
+    QVERIFY(done.second.isEmpty());
+    done = report("numerology", "Bcd");
+    QCOMPARE(done.first.exitCode, 2);
+    QVERIFY(done.second.isEmpty());
 }
 
 void TestCli::batch()

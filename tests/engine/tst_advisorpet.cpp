@@ -254,6 +254,15 @@ void TestAdvisorPet::cleaning_data()
     QTest::newRow("empty") << "" << "";
     QTest::newRow("apostrophes only") << "'''" << "";
     QTest::newRow("tabs and newlines") << "Ann\tLee\nSmith" << "Ann Lee Smith";
+    // Latin letters without a decomposition are spelled out, not split off.
+    QTest::newRow("sharp s") << QStringLiteral("Strau\u00df") << "Strauss";
+    QTest::newRow("slashed o") << QStringLiteral("S\u00f8ren \u00d8rsted") << "Soren Orsted";
+    QTest::newRow("stroke l") << QStringLiteral("\u0141ukasz Mi\u0142osz") << "Lukasz Milosz";
+    QTest::newRow("ligatures") << QStringLiteral("\u00c6lfric \u00e6sc \u0152uvre c\u0153ur") << "AElfric aesc OEuvre coeur";
+    QTest::newRow("eth and d stroke") << QStringLiteral("\u00d0\u00f0 \u0110or\u0111e") << "Dd Dorde";
+    QTest::newRow("thorn") << QStringLiteral("\u00deor \u00fe") << "THor th";
+    QTest::newRow("dotless i") << QStringLiteral("Y\u0131lmaz") << "Yilmaz";
+    QTest::newRow("capital sharp s") << QStringLiteral("STRAU\u1e9e") << "STRAUSS";
 }
 
 void TestAdvisorPet::cleaning()
@@ -282,6 +291,12 @@ void TestAdvisorPet::shortName()
 
     // Long input is cut to 300 characters before the spaces are collapsed.
     QCOMPARE(qz::cleanName(QString(400, QLatin1Char('a'))).size(), 300);
+
+    // The name advisor drops commas before cleaning; a person's name turns them into spaces.
+    QCOMPARE(qz::cleanAdvisorName(QStringLiteral("Smith,Jr")), QStringLiteral("SmithJr"));
+    QCOMPARE(qz::cleanName(QStringLiteral("Smith,Jr")), QStringLiteral("Smith Jr"));
+    QCOMPARE(qz::cleanAdvisorName(QStringLiteral(" Caf\u00e9, Bar-Grill ")), QStringLiteral("Cafe Bar Grill"));
+    QCOMPARE(qz::cleanAdvisorName(QString(299, QLatin1Char('a')) + QStringLiteral(",,bc")).size(), 299);
 }
 
 QTEST_GUILESS_MAIN(TestAdvisorPet)

@@ -6,6 +6,10 @@
 #include "reports/pdf/genpdffromhtml.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -73,6 +77,8 @@ private slots:
     void reportToPdf();
     void largeDocument();
     void loadFailureWritesNothing();
+    void scriptNeverRuns();
+    void commandLineKeepsNoProfile();
     void commandLine_data();
     void commandLine();
     void commandLineRefusals();
@@ -160,6 +166,48 @@ void TestReportPdf::loadFailureWritesNothing()
     QFile kept(output);
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), QByteArray("previous contents"));
+}
+
+void TestReportPdf::scriptNeverRuns()
+{
+    const QString input = writeFile(m_dir.filePath(QStringLiteral("script.html")),
+                                    "<html><body><p id=\"x\">STATIC TEXT</p><script>"
+                                    "document.getElementById('x').textContent = 'SCRIPT RAN';"
+                                    "</script><img src=\"none.png\" onerror=\"document.body.textContent='EVENT RAN'\">"
+                                    "</body></html>");
+    const QString output = m_dir.filePath(QStringLiteral("script.pdf"));
+    GenPDFfromHTML gen(input, output);
+    QVERIFY(!gen.page()->settings()->testAttribute(QWebEngineSettings::JavascriptEnabled));
+    QVERIFY(gen.page()->profile()->isOffTheRecord());
+    QVERIFY(runGenerator(input, output));
+    const QString text = pdfText(output);
+    QVERIFY2(text.contains(QStringLiteral("STATIC TEXT")), qPrintable(text));
+    QVERIFY(!text.contains(QStringLiteral("RAN")));
+}
+
+void TestReportPdf::commandLineKeepsNoProfile()
+{
+    const QString cli = QStringLiteral(QZ_BIN_DIR "/qznum-cli");
+    if (!QFile::exists(cli))
+        QSKIP("qznum-cli is not built");
+    QTemporaryDir home;
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.remove(QStringLiteral("XDG_DATA_HOME"));
+    env.remove(QStringLiteral("XDG_CACHE_HOME"));
+    p.setProcessEnvironment(env);
+    const QString pdf = home.filePath(QStringLiteral("r.pdf"));
+    p.start(cli, {QStringLiteral("report"), QStringLiteral("numerology"), QStringLiteral("--full"), QStringLiteral("John Smith"),
+                  QStringLiteral("--birth"), QStringLiteral("1985-11-29"), QStringLiteral("--pdf"), pdf});
+    QVERIFY(p.waitForFinished(120000));
+    QVERIFY2(p.exitCode() == 0, p.readAllStandardError().constData());
+    // Only the PDF: no web profile, cache or cookies under the home folder.
+    QDirIterator it(home.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    QStringList found;
+    while (it.hasNext())
+        found << it.next();
+    QCOMPARE(found, QStringList{pdf});
 }
 
 void TestReportPdf::commandLine_data()

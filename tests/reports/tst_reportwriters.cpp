@@ -99,13 +99,18 @@ private slots:
     void numerologyLayoutPictures_data();
     void numerologyLayoutPictures();
     void numerologyRefusesEmptyNames();
+    void numerologyBridgeSecondValues();
+    void numerologyPlanesLetterCounts();
     void psychomatrix();
     void compatibility();
     void compatibilityPictures();
+    void compatibilityCustomIntroduction();
     void celebrities();
     void pet();
+    void summariesMatchHeadings();
     void expressCompoundRule_data();
     void expressCompoundRule();
+    void expressWithoutDate();
     void storeTexts();
 
 private:
@@ -414,6 +419,68 @@ void TestReportWriters::numerologyRefusesEmptyNames()
     QCOMPARE(r.document(), before);
 }
 
+void TestReportWriters::numerologyBridgeSecondValues()
+{
+    // JOHN SMITH: life path 9, expression 8, so the life path - expression code is 98.
+    CNumerology n;
+    QVERIFY(n.calculate(person(QStringLiteral("John Smith"), QStringLiteral("John"), QDate(1985, 11, 29),
+                               QDate(2026, 12, 7))));
+    QCOMPARE(n.bridgeLifePathExpressionCode, 98);
+    const QString code = QString::number(n.bridgeLifePathExpressionCode);
+    const QString heartCode = QString::number(n.bridgeHeartPersonalityCode);
+    CNumerologyReport r;
+    r.setTexts(&m_texts);
+    QVERIFY(r.build(n));
+    const QString doc = r.document();
+    // The built-in form heads each second value with it, and has no empty block.
+    QVERIFY(inOrder(doc, {QStringLiteral("Bridge Life Path - Expression "), QStringLiteral("[128:"),
+                          QStringLiteral("<font style=\" color:#000000;\">") + code + QStringLiteral("</font></h2>"),
+                          QStringLiteral("[129:") + code + QLatin1Char(']'),
+                          QStringLiteral("Bridge Heart's Desire - Personality "),
+                          QStringLiteral("<font style=\" color:#000000;\">") + heartCode + QStringLiteral("</font></h2>"),
+                          QStringLiteral("[131:") + heartCode + QLatin1Char(']')}));
+    QVERIFY(!doc.contains(QStringLiteral("<table class=maindoc border=\"0\" width=100%><tr><td>\r\n"
+                                         "</td></tr></table>")));
+
+    // Layouts: the built-in lists leave these captions empty; both styles show the value.
+    CReportLayout layout = layoutWith(RKNumerology, {32, 34});
+    for (CReportFieldItem &item : layout.lists[RKNumerology])
+        item.caption.clear();
+    QVERIFY(r.build(n, &layout));
+    QVERIFY(inOrder(r.document(), {QStringLiteral(">") + code + QStringLiteral("</font></h2>"),
+                                   QStringLiteral("[129:") + code + QLatin1Char(']'),
+                                   QStringLiteral(">") + heartCode + QStringLiteral("</font></h2>")}));
+    layout.lists[RKNumerology][0].defaultStyle = false;
+    layout.lists[RKNumerology][1].defaultStyle = false;
+    QVERIFY(r.build(n, &layout));
+    const QString styled = r.document();
+    QVERIFY(styled.contains(QStringLiteral("color:#000000;\">") + code + QStringLiteral("</font></h2>")));
+    QVERIFY(!styled.contains(QStringLiteral("\"> </font></h2>")));
+    QVERIFY(styled.contains(QStringLiteral("[131:") + heartCode + QLatin1Char(']')));
+}
+
+void TestReportWriters::numerologyPlanesLetterCounts()
+{
+    // Eleven A's: the cell reads A11=11, 11 and only the cell's value is a master number.
+    CNumerology n;
+    QVERIFY(n.calculate(person(QStringLiteral("Aaaaaaaaaaa Bob"), QStringLiteral("Bob"), QDate(1985, 11, 29),
+                               QDate(2026, 12, 7))));
+    int cellA = -1;
+    for (int i = 0; i < 20; ++i)
+        if (n.planesCellTexts[i] == QLatin1String("A11"))
+            cellA = i;
+    QVERIFY(cellA >= 0);
+    QCOMPARE(n.planesCells[cellA], QStringLiteral("A11=11, 11"));
+    CNumerologyReport r;
+    r.setTexts(&m_texts);
+    QVERIFY(r.build(n));
+    const int planes = r.document().indexOf(QStringLiteral("Planes of expression"));
+    const QString table = r.document().mid(planes, r.document().indexOf(QStringLiteral("</table>"), planes) - planes);
+    QVERIFY2(table.contains(QStringLiteral("<td comment=\"st_ttd\">A11=<b>11</b>, 11</td>")), qPrintable(table));
+    QVERIFY(!table.contains(QStringLiteral("A<b>11")));
+    QVERIFY(!table.contains(QStringLiteral(", <b>11</b>")));
+}
+
 void TestReportWriters::psychomatrix()
 {
     CNumerologyPMatrix m;
@@ -551,6 +618,37 @@ void TestReportWriters::compatibilityPictures()
     QVERIFY(picturesIn(r.document()).isEmpty());
 }
 
+void TestReportWriters::compatibilityCustomIntroduction()
+{
+    CNumerology a, b;
+    CNumerologyPMatrix ma, mb;
+    QVERIFY(a.calculate(person(QStringLiteral("John Smith"), QStringLiteral("John"), QDate(1985, 11, 29), QDate(2026, 1, 1))));
+    QVERIFY(b.calculate(person(QStringLiteral("Mary Jones"), QStringLiteral("Mary"), QDate(1987, 3, 1), QDate(2026, 1, 1))));
+    ma.calculate(QStringLiteral("John Smith"), a.birthDate);
+    mb.calculate(QStringLiteral("Mary Jones"), b.birthDate);
+    CCompNumerology c;
+    QVERIFY(c.calculate(a, b, ma, mb));
+
+    // A custom text at value 0 of a custom-style field replaces the introduction only.
+    CReportLayout layout = layoutWith(RKLoveCompatibility, {1, 8});
+    for (CReportFieldItem &item : layout.lists[RKLoveCompatibility]) {
+        item.defaultStyle = false;
+        item.useDefaultText[0] = false;
+        item.customTexts[0] = QStringLiteral("<html><body>Own words %1</body></html>").arg(item.id);
+    }
+    CCompatibilityReport r;
+    r.setTexts(&m_texts);
+    QVERIFY(r.build(a, b, ma, mb, c, &layout));
+    const QString doc = r.document();
+    QVERIFY(inOrder(doc, {QStringLiteral("Cap1 </font>"), QStringLiteral("Life path compatibility = ") + c.lifePathPercentText,
+                          QStringLiteral("Life path compatibility code - "), QStringLiteral("Own words 1"),
+                          QStringLiteral("[404:%1]").arg(c.lifePathTextCode), QStringLiteral("Cap8 </font>"),
+                          QStringLiteral("Character Compatibility (1) - 3 / "), QStringLiteral("Own words 8"),
+                          QStringLiteral("[405:%1]").arg(c.characterCode)}));
+    // Field 8's standard introduction is the one replaced.
+    QVERIFY(!doc.contains(QStringLiteral("[405:0]")));
+}
+
 void TestReportWriters::celebrities()
 {
     CelebrityTable table;
@@ -620,7 +718,7 @@ void TestReportWriters::pet()
     const QString doc = r.document();
     QVERIFY(doc.contains(QStringLiteral("<title>Pet Numerology Report</title>")));
     QVERIFY(inOrder(doc, {QStringLiteral("Pet Numerology Chart</font>"),
-                          QStringLiteral("Pet number ") + n.expressionText + QStringLiteral("<br />\r\n"),
+                          QStringLiteral("Pet number %1<br />\r\n").arg(n.petNumber),
                           QStringLiteral("Pet Birthday Code %1<br />\r\n").arg(n.petBirthdayCode),
                           QStringLiteral("Forecast Day Code %1<br />\r\n").arg(n.petForecastDayCode),
                           QStringLiteral("Pet number %1</font>").arg(n.petNumber), QStringLiteral("[301:0]"),
@@ -638,6 +736,32 @@ void TestReportWriters::pet()
                                QStringLiteral("Cap1 %1</font>").arg(n.petNumber), QStringLiteral("[301:0]"),
                                QStringLiteral("[301:%1]").arg(n.petNumber)}));
     QCOMPARE(inLayout.count(QStringLiteral("<p comment=\"st_fs\"   ><br /></p>")), 5);
+}
+
+void TestReportWriters::summariesMatchHeadings()
+{
+    // A pet whose number shows a compound form (n/nn) in its display text.
+    CNumerology pet;
+    QVERIFY(pet.calculatePet(QStringLiteral("Daisy"), QDate(2020, 5, 5), QDate(2026, 12, 7)));
+    QCOMPARE(pet.expressionText, QStringLiteral("4/22"));
+    CPetReport pr;
+    pr.setTexts(&m_texts);
+    QVERIFY(pr.build(pet, QStringLiteral("Daisy"), QDate(2026, 12, 7)));
+    QVERIFY(inOrder(pr.document(), {QStringLiteral("Pet number %1<br />\r\n").arg(pet.petNumber),
+                                    QStringLiteral("Pet number %1</font>").arg(pet.petNumber)}));
+    QVERIFY(!pr.document().contains(QStringLiteral("Pet number ") + pet.expressionText));
+
+    // Celebrities: the Chaldean JOHN SMITH has expression 8 shown as 8/17 elsewhere.
+    CNumerology n;
+    QVERIFY(n.calculate(person(QStringLiteral("John Smith"), QStringLiteral("John"), QDate(1985, 11, 29),
+                               QDate(2026, 1, 1), true)));
+    QCOMPARE(n.expressionText, QStringLiteral("8/17"));
+    CelebrityTable table;
+    n.matchCelebrities(table);
+    CCelebritiesReport cr;
+    cr.setTexts(&m_texts);
+    QVERIFY(cr.build(n, table));
+    QVERIFY(cr.document().contains(QStringLiteral("Date Number 9<br />Name Number 8</p>")));
 }
 
 void TestReportWriters::expressCompoundRule_data()
@@ -682,6 +806,25 @@ void TestReportWriters::expressCompoundRule()
     none.calculateExpress(QStringLiteral("!!!"), QDate(), false);
     QVERIFY(!r.build(none, QStringLiteral("!!!")));
     QVERIFY(!r.lastError().isEmpty());
+}
+
+void TestReportWriters::expressWithoutDate()
+{
+    CNumerology n;
+    QVERIFY(n.calculateExpress(QStringLiteral("Morning Star Bakery"), QDate(), false));
+    CExpressReport r;
+    r.setTexts(&m_texts);
+    QVERIFY(r.build(n, QStringLiteral("Morning Star Bakery")));
+    const QString doc = r.document();
+    QVERIFY(doc.contains(QStringLiteral("<p comment=\"st_fs\"   >Name Number ") + n.expressionText + QStringLiteral("</p>")));
+    QVERIFY(!doc.contains(QStringLiteral("Date Number")));
+    QVERIFY(!doc.contains(QStringLiteral("Your date number")));
+
+    // With a date both lines stand in one paragraph, one break between them.
+    QVERIFY(n.calculateExpress(QStringLiteral("Morning Star Bakery"), QDate(2001, 3, 5), false));
+    QVERIFY(r.build(n, QStringLiteral("Morning Star Bakery")));
+    QVERIFY(r.document().contains(QStringLiteral(">Date Number ") + n.lifePathText + QStringLiteral("<br />Name Number ")
+                                  + n.expressionText + QStringLiteral("</p>")));
 }
 
 void TestReportWriters::storeTexts()

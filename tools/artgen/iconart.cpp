@@ -271,6 +271,27 @@ void drawTool(QPainter &p, const QString &name)
         twoSheets(p, true);
     } else if (name == QLatin1String("bbringback.png")) {
         twoSheets(p, false);
+    } else if (name == QLatin1String("bundo.png") || name == QLatin1String("bredo.png")) {
+        // A curved arrow turning back (undo) or forward (redo).
+        const bool back = name == QLatin1String("bundo.png");
+        p.save();
+        if (!back) {
+            p.translate(20, 0);
+            p.scale(-1, 1);
+        }
+        p.setPen(pen(paleGold(), 2.0));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath arc;
+        arc.moveTo(6, 8);
+        arc.cubicTo(QPointF(12, 3.5), QPointF(18, 7), QPointF(16, 13));
+        arc.cubicTo(QPointF(15, 16), QPointF(12, 17), QPointF(9, 16.5));
+        p.drawPath(arc);
+        p.setPen(Qt::NoPen);
+        p.setBrush(copper());
+        QPolygonF tip;
+        tip << QPointF(2.5, 8.5) << QPointF(9, 3.5) << QPointF(9, 12);
+        p.drawPolygon(tip);
+        p.restore();
     } else if (name == QLatin1String("text-bold.png") || name == QLatin1String("text-italic.png") ||
                name == QLatin1String("text-under.png")) {
         const bool bold = name.contains(QLatin1String("bold"));
@@ -458,7 +479,8 @@ QStringList toolIconFiles()
             QStringLiteral("bprops.png"),      QStringLiteral("bdelete.png"),
             QStringLiteral("bgrid.png"),       QStringLiteral("bsnap.png"),
             QStringLiteral("bbound.png"),      QStringLiteral("bbringfront.png"),
-            QStringLiteral("bbringback.png"),  QStringLiteral("text-bold.png"),
+            QStringLiteral("bbringback.png"),  QStringLiteral("bundo.png"),
+            QStringLiteral("bredo.png"),       QStringLiteral("text-bold.png"),
             QStringLiteral("text-italic.png"), QStringLiteral("text-under.png")};
 }
 

@@ -1,5 +1,6 @@
 // Draws every picture of the program's interface and reports:
 //   qznum-artgen <images folder> [--preview contact-sheet.png]
+//   qznum-artgen --icons <icon theme folder>   (the program's icon, 16 to 512 px)
 // Writes <folder>/*.png, <folder>/doc/res01.jpg .. res39.jpg and the stamp
 // file <folder>/.artgen-stamp. Deterministic: the same build draws the same bytes.
 #include "artkit.h"
@@ -183,6 +184,21 @@ QImage contactSheet(const QList<QPair<QString, QImage>> &all)
     return sheet;
 }
 
+// The desktop icon in every size a hicolor theme offers.
+int writeThemeIcons(const QString &root)
+{
+    static const int sizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+    int failures = 0;
+    for (int size : sizes) {
+        const QString dir = QStringLiteral("%1/%2x%2/apps").arg(root).arg(size);
+        if (!QDir().mkpath(dir) || !savePng(logo(size), dir + QStringLiteral("/com.qzarel.numerology.png"))) {
+            QTextStream(stderr) << "cannot write the " << size << " px icon\n";
+            ++failures;
+        }
+    }
+    return failures ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -194,6 +210,8 @@ int main(int argc, char **argv)
         QTextStream(stderr) << "usage: qznum-artgen <images folder> [--preview file.png]\n";
         return 2;
     }
+    if (args.at(1) == QLatin1String("--icons"))
+        return args.size() > 2 ? writeThemeIcons(args.at(2)) : 2;
     const QString dir = args.at(1);
     const QString docDir = dir + QStringLiteral("/doc");
     if (!QDir().mkpath(docDir)) {

@@ -2,6 +2,7 @@
 // standard widgets, under every theme to PNG files:
 //   qznum-paneldemo [output folder] [image folder]
 #include "engine/ccompnumerology.h"
+#include "engine/datafolder.h"
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 #include "panels/cexpandwidget.h"
@@ -219,7 +220,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("paneldemo");
     const QString images = argc > 2 ? QString::fromLocal8Bit(argv[2])
-                                    : QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+                                    : DataFolder::path() + QStringLiteral("/images/");
     QDir().mkpath(out);
 
     NumerologyInput in;

@@ -1,0 +1,124 @@
+// Files handed to the program from outside: "qznum FILE" at start, and
+// openDocument() for person files, charts and report layouts.
+// (Not under QT_FATAL_WARNINGS: message boxes warn about size hints offscreen.)
+#include "app/core/apppaths.h"
+#include "app/core/appstate.h"
+#include "app/core/personfile.h"
+#include "app/ui/cpersonpanel.h"
+#include "app/ui/cqznum.h"
+#include "engine/calculatorflags.h"
+#include "reports/creportlayoutfile.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+// Presses OK on the next modal dialog, or closes it.
+void answerNextDialog()
+{
+    QTimer::singleShot(50, [] {
+        QWidget *w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        if (auto *box = w->findChild<QDialogButtonBox *>())
+            box->button(QDialogButtonBox::Ok)->click();
+        else
+            w->close();
+    });
+}
+
+} // namespace
+
+class TestOpenFiles : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CQZNum> m_win;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // The guide would open at start; a file named at start must come instead.
+        AppState s;
+        s.guideNotAtStart = false;
+        s.lastUpdateCheck = QDateTime::currentDateTime();
+        QFile::remove(AppPaths::autoPersonFilePath());
+        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
+        calculatorFlags() = CalculatorFlags::defaults();
+    }
+
+    void cleanupTestCase()
+    {
+        m_win.reset();
+    }
+
+    void documentsFromOutside()
+    {
+        // A person file named at start is entered and calculated, without the guide.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        PersonRecord r;
+        r.fullName = QStringLiteral("Ada King");
+        r.birthDate = QDate(1815, 12, 10);
+        r.partnerBirthDate = r.petBirthDate = QDate(2000, 1, 1);
+        const QString person = dir.filePath(QStringLiteral("Ada.NUM"));
+        QVERIFY(writePersonFile(person, {r}, QDate::currentDate()));
+        m_win.reset(new CQZNum(nullptr, 10));
+        m_win->setStartFile(person);
+        m_win->resize(1100, 700);
+        m_win->show();
+        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(m_win->personPanel()->fullName->text(), QStringLiteral("Ada King"));
+        QCOMPARE(m_win->numerology().birthDate, QDate(1815, 12, 10));
+        QCOMPARE(m_win->personButton()->text(), QStringLiteral("Ada King"));
+
+        // A chart outside the user folder is listed and shown on the chart page.
+        const QStringList samples = QDir(AppPaths::templateFolder()).entryList({QStringLiteral("*.qnr")});
+        QVERIFY(!samples.isEmpty());
+        const QString chart = dir.filePath(QStringLiteral("Mine.qnr"));
+        QVERIFY(QFile::copy(AppPaths::templateFolder() + QLatin1Char('/') + samples.first(), chart));
+        const int charts = m_win->chartChooser()->count();
+        QVERIFY(m_win->openDocument(chart));
+        QVERIFY(m_win->openDocument(chart)); // twice: still one entry
+        QCOMPARE(m_win->chartChooser()->count(), charts + 1);
+        QCOMPARE(m_win->chartChooser()->currentData().toString(), chart);
+        QTRY_COMPARE(m_win->currentFeature(), int(CQZNum::FeatChart));
+
+        // A layout is copied into the user folder (never over one there) and chosen.
+        const QString name = QStringLiteral("tst-open-%1").arg(QCoreApplication::applicationPid());
+        const QString layout = dir.filePath(name + QStringLiteral(".qznr"));
+        QVERIFY(CReportLayoutFile::write(layout, CReportLayout::createDefault(name)));
+        const QString copied = AppPaths::userFolder() + QLatin1Char('/') + name + QStringLiteral(".qznr");
+        QVERIFY(!QFile::exists(copied));
+        QVERIFY(m_win->openDocument(layout));
+        QVERIFY(QFile::exists(copied));
+        QCOMPARE(m_win->layoutChooser()->currentText(), name);
+        QVERIFY(QFile::remove(copied));
+
+        // Missing, unreadable-kind and broken files are refused with a message.
+        answerNextDialog();
+        QVERIFY(!m_win->openDocument(dir.filePath(QStringLiteral("gone.num"))));
+        const QString other = dir.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(QFile(other).open(QIODevice::WriteOnly));
+        answerNextDialog();
+        QVERIFY(!m_win->openDocument(other));
+        const QString broken = dir.filePath(QStringLiteral("broken.qznr"));
+        QVERIFY(QFile::copy(other, broken));
+        answerNextDialog();
+        QVERIFY(!m_win->openDocument(broken));
+        QVERIFY(!QFile::exists(AppPaths::userFolder() + QStringLiteral("/broken.qznr")));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+};
+
+QTEST_MAIN(TestOpenFiles)
+#include "tst_openfiles.moc"

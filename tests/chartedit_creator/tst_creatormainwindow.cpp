@@ -1,0 +1,149 @@
+#include "app/core/apppaths.h"
+#include "app/core/appstate.h"
+#include "app/ui/cqznum.h"
+#include "chart/chartdocument.h"
+#include "chart/chartfile.h"
+#include "chartedit/creportcreator.h"
+#include "chartedit/creportcreatorwin.h"
+#include "engine/calculatorflags.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+void onNextModal(std::function<void(QWidget *)> step)
+{
+    QTimer::singleShot(0, [step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            onNextModal(step);
+            return;
+        }
+        step(modal);
+    });
+}
+
+QPushButton *chartButton(CQZNum &w, const QString &text)
+{
+    for (QPushButton *b : w.page(CQZNum::FeatChart)->findChildren<QPushButton *>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestCreatorMainWindow : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CQZNum> m_win;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        AppState s;
+        s.guideNotAtStart = true;
+        s.lastUpdateCheck = QDateTime::currentDateTime();
+        QFile::remove(AppPaths::autoPersonFilePath());
+        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
+        calculatorFlags() = CalculatorFlags::defaults();
+        const QString user = AppPaths::userFolder();
+        QDir(user).removeRecursively();
+        QVERIFY(QDir().mkpath(user));
+        QVERIFY(AppPaths::copySampleCharts(AppPaths::templateFolder(), user) > 0);
+
+        m_win.reset(new CQZNum(nullptr, 10));
+        m_win->resize(1100, 700);
+        m_win->show();
+        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        m_win->featureButton(CQZNum::FeatChart)->click();
+    }
+
+    void cleanupTestCase()
+    {
+        m_win.reset();
+        QDir(AppPaths::userFolder()).removeRecursively();
+        QFile::remove(AppPaths::configFolder() + QStringLiteral("/qznum_creator.cfg"));
+    }
+
+    void newChartIsSavedAndSelected()
+    {
+        QComboBox *chooser = m_win->chartChooser();
+        const int before = chooser->count();
+        QPushButton *newButton = chartButton(*m_win, QStringLiteral("New"));
+        QVERIFY(newButton && newButton->isEnabled());
+        bool opened = false;
+        onNextModal([&opened](QWidget *w) {
+            auto *win = qobject_cast<CReportCreatorWin *>(w);
+            QVERIFY(win);
+            opened = true;
+            CReportCreator *creator = win->creator();
+            QCOMPARE(creator->mode(), CReportCreator::kMainWindowMode);
+            QVERIFY(creator->filePath().isEmpty());
+            creator->document()->title = QStringLiteral("My Own Chart");
+            creator->OnAddPage(); // an edit, so the file differs from a bare new chart
+            creator->OnOk();
+            QVERIFY(!creator->hasUnsavedChanges());
+            creator->OnCancel(); // saved: closes without asking
+        });
+        newButton->click();
+        QVERIFY(opened);
+        QCOMPARE(chooser->count(), before + 1);
+        QCOMPARE(chooser->currentText(), QStringLiteral("My Own Chart"));
+        const QString path = chooser->currentData().toString();
+        QCOMPARE(path, AppPaths::userFolder() + QStringLiteral("/My Own Chart.qnr"));
+        ChartDocument saved;
+        QVERIFY(chartfile::load(saved, path));
+        QCOMPARE(saved.pageSets.front().size(), size_t(2));
+        QVERIFY(QFileInfo::exists(AppPaths::configFolder() + QStringLiteral("/qznum_creator.cfg")));
+    }
+
+    void editOpensTheSelectedChartAndReselectsIt()
+    {
+        QComboBox *chooser = m_win->chartChooser();
+        QVERIFY(chooser->count() > 1);
+        chooser->setCurrentIndex(0);
+        const QString path = chooser->currentData().toString();
+        ChartDocument onDisk;
+        QVERIFY(chartfile::load(onDisk, path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        file.close();
+
+        QString loadedTitle, loadedPath;
+        onNextModal([&](QWidget *w) {
+            auto *win = qobject_cast<CReportCreatorWin *>(w);
+            QVERIFY(win);
+            loadedTitle = win->creator()->document()->title;
+            loadedPath = win->creator()->filePath();
+            // Closing unsaved asks; "No" leaves the file alone.
+            onNextModal([](QWidget *box) {
+                auto *question = qobject_cast<QMessageBox *>(box);
+                QVERIFY(question);
+                question->button(QMessageBox::No)->click();
+            });
+            win->creator()->OnCancel();
+        });
+        chartButton(*m_win, QStringLiteral("Edit"))->click();
+        QCOMPARE(loadedTitle, onDisk.title);
+        QCOMPARE(loadedPath, path);
+        QCOMPARE(chooser->currentIndex(), 0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
+};
+
+QTEST_MAIN(TestCreatorMainWindow)
+#include "tst_creatormainwindow.moc"
