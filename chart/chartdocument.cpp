@@ -227,11 +227,14 @@ int ChartDocument::loadDocument(QDataStream &s)
         m_lastError = QStringLiteral("Wrong file format!");
         return -1;
     }
-    readBody(s, version);
+    if (!readBody(s, version)) {
+        m_lastError = QStringLiteral("Wrong file format!");
+        return -1;
+    }
     return 0;
 }
 
-void ChartDocument::readBody(QDataStream &s, int version)
+bool ChartDocument::readBody(QDataStream &s, int version)
 {
     chartstream::Budget budget;
     auto ok = [&s] { return s.status() == QDataStream::Ok; };
@@ -308,20 +311,23 @@ void ChartDocument::readBody(QDataStream &s, int version)
     }
     if (damaged)
         m_lastError = QStringLiteral("The chart file is damaged; only part of it could be read.");
+    else if (budget.damagedPictures > 0)
+        m_lastError = QStringLiteral("The chart file has %1 damaged picture(s); they are left out.")
+                          .arg(budget.damagedPictures);
 
     relinkBlockReferences();
     for (ChartPage *page : allPages())
         updatePreview(page);
 
     if (pageSets.empty() || pageSets.front().empty()) {
-        const QString error = m_lastError;
+        // Damage before the first page leaves nothing to use.
         newDocument();
-        m_lastError = error;
-        return;
+        return !damaged;
     }
     currentPage = pageSets.front().front().get();
     if (version < 258)
         currentPage->name = QStringLiteral("Pages");
     zoom = 0.75;
     emit documentReset();
+    return true;
 }

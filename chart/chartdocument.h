@@ -38,8 +38,10 @@ public:
     int saveDocument(QDataStream &stream);
     /**
      * Replaces the document by the file's; 0, or -1 when the data is not a
-     * chart file or of a newer version (the document is then a new one).
-     * A damaged file loads as far as it can be read and lastError() says so.
+     * chart file, of a newer version, or damaged before its first page (the
+     * document is then a new one and lastError() is "Wrong file format!").
+     * A file damaged later loads as far as it can be read, returns 0, and
+     * lastError() says so.
      */
     int loadDocument(QDataStream &stream);
     /** Why the last load failed or was incomplete; empty after a clean load. */
@@ -94,7 +96,8 @@ signals:
 
 private:
     std::unique_ptr<ChartPage> makePage() const;
-    void readBody(QDataStream &stream, int version);
+    // False when the file was damaged before any page could be read.
+    bool readBody(QDataStream &stream, int version);
 
     ChartProfile m_profile;
     QString m_imagesDir;

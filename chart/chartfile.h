@@ -7,7 +7,12 @@ class ChartDocument;
 /** Chart files on disk: plain load and save, and the save into the user folder. */
 namespace chartfile {
 
-/** Loads @p path into @p doc; false with @p error set on failure (the document is then new). */
+/**
+ * Loads @p path into @p doc; false with @p error set on failure (the document
+ * is then new): "Can't open file!", or "Wrong file format!" when nothing
+ * usable could be read. True with @p error set when a damaged file was read
+ * only partly, empty after a clean load.
+ */
 bool load(ChartDocument &doc, const QString &path, QString *error = nullptr);
 
 /**

@@ -126,6 +126,8 @@ bool readImage(QDataStream &s, QImage &image, Budget &budget)
         return true; // the picture is dropped, the stream goes on
     budget.pixels -= pixels;
     image = QImage::fromData(png, "PNG");
+    if (image.isNull())
+        ++budget.damagedPictures; // the stream is intact, only this picture is lost
     return true;
 }
 

@@ -22,6 +22,7 @@ struct Budget {
     qint64 pixels = 120'000'000; ///< decoded picture pixels left
     int items = 200'000;         ///< items left
     int pages = 1'000;           ///< pages and blocks left (each gets a preview)
+    int damagedPictures = 0;     ///< pictures whose data could not be decoded
 };
 
 constexpr int kMaxPathElements = 100'000;

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "chartedit/commandsupport.h"
+
 #include <QList>
 #include <QUndoCommand>
-
-#include <memory>
-#include <vector>
 
 class ChartDocument;
 class ChartItem;
@@ -28,12 +27,7 @@ public:
     void redo() override;
 
 private:
-    struct Entry {
-        ChartItem *item = nullptr;
-        int index = -1;
-        std::unique_ptr<ChartItem> held;
-    };
     ChartDocument *m_doc;
     ChartPage *m_page;
-    std::vector<Entry> m_entries; ///< ascending page index
+    commandsupport::HeldItems m_items;
 };

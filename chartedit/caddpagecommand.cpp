@@ -3,7 +3,6 @@
 #include "chart/chartdocument.h"
 #include "chartedit/commandsupport.h"
 
-#include <algorithm>
 
 CAddPageCommand::CAddPageCommand(ChartDocument *doc, ChartPage *added, const QString &text,
                                  QUndoCommand *parent)
@@ -20,15 +19,9 @@ CAddPageCommand::~CAddPageCommand() = default;
 
 void CAddPageCommand::undo()
 {
-    ChartPageList *list = commandsupport::pageList(*m_doc, {m_set, m_index});
-    if (!list)
+    m_held = commandsupport::takePage(*m_doc, {m_set, m_index}, m_page, &m_index);
+    if (!m_held)
         return;
-    auto it = std::find_if(list->begin(), list->end(),
-                           [this](const std::unique_ptr<ChartPage> &p) { return p.get() == m_page; });
-    if (it == list->end())
-        return;
-    m_held = std::move(*it);
-    list->erase(it);
     commandsupport::leavePage(*m_doc, m_page);
     m_doc->notifyChanged();
 }
@@ -37,10 +30,6 @@ void CAddPageCommand::redo()
 {
     if (!m_held)
         return;
-    ChartPageList *list = commandsupport::pageList(*m_doc, {m_set, m_index});
-    if (!list)
-        return;
-    const int at = std::clamp(m_index, 0, int(list->size()));
-    list->insert(list->begin() + at, std::move(m_held));
+    commandsupport::putPage(*m_doc, {m_set, m_index}, m_index, std::move(m_held));
     m_doc->notifyChanged();
 }

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "chartedit/commandsupport.h"
+
 #include <QList>
 #include <QPair>
 #include <QUndoCommand>
 #include <QVector>
-
-#include <memory>
-#include <vector>
 
 class ChartDocument;
 class ChartItem;
@@ -30,13 +29,8 @@ public:
     void redo() override;
 
 private:
-    struct Entry {
-        ChartItem *item = nullptr;
-        int index = -1;
-        std::unique_ptr<ChartItem> held;
-    };
     ChartDocument *m_doc;
     ChartPage *m_page;
-    std::vector<Entry> m_entries; ///< ascending page index
+    commandsupport::HeldItems m_items;
     QVector<QPair<ChartItem *, int>> m_ordersBefore;
 };

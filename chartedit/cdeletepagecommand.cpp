@@ -4,7 +4,6 @@
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/commandsupport.h"
 
-#include <algorithm>
 
 CDeletePageCommand::CDeletePageCommand(ChartDocument *doc, ChartPage *page, const QString &text,
                                        QUndoCommand *parent)
@@ -46,16 +45,11 @@ void CDeletePageCommand::removeReferences()
 
 void CDeletePageCommand::redo()
 {
-    ChartPageList *list = commandsupport::pageList(*m_doc, {m_set, m_index});
-    if (!list || m_index < 0)
+    if (m_index < 0)
         return;
-    auto it = std::find_if(list->begin(), list->end(),
-                           [this](const std::unique_ptr<ChartPage> &p) { return p.get() == m_page; });
-    if (it == list->end())
+    m_held = commandsupport::takePage(*m_doc, {m_set, m_index}, m_page, &m_index);
+    if (!m_held)
         return;
-    m_index = int(it - list->begin());
-    m_held = std::move(*it);
-    list->erase(it);
     m_references.clear();
     m_ordersBefore.clear();
     if (m_set < 0)
@@ -69,11 +63,7 @@ void CDeletePageCommand::undo()
 {
     if (!m_held)
         return;
-    ChartPageList *list = commandsupport::pageList(*m_doc, {m_set, m_index});
-    if (!list)
-        return;
-    const int at = std::clamp(m_index, 0, int(list->size()));
-    list->insert(list->begin() + at, std::move(m_held));
+    commandsupport::putPage(*m_doc, {m_set, m_index}, m_index, std::move(m_held));
     // Removed last first, so every reference returns to the index it had.
     for (auto it = m_references.rbegin(); it != m_references.rend(); ++it)
         commandsupport::insertItem(*it->page, it->index, std::move(it->frame));

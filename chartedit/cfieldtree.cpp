@@ -39,7 +39,9 @@ CFieldTree::CFieldTree(const QString &imagesDir, CTheme *theme, QWidget *parent)
                                             QStringLiteral("Image Files (*.png *.jpg *.jpeg *.gif *.bmp)"));
     };
     if (m_theme) {
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
+        const bool ok = connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
+        Q_ASSERT(ok);
+        Q_UNUSED(ok);
         OnThemeChanged();
     }
 }

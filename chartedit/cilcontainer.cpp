@@ -12,6 +12,9 @@ CILContainer::CILContainer(QWidget *parent) : QScrollArea(parent)
     setWidgetResizable(false);
     m_column = new CILContainerWidget;
     setWidget(m_column);
+    // The window's own background shows behind the entries.
+    viewport()->setAutoFillBackground(false);
+    m_column->setAutoFillBackground(false);
 }
 
 void CILContainer::resizeEvent(QResizeEvent *event)

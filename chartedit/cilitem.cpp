@@ -75,15 +75,19 @@ void CILItem::paintEvent(QPaintEvent *)
     const QRect used = p.fontMetrics().boundingRect(captionRect, Qt::AlignHCenter | Qt::TextWordWrap,
                                                     m_caption);
     // A light backing keeps the caption readable over the page picture.
+    // The program's window and body-text colours, through the theme.
+    auto themed = [this](int r, int g, int b) {
+        return m_theme ? m_theme->mapColor(r, g, b) : QColor(r, g, b);
+    };
+    const QColor text = themed(0xec, 0xe7, 0xe0);
     if (!m_caption.isEmpty()) {
-        QColor backing = palette().color(QPalette::Window);
-        backing.setAlpha(210);
+        QColor backing = themed(0x2c, 0x24, 0x20);
+        backing.setAlpha(200);
         p.fillRect(used.adjusted(-3, -1, 3, 1), backing);
     }
-    p.setPen(palette().color(QPalette::WindowText));
+    p.setPen(text);
     p.drawText(captionRect, Qt::AlignHCenter | Qt::TextWordWrap, m_caption);
 
-    p.setPen(palette().color(QPalette::WindowText));
     p.drawText(QRect(0, height() - kCountLine, width(), kCountLine), Qt::AlignCenter, m_countText);
 
     if (m_selected) {
@@ -102,7 +106,6 @@ void CILItem::mousePressEvent(QMouseEvent *event)
     }
     m_pressPos = event->pos();
     m_pressed = true;
-    emit clicked(this);
 }
 
 void CILItem::mouseMoveEvent(QMouseEvent *event)
@@ -115,7 +118,12 @@ void CILItem::mouseMoveEvent(QMouseEvent *event)
     emit startDD(this);
 }
 
-void CILItem::mouseReleaseEvent(QMouseEvent *)
+void CILItem::mouseReleaseEvent(QMouseEvent *event)
 {
+    // A click selects; a press that became a drag does not, so a block can be
+    // dragged onto the page without leaving it.
+    const bool click = m_pressed && event->button() == Qt::LeftButton;
     m_pressed = false;
+    if (click)
+        emit clicked(this);
 }

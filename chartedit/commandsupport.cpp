@@ -29,6 +29,65 @@ static void reorder(std::vector<std::unique_ptr<T>> &list, const QList<T *> &ord
     list = std::move(sorted);
 }
 
+void HeldItems::record(const ChartPage &page, const QList<ChartItem *> &frames)
+{
+    for (ChartItem *item : frames) {
+        const int index = page.indexOf(item);
+        const bool twice = std::any_of(m_entries.begin(), m_entries.end(),
+                                       [item](const Entry &e) { return e.item == item; });
+        if (index >= 0 && !twice)
+            m_entries.push_back({item, index, nullptr});
+    }
+    std::sort(m_entries.begin(), m_entries.end(),
+              [](const Entry &a, const Entry &b) { return a.index < b.index; });
+}
+
+void HeldItems::takeOut(ChartPage &page)
+{
+    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
+        it->held = page.takeItem(page.indexOf(it->item));
+        if (it->held)
+            it->held->selected = false;
+    }
+}
+
+bool HeldItems::putBack(ChartPage &page)
+{
+    bool any = false;
+    for (auto &entry : m_entries) {
+        if (entry.held) {
+            insertItem(page, entry.index, std::move(entry.held));
+            any = true;
+        }
+    }
+    return any;
+}
+
+std::unique_ptr<ChartPage> takePage(ChartDocument &doc, const PageSlot &slot,
+                                    const ChartPage *page, int *index)
+{
+    ChartPageList *list = pageList(doc, slot);
+    if (!list)
+        return nullptr;
+    auto it = std::find_if(list->begin(), list->end(),
+                           [page](const std::unique_ptr<ChartPage> &p) { return p.get() == page; });
+    if (it == list->end())
+        return nullptr;
+    *index = int(it - list->begin());
+    std::unique_ptr<ChartPage> taken = std::move(*it);
+    list->erase(it);
+    return taken;
+}
+
+void putPage(ChartDocument &doc, const PageSlot &slot, int index, std::unique_ptr<ChartPage> page)
+{
+    ChartPageList *list = pageList(doc, slot);
+    if (!list || !page)
+        return;
+    const int at = std::clamp(index, 0, int(list->size()));
+    list->insert(list->begin() + at, std::move(page));
+}
+
 void applyOrder(std::vector<std::unique_ptr<ChartPage>> &list, const QList<ChartPage *> &order)
 {
     reorder(list, order);

@@ -8,6 +8,31 @@
 /** Small pieces shared by the undo commands of the chart designer. */
 namespace commandsupport {
 
+/**
+ * Frame items of one page that a command takes off the page and puts back:
+ * each remembers its index, so putting them back (lowest index first)
+ * restores the stacking exactly.
+ */
+class HeldItems
+{
+public:
+    /** Records the items of @p frames that are on @p page, each once. */
+    void record(const ChartPage &page, const QList<ChartItem *> &frames);
+    bool isEmpty() const { return m_entries.empty(); }
+    /** Takes the items off the page (highest index first) and clears their selection. */
+    void takeOut(ChartPage &page);
+    /** Puts the held items back at their indexes. */
+    bool putBack(ChartPage &page);
+
+private:
+    struct Entry {
+        ChartItem *item = nullptr;
+        int index = -1;
+        std::unique_ptr<ChartItem> held;
+    };
+    std::vector<Entry> m_entries; ///< ascending page index
+};
+
 /** Puts @p item back at @p index of the page (at the end when the index is past it). */
 void insertItem(ChartPage &page, int index, std::unique_ptr<ChartItem> item);
 
@@ -28,6 +53,13 @@ PageSlot findPage(const ChartDocument &doc, const ChartPage *page);
 
 /** The document's list that @p slot names, or null. */
 ChartPageList *pageList(ChartDocument &doc, const PageSlot &slot);
+
+/** Takes @p page out of the list that @p slot names; null when it is not there. */
+std::unique_ptr<ChartPage> takePage(ChartDocument &doc, const PageSlot &slot,
+                                    const ChartPage *page, int *index);
+/** Puts @p page back at @p index of the list that @p slot names. */
+void putPage(ChartDocument &doc, const PageSlot &slot, int index,
+             std::unique_ptr<ChartPage> page);
 
 /** Makes the first page of the first set current when the current page is @p gone. */
 void leavePage(ChartDocument &doc, const ChartPage *gone);

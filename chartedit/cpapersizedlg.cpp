@@ -96,6 +96,7 @@ CPaperSizeDlg::CPaperSizeDlg(Variant variant, bool screenUnits, QWidget *parent)
     ok->setDefault(true);
     auto *buttons = new QHBoxLayout;
     buttons->setContentsMargins(12, 0, 12, 10);
+    buttons->setSpacing(8);
     buttons->addStretch(1);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);

@@ -80,11 +80,13 @@ CReportPE::CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme, Q
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
     m_fadeTimer.setSingleShot(true);
-    connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
-    connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset()));
-    connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged()));
+    bool ok = connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
+    ok &= bool(connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset())));
+    ok &= bool(connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged())));
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
+        ok &= bool(connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged())));
+    Q_ASSERT(ok);
+    Q_UNUSED(ok);
     loadSkin();
     layoutScrollBars();
 }
@@ -685,11 +687,19 @@ void CReportPE::paintEvent(QPaintEvent *)
         QPen grid(QColor(222, 222, 222), 1);
         grid.setCosmetic(true);
         p.setPen(grid);
+        // Only the lines in view: a file may pair a huge page with a tiny step.
+        const QRectF seen = view.inverted().mapRect(QRectF(viewport()->rect())) & pageRect;
         const double sx = 2 * m_doc->gridStepX, sy = 2 * m_doc->gridStepY;
-        for (double y = sy; sy > 0 && y < page->size.height(); y += sy)
-            p.drawLine(QLineF(0, y, page->size.width(), y));
-        for (double x = sx; sx > 0 && x < page->size.width(); x += sx)
-            p.drawLine(QLineF(x, 0, x, page->size.height()));
+        if (sy > 0) {
+            for (double y = qMax(1.0, std::floor(seen.top() / sy)) * sy;
+                 y < page->size.height() && y <= seen.bottom(); y += sy)
+                p.drawLine(QLineF(0, y, page->size.width(), y));
+        }
+        if (sx > 0) {
+            for (double x = qMax(1.0, std::floor(seen.left() / sx)) * sx;
+                 x < page->size.width() && x <= seen.right(); x += sx)
+                p.drawLine(QLineF(x, 0, x, page->size.height()));
+        }
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

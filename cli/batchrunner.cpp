@@ -1,11 +1,9 @@
 #include "cli/batchrunner.h"
 
-#include "cli/profilejson.h"
+#include "cli/batchlinereader.h"
 
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
-
-#include <cstring>
 
 bool computePerson(CNumerology &engine, CNumerologyPMatrix &matrix, const NumerologyInput &input,
                    bool masters, QString *error)
@@ -19,84 +17,17 @@ bool computePerson(CNumerology &engine, CNumerologyPMatrix &matrix, const Numero
     return true;
 }
 
-namespace {
-
-// One CSV field list "full,short,birth[,target]"; false with a message.
-bool batchLine(const QString &line, const EngineOptions &defaults, NumerologyInput *input,
-               QString *error)
+BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const EngineOptions &options,
+                     int threads)
 {
-    const QStringList fields = line.split(QLatin1Char(','));
-    if (fields.size() < 3 || fields.size() > 4) {
-        *error = QStringLiteral("expected full,short,birth[,target] but got %1 fields")
-                     .arg(fields.size());
-        return false;
+    BatchPipeline pipeline(options, threads, out, err);
+    BatchLineReader reader(in);
+    BatchLineReader::Line line;
+    while (reader.next(line)) {
+        if (!line.error.isEmpty())
+            pipeline.add(line.number, QString(), line.error);
+        else if (!line.text.trimmed().isEmpty())
+            pipeline.add(line.number, line.text);
     }
-    QDate birth;
-    if (!parseIsoDate(fields.at(2), &birth, error))
-        return false;
-    EngineOptions options = defaults;
-    if (fields.size() == 4 && !fields.at(3).trimmed().isEmpty() &&
-        !parseIsoDate(fields.at(3), &options.target, error))
-        return false;
-    if (fields.at(0).trimmed().isEmpty()) {
-        *error = QStringLiteral("empty full name");
-        return false;
-    }
-    *input = personInput(fields.at(0), fields.at(1), birth, options);
-    return true;
-}
-
-constexpr int FlushSize = 1 << 20;
-
-} // namespace
-
-BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const EngineOptions &options)
-{
-    BatchResult result;
-    CNumerology engine;
-    CNumerologyPMatrix matrix;
-    QByteArray buffer;
-    buffer.reserve(FlushSize + 65536);
-    JsonWriter json(buffer);
-    char line[8192];
-    int lineNumber = 0;
-    QString error;
-    NumerologyInput input;
-    while (std::fgets(line, sizeof line, in)) {
-        ++lineNumber;
-        size_t len = std::strlen(line);
-        bool tooLong = false;
-        if (len == sizeof line - 1 && line[len - 1] != '\n') {
-            // Overlong line: skip the rest of it instead of growing a buffer.
-            tooLong = true;
-            int c;
-            while ((c = std::fgetc(in)) != EOF && c != '\n') {
-            }
-        }
-        while (len > 0 && (line[len - 1] == '\n' || line[len - 1] == '\r'))
-            line[--len] = '\0';
-        const QString text = QString::fromUtf8(line, static_cast<int>(len));
-        if (!tooLong && text.trimmed().isEmpty())
-            continue;
-        if (tooLong)
-            error = QStringLiteral("line longer than %1 bytes").arg(sizeof line - 2);
-        if (tooLong || !batchLine(text, options, &input, &error) ||
-            !computePerson(engine, matrix, input, options.masters, &error)) {
-            ++result.failed;
-            std::fprintf(err, "qznum-cli: line %d: %s\n", lineNumber,
-                         error.toUtf8().constData());
-            json.beginObject().field("line", lineNumber).field("error", error).endObject();
-        } else {
-            ++result.written;
-            writeProfileJson(json, engine, &matrix);
-        }
-        json.newline();
-        if (buffer.size() >= FlushSize) {
-            std::fwrite(buffer.constData(), 1, static_cast<size_t>(buffer.size()), out);
-            buffer.truncate(0);
-        }
-    }
-    std::fwrite(buffer.constData(), 1, static_cast<size_t>(buffer.size()), out);
-    std::fflush(out);
-    return result;
+    return pipeline.finish();
 }

@@ -1,17 +1,12 @@
 #pragma once
 
+#include "cli/batchpipeline.h"
 #include "cli/cliargs.h"
 
 #include <cstdio>
 
 class CNumerology;
 class CNumerologyPMatrix;
-
-/** Counts of one batch run. */
-struct BatchResult {
-    int written = 0; ///< profiles written
-    int failed = 0;  ///< lines answered with an error object
-};
 
 /**
  * Computes one person (profile, then psychomatrix). False with the engine's
@@ -22,8 +17,11 @@ bool computePerson(CNumerology &engine, CNumerologyPMatrix &matrix, const Numero
 
 /**
  * Reads CSV lines "full,short,birth[,target]" from @p in and writes one JSON
- * profile per line to @p out. A bad line gets {"line": n, "error": "..."} in its
- * place and one line on @p err; blank lines are skipped. Lines longer than 8 KiB
- * are rejected without buffering them.
+ * profile per line to @p out, in input order, computed on @p threads threads.
+ * A bad line gets {"line": n, "error": "..."} in its place and one line on
+ * @p err; blank lines are skipped. Lines are read by BatchLineReader: a NUL
+ * byte, bytes that are not UTF-8 or more than 64 KiB make the line an error,
+ * and line numbers count every input line.
  */
-BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const EngineOptions &options);
+BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const EngineOptions &options,
+                     int threads = 1);

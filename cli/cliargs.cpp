@@ -65,6 +65,15 @@ void cliFail(const QString &message)
     std::exit(2);
 }
 
+void cliWarning(const QString &message)
+{
+    QString line = message;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    std::fflush(stdout);
+    std::fprintf(stderr, "qznum-cli: warning: %s\n", line.toUtf8().constData());
+    std::fflush(stderr);
+}
+
 void cliWrite(const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);

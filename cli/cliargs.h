@@ -39,6 +39,9 @@ private:
 /** Prints "qznum-cli: message" on standard error and exits with status 2. */
 [[noreturn]] void cliFail(const QString &message);
 
+/** Prints "qznum-cli: warning: message" as one line on standard error; the command goes on. */
+void cliWarning(const QString &message);
+
 /** Writes bytes to standard output (and flushes). */
 void cliWrite(const QByteArray &bytes);
 

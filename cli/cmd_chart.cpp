@@ -18,6 +18,11 @@
 #include <QColor>
 #include <QImage>
 
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 void writePngResult(const QString &path, const QImage &picture, int pages = -1)
@@ -39,6 +44,44 @@ void writePngResult(const QString &path, const QImage &picture, int pages = -1)
     json.endObject().newline();
     cliWrite(out);
 }
+
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "qznum-cli: %s\n", message.toUtf8().constData());
+        std::abort();
+    }
+}
+
+// libpng writes its errors straight to stderr; while a chart file is read
+// that goes nowhere, and the damage is reported as one line afterwards.
+class QuietStderr
+{
+public:
+    QuietStderr()
+    {
+        std::fflush(stderr);
+        m_saved = ::dup(2);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (m_saved >= 0 && null >= 0)
+            ::dup2(null, 2);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~QuietStderr()
+    {
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, 2);
+            ::close(m_saved);
+        }
+    }
+    QuietStderr(const QuietStderr &) = delete;
+    QuietStderr &operator=(const QuietStderr &) = delete;
+
+private:
+    int m_saved = -1;
+};
 
 QSize parseSize(const QString &text)
 {
@@ -97,8 +140,18 @@ int cmdChart(const QStringList &arguments)
         chartProfileFromEngine(engine, &matrix, input.fullName, input.shortName);
 
     ChartDocument doc;
-    if (!chartfile::load(doc, file, &error))
+    // Picture decoders report damage through Qt's messages (libpng's among
+    // them); the damage is reported once below instead, as one line.
+    qInstallMessageHandler(quietMessages);
+    bool loaded = false;
+    {
+        const QuietStderr quiet;
+        loaded = chartfile::load(doc, file, &error);
+    }
+    if (!loaded)
         cliFail(QStringLiteral("%1: %2").arg(file, error));
+    if (!error.isEmpty())
+        cliWarning(QStringLiteral("%1: %2").arg(file, error));
     doc.setProfile(person);
 
     const QList<ChartProfile> records{person};

@@ -6,6 +6,10 @@
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 
+#include <QThread>
+
+#include <algorithm>
+
 namespace {
 
 QStringList profileValueOptions()
@@ -46,9 +50,16 @@ int cmdBatch(const QStringList &arguments)
 {
     CliArgs args(arguments);
     QString error;
-    if (!args.parse(engineValueOptions(), engineSwitches(), &error))
+    if (!args.parse(engineValueOptions() << QStringLiteral("--threads"), engineSwitches(), &error))
         cliFail(error);
     const EngineOptions options = engineOptions(args);
-    const BatchResult result = runBatch(stdin, stdout, stderr, options);
+    int threads = QThread::idealThreadCount();
+    if (args.has(QStringLiteral("--threads"))) {
+        bool ok = false;
+        threads = args.value(QStringLiteral("--threads")).toInt(&ok);
+        if (!ok || threads < 1 || threads > 256)
+            cliFail(QStringLiteral("--threads wants a number of threads from 1 to 256"));
+    }
+    const BatchResult result = runBatch(stdin, stdout, stderr, options, std::max(1, threads));
     return result.failed > 0 ? 2 : 0;
 }

@@ -76,9 +76,20 @@ const CReportLayout *chosenLayout(const CliArgs &args, CReportLayoutList &list)
     if (!QFileInfo(folder).isDir())
         cliFail(QStringLiteral("no layouts folder '%1'").arg(folder));
     loadLayouts(list, folder);
-    const int index = list.indexOf(args.value(QStringLiteral("--layout")));
-    if (index < 0)
-        cliFail(QStringLiteral("no layout named '%1' in '%2'").arg(args.value(QStringLiteral("--layout")), folder));
+    const QString wanted = args.value(QStringLiteral("--layout"));
+    const QDir dir(folder);
+    const int index = list.indexOf(wanted);
+    if (index < 0) {
+        // A file of that name that could not be read is named, not passed over.
+        for (const QString &fileName : list.skippedFiles()) {
+            if (fileName.compare(wanted + QStringLiteral(".qznr"), Qt::CaseInsensitive) == 0)
+                cliFail(QStringLiteral("layout file '%1' %2").arg(dir.filePath(fileName), list.fileProblem(fileName)));
+        }
+        cliFail(QStringLiteral("no layout named '%1' in '%2'").arg(wanted, folder));
+    }
+    const QString fileName = list.at(index).name + QStringLiteral(".qznr");
+    if (list.damagedFiles().contains(fileName))
+        cliWarning(QStringLiteral("layout file '%1' %2").arg(dir.filePath(fileName), list.fileProblem(fileName)));
     return list.selected(index + 1);
 }
 

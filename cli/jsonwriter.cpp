@@ -1,92 +1,109 @@
 #include "cli/jsonwriter.h"
 
+#include <algorithm>
+
 namespace {
 
 const char Hex[] = "0123456789abcdef";
 
+// "00".."99": two digits in one copy.
+struct DigitPairs {
+    char text[200];
+    constexpr DigitPairs() : text()
+    {
+        for (int i = 0; i < 100; ++i) {
+            text[2 * i] = static_cast<char>('0' + i / 10);
+            text[2 * i + 1] = static_cast<char>('0' + i % 10);
+        }
+    }
+};
+constexpr DigitPairs Pairs;
+
 } // namespace
 
-void JsonWriter::separate()
+char *JsonWriter::grow(int n)
+{
+    // After a sync the owner may have emptied the buffer: start from its size.
+    if (m_synced) {
+        m_len = m_out.size();
+        m_synced = false;
+    }
+    const int need = m_len + n;
+    if (need > m_cap) {
+        // The buffer's own room first; doubling beyond it keeps appends amortised.
+        int target = std::max(need, m_out.capacity());
+        if (target == need)
+            target = std::max(need + 256, 2 * m_out.capacity());
+        m_out.resize(target);
+        m_cap = m_out.size();
+    }
+    m_data = m_out.data();
+    return m_data + m_len;
+}
+
+char *JsonWriter::putInt(char *d, int v)
 {
     if (m_needComma)
-        m_out.append(',');
+        *d++ = ',';
     m_needComma = true;
-}
-
-JsonWriter &JsonWriter::beginObject()
-{
-    separate();
-    m_out.append('{');
-    m_needComma = false;
-    return *this;
-}
-
-JsonWriter &JsonWriter::endObject()
-{
-    m_out.append('}');
-    m_needComma = true;
-    return *this;
-}
-
-JsonWriter &JsonWriter::beginArray()
-{
-    separate();
-    m_out.append('[');
-    m_needComma = false;
-    return *this;
-}
-
-JsonWriter &JsonWriter::endArray()
-{
-    m_out.append(']');
-    m_needComma = true;
-    return *this;
-}
-
-JsonWriter &JsonWriter::key(const char *name)
-{
-    separate();
-    m_out.append('"').append(name).append("\":");
-    m_needComma = false;
-    return *this;
+    unsigned int u = static_cast<unsigned int>(v);
+    if (v < 0) {
+        *d++ = '-';
+        u = 0u - u;
+    }
+    if (u < 10) {
+        *d++ = static_cast<char>('0' + u);
+        return d;
+    }
+    if (u < 100) {
+        std::memcpy(d, Pairs.text + 2 * u, 2);
+        return d + 2;
+    }
+    char buf[12];
+    int pos = sizeof buf;
+    while (u >= 100) {
+        pos -= 2;
+        std::memcpy(buf + pos, Pairs.text + 2 * (u % 100), 2);
+        u /= 100;
+    }
+    if (u >= 10) {
+        pos -= 2;
+        std::memcpy(buf + pos, Pairs.text + 2 * u, 2);
+    } else {
+        buf[--pos] = static_cast<char>('0' + u);
+    }
+    const int len = static_cast<int>(sizeof buf) - pos;
+    std::memcpy(d, buf + pos, static_cast<size_t>(len));
+    return d + len;
 }
 
 JsonWriter &JsonWriter::value(int v)
 {
-    // Separator, sign and digits composed right to left, appended in one go.
-    char buf[16];
-    int pos = sizeof buf;
-    unsigned int u = v < 0 ? 0u - static_cast<unsigned int>(v) : static_cast<unsigned int>(v);
-    do {
-        buf[--pos] = static_cast<char>('0' + u % 10);
-        u /= 10;
-    } while (u);
-    if (v < 0)
-        buf[--pos] = '-';
-    if (m_needComma)
-        buf[--pos] = ',';
-    m_needComma = true;
-    m_out.append(buf + pos, static_cast<int>(sizeof buf) - pos);
-    return *this;
+    return done(putInt(room(13), v));
 }
 
 JsonWriter &JsonWriter::value(bool v)
 {
-    separate();
-    m_out.append(v ? "true" : "false");
-    return *this;
+    char *d = room(6);
+    if (m_needComma)
+        *d++ = ',';
+    m_needComma = true;
+    std::memcpy(d, v ? "true" : "false", v ? 4 : 5);
+    return done(d + (v ? 4 : 5));
 }
 
 JsonWriter &JsonWriter::null()
 {
-    separate();
-    m_out.append("null");
-    return *this;
+    char *d = room(5);
+    if (m_needComma)
+        *d++ = ',';
+    m_needComma = true;
+    std::memcpy(d, "null", 4);
+    return done(d + 4);
 }
 
 JsonWriter &JsonWriter::value(const QString &v)
 {
-    separate();
     appendString(v);
     return *this;
 }
@@ -100,34 +117,38 @@ JsonWriter &JsonWriter::value(const QDate &date)
 {
     if (!date.isValid())
         return null();
-    separate();
-    const int y = date.year(), m = date.month(), d = date.day();
+    int y = 0, m = 0, d = 0;
+    date.getDate(&y, &m, &d); // one calendar conversion, not three
     if (y < 0 || y > 9999) {
         appendString(date.toString(Qt::ISODate));
         return *this;
     }
-    char buf[12] = {'"',
-                    static_cast<char>('0' + y / 1000),
-                    static_cast<char>('0' + y / 100 % 10),
-                    static_cast<char>('0' + y / 10 % 10),
-                    static_cast<char>('0' + y % 10),
-                    '-',
-                    static_cast<char>('0' + m / 10),
-                    static_cast<char>('0' + m % 10),
-                    '-',
-                    static_cast<char>('0' + d / 10),
-                    static_cast<char>('0' + d % 10),
-                    '"'};
-    m_out.append(buf, 12);
-    return *this;
+    char *p = room(13);
+    if (m_needComma)
+        *p++ = ',';
+    m_needComma = true;
+    *p++ = '"';
+    std::memcpy(p, Pairs.text + 2 * (y / 100), 2);
+    std::memcpy(p + 2, Pairs.text + 2 * (y % 100), 2);
+    p[4] = '-';
+    std::memcpy(p + 5, Pairs.text + 2 * m, 2);
+    p[7] = '-';
+    std::memcpy(p + 8, Pairs.text + 2 * d, 2);
+    p[10] = '"';
+    return done(p + 11);
 }
 
 JsonWriter &JsonWriter::field(const char *name, const int *values, int count)
 {
-    key(name).beginArray();
+    key(name);
+    char *d = room(2 + 12 * std::max(count, 0));
+    *d++ = '[';
+    m_needComma = false;
     for (int i = 0; i < count; ++i)
-        value(values[i]);
-    return endArray();
+        d = putInt(d, values[i]);
+    *d++ = ']';
+    m_needComma = true;
+    return done(d);
 }
 
 JsonWriter &JsonWriter::field(const char *name, const QString *values, int count)
@@ -140,51 +161,51 @@ JsonWriter &JsonWriter::field(const char *name, const QString *values, int count
 
 void JsonWriter::appendString(const QString &s)
 {
-    const QChar *p = s.constData();
+    const ushort *p = s.utf16();
     const int n = s.size();
-    // Fast path: the plain ASCII prefix is copied straight into the buffer.
-    const int start = m_out.size();
-    m_out.resize(start + n + 1);
-    char *dst = m_out.data() + start;
-    *dst++ = '"';
+    // Worst cases: 6 bytes for an escaped control character, 3 UTF-8 bytes per unit.
+    char *d = room(3 + 6 * n);
+    if (m_needComma)
+        *d++ = ',';
+    m_needComma = true;
+    *d++ = '"';
     int i = 0;
     while (i < n) {
-        const ushort u = p[i].unicode();
-        if (u < 0x20 || u >= 0x80 || u == '"' || u == '\\')
-            break;
-        *dst++ = static_cast<char>(u);
-        ++i;
-    }
-    m_out.resize(start + 1 + i);
-    while (i < n) {
-        const ushort u = p[i].unicode();
+        const ushort u = p[i];
         if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
-            m_out.append(static_cast<char>(u));
+            *d++ = static_cast<char>(u);
             ++i;
             continue;
         }
         if (u < 0x80) {
-            m_out.append('\\');
+            *d++ = '\\';
             switch (u) {
-            case '"': m_out.append('"'); break;
-            case '\\': m_out.append('\\'); break;
-            case '\n': m_out.append('n'); break;
-            case '\r': m_out.append('r'); break;
-            case '\t': m_out.append('t'); break;
+            case '"': *d++ = '"'; break;
+            case '\\': *d++ = '\\'; break;
+            case '\n': *d++ = 'n'; break;
+            case '\r': *d++ = 'r'; break;
+            case '\t': *d++ = 't'; break;
             default:
-                m_out.append("u00").append(Hex[u >> 4]).append(Hex[u & 15]);
+                *d++ = 'u';
+                *d++ = '0';
+                *d++ = '0';
+                *d++ = Hex[u >> 4];
+                *d++ = Hex[u & 15];
                 break;
             }
             ++i;
             continue;
         }
         // A run of non-ASCII characters goes through the UTF-8 codec as a whole;
-        // broken surrogates come out as replacement characters, never invalid bytes.
+        // broken surrogates come out as the codec writes them, never invalid bytes.
         int j = i;
-        while (j < n && p[j].unicode() >= 0x80)
+        while (j < n && p[j] >= 0x80)
             ++j;
-        m_out.append(QString(p + i, j - i).toUtf8());
+        const QByteArray utf8 = QString(s.constData() + i, j - i).toUtf8();
+        std::memcpy(d, utf8.constData(), static_cast<size_t>(utf8.size()));
+        d += utf8.size();
         i = j;
     }
-    m_out.append('"');
+    *d++ = '"';
+    done(d);
 }

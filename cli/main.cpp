@@ -48,7 +48,8 @@ const Command Commands[] = {
      "        [options of profile, compat, pet or express] [--layout NAME] [--layouts DIR]\n"
      "        [--images DIR] [--data eng.dat]"},
     {"batch", cmdBatch,
-     "[shared options] < lines 'full,short,birth[,target]'  (one JSON profile per line)"},
+     "[shared options] [--threads N] < lines 'full,short,birth[,target]'\n"
+     "        (one JSON profile per line, in input order; N defaults to the number of cores)"},
 };
 
 void printUsage(FILE *to)

@@ -32,20 +32,24 @@ void buildTransit(QString &transit, const Letters &name, bool chaldean, bool red
 {
     const int length = NumerologyProfile::TransitLength;
     QChar *dst = qz::prepareText(transit, length);
+    // Each letter's value once, not once per round.
+    QVarLengthArray<int, 64> values(name.size());
+    int total = 0;
+    for (int i = 0; i < name.size(); ++i) {
+        values[i] = qz::letterValue(name[i], chaldean, reduceMasters);
+        total += values[i];
+    }
     int filled = 0;
-    while (filled < length && !name.isEmpty()) {
-        const int before = filled;
-        for (QChar c : name) {
-            const int v = qz::letterValue(c, chaldean, reduceMasters);
-            for (int k = 0; k < v && filled < length; ++k) {
+    while (total > 0 && filled < length) {
+        for (int i = 0; i < name.size() && filled < length; ++i) {
+            const int v = values[i];
+            const int end = std::min(length, filled + v);
+            const QChar c = name[i];
+            for (; filled < end; ++filled) {
                 essence[filled] += v;
-                dst[filled++] = c;
+                dst[filled] = c;
             }
-            if (filled >= length)
-                break;
         }
-        if (filled == before)
-            break;
     }
     for (; filled < length; ++filled)
         dst[filled] = QLatin1Char(' ');

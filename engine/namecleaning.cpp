@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace qz {
 
 namespace {
@@ -41,24 +43,42 @@ QString spellOutLatin(const QString &text)
 
 QString cleanName(const QString &text)
 {
-    const QString decomposed = spellOutLatin(text).normalized(QString::NormalizationForm_D);
-    QString kept;
-    kept.reserve(decomposed.size());
-    for (QChar c : decomposed) {
-        const QChar::Category cat = c.category();
-        if (cat == QChar::Mark_NonSpacing || cat == QChar::Other_NotAssigned)
-            continue;
-        const ushort u = c.unicode();
-        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9'))
-            kept.append(c);
-        else if (u == '\'')
-            continue;
-        else
-            kept.append(QLatin1Char(' '));
+    // Plain ASCII has nothing to spell out or decompose: skip the costly steps.
+    bool ascii = true;
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
     }
-    kept.truncate(300);
-    kept.remove(QLatin1Char(','));
-    return kept.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    const QString decomposed =
+        ascii ? text : spellOutLatin(text).normalized(QString::NormalizationForm_D);
+    // One pass: map, cut at 300 mapped characters, collapse and trim the spaces.
+    QString out;
+    out.reserve(std::min(decomposed.size(), 300));
+    int taken = 0;
+    bool space = false;
+    for (QChar c : decomposed) {
+        if (!ascii) {
+            const QChar::Category cat = c.category();
+            if (cat == QChar::Mark_NonSpacing || cat == QChar::Other_NotAssigned)
+                continue;
+        }
+        const ushort u = c.unicode();
+        if (u == '\'')
+            continue;
+        if (taken++ == 300)
+            break;
+        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) {
+            if (space)
+                out.append(QLatin1Char(' '));
+            space = false;
+            out.append(c);
+        } else {
+            space = !out.isEmpty();
+        }
+    }
+    return out;
 }
 
 QString cleanAdvisorName(const QString &text)

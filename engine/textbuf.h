@@ -24,9 +24,9 @@ inline QChar *prepareText(QString &dst, int len)
 /** Assigns Latin-1 characters, reusing the string's buffer when possible. */
 inline void assignLatin1(QString &dst, const char *src, int len)
 {
-    QChar *d = prepareText(dst, len);
+    ushort *d = reinterpret_cast<ushort *>(prepareText(dst, len));
     for (int i = 0; i < len; ++i)
-        d[i] = QChar(ushort(static_cast<unsigned char>(src[i])));
+        d[i] = static_cast<unsigned char>(src[i]);
 }
 
 /** Assigns src.toUpper(), in place for the ASCII names the program works with. */
@@ -69,8 +69,11 @@ public:
 
     TextBufN &ch(char c)
     {
-        if (m_len < Capacity)
-            m_buf[m_len++] = c;
+        const int len = m_len;
+        if (len < Capacity) {
+            m_buf[len] = c;
+            m_len = len + 1;
+        }
         return *this;
     }
     TextBufN &str(const char *s)
@@ -84,6 +87,16 @@ public:
     }
     TextBufN &num(int n)
     {
+        // Engine numbers are mostly one or two digits: those skip the digit loop.
+        // (A local length: stores through char may alias the member, forcing reloads.)
+        if (n >= 0 && n < 100 && m_len <= Capacity - 2) {
+            int len = m_len;
+            if (n >= 10)
+                m_buf[len++] = static_cast<char>('0' + n / 10);
+            m_buf[len++] = static_cast<char>('0' + n % 10);
+            m_len = len;
+            return *this;
+        }
         char tmp[12];
         int k = 0;
         unsigned int u = n < 0 ? 0u - static_cast<unsigned int>(n) : static_cast<unsigned int>(n);

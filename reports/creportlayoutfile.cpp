@@ -260,6 +260,25 @@ CReportLayoutFile::Status CReportLayoutFile::read(const QString &path, CReportLa
     return status;
 }
 
+QString CReportLayoutFile::statusText(Status status)
+{
+    switch (status) {
+    case Ok:
+        return QString();
+    case Truncated:
+        return QStringLiteral("is damaged; only part of the layout could be read");
+    case OpenFailed:
+        return QStringLiteral("cannot be opened");
+    case WrongMagic:
+        return QStringLiteral("is not a report layout file (wrong format)");
+    case NewerVersion:
+        return QStringLiteral("was written by a newer version of the program");
+    case TooLarge:
+        return QStringLiteral("is larger than any report layout (damaged)");
+    }
+    return QString();
+}
+
 bool CReportLayoutFile::write(QIODevice *device, const CReportLayout &layout, quint32 version)
 {
     QDataStream out(device);

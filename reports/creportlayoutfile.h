@@ -46,6 +46,8 @@ public:
      * then migrated in memory), one of the other states when the file is skipped.
      */
     static Status read(const QString &path, CReportLayout &layout);
+    /** What @p status means for a file, as a sentence part ("is damaged; ..."); empty for Ok. */
+    static QString statusText(Status status);
     /** Reads a layout from an open device; the name is left alone. */
     static Status read(QIODevice *device, CReportLayout &layout);
 

@@ -53,6 +53,8 @@ void CReportLayoutList::clear()
     m_layouts.clear();
     m_ownedFiles.clear();
     m_skippedFiles.clear();
+    m_damagedFiles.clear();
+    m_problems.clear();
 }
 
 QString defaultLayoutsFolder()
@@ -77,6 +79,10 @@ bool loadLayouts(CReportLayoutList &list, const QString &folder)
         } else {
             list.m_skippedFiles.append(fileName);
         }
+        if (status == CReportLayoutFile::Truncated)
+            list.m_damagedFiles.append(fileName);
+        if (status != CReportLayoutFile::Ok)
+            list.m_problems.insert(fileName, CReportLayoutFile::statusText(status));
     }
     return true;
 }

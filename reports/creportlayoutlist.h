@@ -2,6 +2,7 @@
 
 #include "reports/creportlayout.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -37,6 +38,13 @@ public:
     const QStringList &ownedFiles() const { return m_ownedFiles; }
     /** Files that were present but skipped by the last load (unreadable, foreign, newer). */
     const QStringList &skippedFiles() const { return m_skippedFiles; }
+    /** Files the last load read only partly (damaged); their layouts are in the list. */
+    const QStringList &damagedFiles() const { return m_damagedFiles; }
+    /**
+     * Why the last load skipped or only partly read @p fileName (a sentence
+     * part from CReportLayoutFile::statusText), or empty.
+     */
+    QString fileProblem(const QString &fileName) const { return m_problems.value(fileName); }
 
     /** Empties the list and forgets the file names. */
     void clear();
@@ -48,6 +56,8 @@ private:
     QList<CReportLayout> m_layouts;
     QStringList m_ownedFiles;
     QStringList m_skippedFiles;
+    QStringList m_damagedFiles;
+    QHash<QString, QString> m_problems;
 };
 
 /** The user folder that holds the layout files: documents + "/Qzarel Numerology/". */

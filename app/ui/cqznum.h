@@ -231,8 +231,10 @@ private:
     /** Runs the chart creator on @p path (empty: a new chart), then refreshes the chooser. */
     void runChartCreator(const QString &path);
     // export (cqznum_export.cpp)
-    enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable };
+    // Unreadable: the file cannot be opened; WrongFormat: nothing usable in it.
+    enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable, ChartWrongFormat };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
+    static QString chartLoadMessage(ChartLoad load);
     QImage renderForExport(const ChartDocument &doc) const;
     QString askSaveFileName(const QString &title, const QString &folder, const QString &filter,
                             const QString &suffix);

@@ -1,6 +1,7 @@
 // Saving reports: one report as HTML, the chart as a picture, and the
 // combined PDF of the chosen reports (also what "Print" produces).
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/ui/appurls.h"
 #include "app/ui/cpersonpanel.h"
@@ -35,7 +36,7 @@ QString documentsFolder()
 
 QImage programLogo()
 {
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/images/");
+    const QString folder = DataFolder::path() + QStringLiteral("/images/");
     const QImage large(folder + QStringLiteral("qznum.png"));
     return large.isNull() ? QImage(folder + QStringLiteral("logo.png")) : large;
 }
@@ -55,12 +56,20 @@ QString CQZNum::askSaveFileName(const QString &title, const QString &folder, con
     return ExportDocument::withDefaultSuffix(dlg.selectedFiles().constFirst(), suffix);
 }
 
+QString CQZNum::chartLoadMessage(ChartLoad load)
+{
+    return load == ChartWrongFormat ? QStringLiteral("Wrong file format!") : QStringLiteral("Can't open file!");
+}
+
 CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
 {
     const int index = m_chartChooser->currentIndex();
     if (index < 0 || index >= m_chartChooser->count())
         return NoChartSelected;
-    return chartfile::load(doc, m_chartChooser->itemData(index).toString()) ? ChartLoaded : ChartUnreadable;
+    QString error;
+    if (chartfile::load(doc, m_chartChooser->itemData(index).toString(), &error))
+        return ChartLoaded;
+    return error == QLatin1String("Wrong file format!") ? ChartWrongFormat : ChartUnreadable;
 }
 
 QImage CQZNum::renderForExport(const ChartDocument &doc) const
@@ -85,8 +94,8 @@ void CQZNum::OnExportHTML()
         const ChartLoad load = loadSelectedChart(doc);
         if (load == NoChartSelected)
             return;
-        if (load == ChartUnreadable) {
-            QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't open file!"), QMessageBox::Ok);
+        if (load == ChartUnreadable || load == ChartWrongFormat) {
+            QMessageBox::critical(this, kErrorTitle, chartLoadMessage(load), QMessageBox::Ok);
             return;
         }
     } else {
@@ -135,8 +144,8 @@ void CQZNum::OnExportPDFAll()
         m_reportChoice = dlg.choice();
     }
     // The chart is read only when it is wanted: the other reports do not need it.
-    if (m_reportChoice.chart && load == ChartUnreadable) {
-        QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't open file!"), QMessageBox::Ok);
+    if (m_reportChoice.chart && (load == ChartUnreadable || load == ChartWrongFormat)) {
+        QMessageBox::critical(this, kErrorTitle, chartLoadMessage(load), QMessageBox::Ok);
         return;
     }
 

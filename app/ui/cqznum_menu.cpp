@@ -310,8 +310,9 @@ void CQZNum::renderChartPreview()
         return;
     }
     ChartDocument doc;
-    if (!chartfile::load(doc, m_chartChooser->itemData(index).toString())) {
-        m_chartPreview->setText(QStringLiteral("This chart file cannot be read."));
+    QString error;
+    if (!chartfile::load(doc, m_chartChooser->itemData(index).toString(), &error)) {
+        m_chartPreview->setText(error); // "Can't open file!" or "Wrong file format!"
         return;
     }
     const PersonRecord r = recordFromInputs();

@@ -697,8 +697,8 @@ private slots:
         ModalDriver pdf({chooserOk(), messageBox(&pdfMessage)});
         m_win->OnExportPDFAll();
         QVERIFY(pdf.done());
-        QCOMPARE(pngMessage, QStringLiteral("Error|Can't open file!"));
-        QCOMPARE(pdfMessage, QStringLiteral("Error|Can't open file!"));
+        QCOMPARE(pngMessage, QStringLiteral("Error|Wrong file format!"));
+        QCOMPARE(pdfMessage, QStringLiteral("Error|Wrong file format!"));
         QVERIFY(!m_win->reportBusy());
 
         QVERIFY(QFile::remove(broken));

@@ -44,6 +44,7 @@ private slots:
     void cornerResizeKeepsTheRatio();
     void textResizesFreely();
     void rotationIsKeptWithinATurn();
+    void bodyOfAnUnframedItemShiftsItsContent();
     void deleteAsksAndWaitsForTheDrag();
     void deletingBlockReferencesLeavesOrdersFromZero();
     void zoomStaysWithinItsLimits();
@@ -142,7 +143,7 @@ void TestCReportPE::movingStopsAtThePageEdge_data()
     QTest::addColumn<QPointF>("by");
     QTest::addColumn<QPointF>("topLeft");
     QTest::newRow("free") << false << QPointF(37, 23) << QPointF(137, 123);
-    QTest::newRow("snapped") << true << QPointF(37, 23) << QPointF(140, 120);
+    QTest::newRow("snapped") << true << QPointF(27, 13) << QPointF(130, 110);
     QTest::newRow("past the right edge") << false << QPointF(2000, 0) << QPointF(745, 100);
     // The snapped corner is corrected by the edge, not snapped again.
     QTest::newRow("snapped past the right edge") << true << QPointF(2000, 0) << QPointF(745, 100);
@@ -217,6 +218,32 @@ void TestCReportPE::rotationIsKeptWithinATurn()
     QVERIFY2(qAbs(item->rotation - 10.0) < 0.5, qPrintable(QString::number(item->rotation)));
     QCOMPARE(item->content->rotation, item->rotation);
     QCOMPARE(m_stack->count(), 4);
+}
+
+void TestCReportPE::bodyOfAnUnframedItemShiftsItsContent()
+{
+    ChartItem *item = addItem(ChartItem::KindImage, QRectF(100, 100, 200, 100));
+    item->isFrame = false;
+    const QTransform placed = item->transform;
+    drag(QPointF(150, 150), QPointF(180, 170));
+    QCOMPARE(item->transform, placed);
+    QCOMPARE(item->content->transform.map(QPointF(0, 0)), QPointF(30, 20));
+    QCOMPARE(m_stack->count(), 1);
+    m_stack->undo();
+    QVERIFY(item->content->transform.isIdentity());
+
+    // Unframed items also offer the two inner rotate handles, a quarter width
+    // either side of the centre; one turns the whole item around its centre.
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(120, 120)));
+    const QPointF grip(250, 150);
+    QTransform quarter;
+    quarter.translate(200, 150).rotate(90).translate(-200, -150);
+    drag(grip, quarter.map(grip));
+    QCOMPARE(m_canvas->dragMode(), 0);
+    QVERIFY(qAbs(item->rotation - 90) < 0.01);
+    const QRectF turned = boundsOf(item);
+    QVERIFY(qAbs(turned.width() - 100) < 0.01 && qAbs(turned.height() - 200) < 0.01);
+    QVERIFY(qAbs(turned.center().x() - 200) < 0.01 && qAbs(turned.center().y() - 150) < 0.01);
 }
 
 void TestCReportPE::deleteAsksAndWaitsForTheDrag()
@@ -390,6 +417,16 @@ void TestCReportPE::paintsPageOnCanvas()
     // at the item's corner once the fade is over.
     QVERIFY(shot.pixelColor(3, 3) != QColor(Qt::white));
     QCOMPARE(shot.pixelColor(at(QPointF(405, 405))), QColor(Qt::white));
+    // Grid lines every two steps (20 units with the step of 10), none between.
+    const QColor line(222, 222, 222);
+    QCOMPARE(shot.pixelColor(at(QPointF(40, 405))), line);
+    QCOMPARE(shot.pixelColor(at(QPointF(405, 40))), line);
+    QCOMPARE(shot.pixelColor(at(QPointF(30, 405))), QColor(Qt::white));
+    QCOMPARE(shot.pixelColor(at(QPointF(405, 30))), QColor(Qt::white));
+    m_canvas->OnGrid();
+    QCOMPARE(m_canvas->viewport()->grab().toImage().pixelColor(at(QPointF(40, 405))),
+             QColor(Qt::white));
+    m_canvas->OnGrid();
     QTest::qWait(150);
     const QImage later = m_canvas->viewport()->grab().toImage();
     QVERIFY(later.pixelColor(at(QPointF(300, 160))) != QColor(Qt::white));

@@ -77,6 +77,7 @@ private slots:
     void reportsRefuseOnlyWhatTheyNeed();
     void batch();
     void batchHostileLines();
+    void batchThreadsKeepOrder();
     void errors_data();
     void errors();
 };
@@ -386,7 +387,7 @@ void TestCli::batch()
 
 void TestCli::batchHostileLines()
 {
-    QByteArray input(20000, 'A');
+    QByteArray input(70000, 'A');
     input += ",,1985-11-29\nJohn Smith,,1985-11-29\n";
     input += QByteArray("\xff\xfe,,1985-11-29\n");
     const Run r = runCli({QStringLiteral("batch")}, input);
@@ -396,6 +397,57 @@ void TestCli::batchHostileLines()
     QVERIFY(parseObject(lines.at(0)).value(QStringLiteral("error")).toString().contains(QStringLiteral("longer")));
     QCOMPARE(parseObject(lines.at(1)).value(QStringLiteral("lifePath")).toInt(), 9);
     QCOMPARE(parseObject(lines.at(2)).value(QStringLiteral("line")).toInt(), 3);
+}
+
+void TestCli::batchThreadsKeepOrder()
+{
+    // Each line names its own index in letters, so every output line can be traced
+    // back to its input line; every 97th line is broken.
+    auto letters = [](int i) {
+        QByteArray code;
+        for (int k = 0; k < 4; ++k, i /= 26)
+            code.prepend(char('A' + i % 26));
+        return code;
+    };
+    QByteArray input;
+    const int count = 10000;
+    for (int i = 0; i < count; ++i) {
+        if (i % 97 == 5)
+            input += "Broken Line,," + QByteArray::number(1900 + i % 100) + "-02-30\n";
+        else
+            input += "Person " + letters(i) + ",," + QByteArray::number(1900 + i % 120) + "-"
+                     + QByteArray::number(10 + i % 3) + "-" + QByteArray::number(10 + i % 19) + "\n";
+    }
+    const QStringList args{QStringLiteral("batch"), QStringLiteral("--target=2024-06-01")};
+    const Run one = runCli(args + QStringList{QStringLiteral("--threads"), QStringLiteral("1")}, input);
+    const Run two = runCli(args + QStringList{QStringLiteral("--threads=2")}, input);
+    QCOMPARE(one.exitCode, 2);
+    QCOMPARE(two.exitCode, 2);
+    QCOMPARE(two.out, one.out);
+    QCOMPARE(two.err, one.err);
+
+    const QList<QByteArray> lines = two.out.split('\n');
+    QCOMPARE(lines.size(), count + 1);
+    QVERIFY(lines.last().isEmpty());
+    int broken = 0;
+    for (int i = 0; i < count; ++i) {
+        const QJsonObject o = parseObject(lines.at(i));
+        if (i % 97 == 5) {
+            ++broken;
+            QCOMPARE(o.value(QStringLiteral("line")).toInt(), i + 1);
+        } else {
+            QCOMPARE(o.value(QStringLiteral("fullNameUpper")).toString(),
+                     QStringLiteral("PERSON ") + QString::fromLatin1(letters(i)));
+        }
+    }
+    QCOMPARE(two.err.count('\n'), broken);
+    QVERIFY(two.err.startsWith("qznum-cli: line 6: "));
+
+    // The thread count is checked like any other value.
+    const Run bad = runCli({QStringLiteral("batch"), QStringLiteral("--threads"), QStringLiteral("0")}, input);
+    QCOMPARE(bad.exitCode, 2);
+    QVERIFY(bad.out.isEmpty());
+    QVERIFY(bad.err.contains("--threads"));
 }
 
 void TestCli::errors_data()

@@ -2,7 +2,12 @@
 // name other than the one given, and one line with status 2 when it fails.
 #include "tests/common/fulldisk.h"
 
+#include "reports/creportlayoutfile.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -77,7 +82,24 @@ private slots:
     void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
     void fileNamesAreNeverChanged();
+    void damagedCharts_data();
+    void damagedCharts();
+    void damagedLayouts();
+    void damagedBatchLines();
+
+private:
+    QTemporaryDir m_dir;
+    QString writeBytes(const QString &name, const QByteArray &bytes);
 };
+
+QString TestCliSaves::writeBytes(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return QString();
+    return path;
+}
 
 void TestCliSaves::fullDiskKeepsTheOldFile_data()
 {
@@ -123,6 +145,128 @@ void TestCliSaves::fileNamesAreNeverChanged()
     QVERIFY2(ok.exitCode == 0, ok.err.constData());
     QVERIFY(QFileInfo::exists(good));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+void TestCliSaves::damagedCharts_data()
+{
+    QFile f(sampleChart());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray chart = f.readAll();
+    QVERIFY(chart.size() > 50000);
+    QByteArray badPicture = chart;
+    const int idat = badPicture.indexOf("IDAT");
+    QVERIFY(idat > 0);
+    for (int i = idat + 20; i < idat + 400; ++i)
+        badPicture[i] = char(badPicture.at(i) ^ 0x5a);
+
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("intact") << chart << 0 << QByteArray();
+    QTest::newRow("cut after the first page") << chart.left(chart.size() / 2) << 0
+                                              << QByteArray("warning: %1: The chart file is damaged");
+    QTest::newRow("cut before any page") << chart.left(80) << 2 << QByteArray("%1: Wrong file format!");
+    QTest::newRow("no chart at all") << QByteArray("no chart in here") << 2 << QByteArray("%1: Wrong file format!");
+    QTest::newRow("empty file") << QByteArray() << 2 << QByteArray("%1: Wrong file format!");
+    QTest::newRow("damaged picture") << badPicture << 0 << QByteArray("warning: %1: The chart file has 1 damaged picture");
+}
+
+void TestCliSaves::damagedCharts()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, status);
+    QFETCH(QByteArray, message);
+    const QString chart = writeBytes(QStringLiteral("damaged.qnr"), bytes);
+    QVERIFY(!chart.isEmpty());
+    const QString png = m_dir.filePath(QStringLiteral("damaged.png"));
+    QFile::remove(png);
+    const Run r = runProgram(cli(), commandFor(QStringLiteral("chart"), png).replaceInStrings(sampleChart(), chart));
+    QCOMPARE(r.exitCode, status);
+    if (message.isEmpty()) {
+        QVERIFY2(r.err.isEmpty(), r.err.constData());
+    } else {
+        // Exactly one line: no decoder messages around it.
+        QVERIFY2(isOneLine(r.err), r.err.constData());
+        const QByteArray expected = "qznum-cli: " + QString::fromUtf8(message).arg(chart).toUtf8();
+        QVERIFY2(r.err.startsWith(expected), r.err.constData());
+    }
+    QCOMPARE(QFileInfo::exists(png), status == 0);
+    QCOMPARE(r.out.isEmpty(), status != 0);
+}
+
+void TestCliSaves::damagedLayouts()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("layouts"));
+    QVERIFY(QDir().mkpath(folder));
+    QDir dir(folder);
+    CReportLayout layout = CReportLayout::createDefault();
+    layout.lists[RKNumerology] = {CReportFieldItem::create(RKNumerology, 1, QStringLiteral("My Path")),
+                                  CReportFieldItem::create(RKNumerology, 2, QStringLiteral("My Birthday"))};
+    QByteArray whole;
+    {
+        QBuffer buffer(&whole);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(CReportLayoutFile::write(&buffer, layout));
+    }
+    auto put = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(dir.filePath(name));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    };
+    // Cut inside the first list: the first field is read, the rest is lost.
+    QVERIFY(put(QStringLiteral("Cut.qznr"), whole.left(whole.size() / 4)));
+    QVERIFY(put(QStringLiteral("Foreign.qznr"), QByteArray("PK\x03\x04 a zip file, not a layout")));
+
+    auto report = [&](const QString &name) {
+        return runProgram(cli(), {QStringLiteral("report"), QStringLiteral("numerology"), QStringLiteral("--full"),
+                                  QStringLiteral("John Smith"), QStringLiteral("--birth"), QStringLiteral("1985-11-29"),
+                                  QStringLiteral("--layout"), name, QStringLiteral("--layouts"), folder,
+                                  QStringLiteral("--html"), m_dir.filePath(QStringLiteral("layout.html"))});
+    };
+    const Run cut = report(QStringLiteral("cut"));
+    QCOMPARE(cut.exitCode, 0);
+    QVERIFY2(isOneLine(cut.err) && cut.err.startsWith("qznum-cli: warning: layout file '")
+                 && cut.err.contains("Cut.qznr' is damaged"),
+             cut.err.constData());
+
+    const Run foreign = report(QStringLiteral("Foreign"));
+    QCOMPARE(foreign.exitCode, 2);
+    QVERIFY2(isOneLine(foreign.err) && foreign.err.contains("Foreign.qznr' is not a report layout file"),
+             foreign.err.constData());
+
+    const Run missing = report(QStringLiteral("Nowhere"));
+    QCOMPARE(missing.exitCode, 2);
+    QVERIFY2(isOneLine(missing.err) && missing.err.contains("no layout named 'Nowhere'"), missing.err.constData());
+}
+
+void TestCliSaves::damagedBatchLines()
+{
+    QByteArray input = "John Smith,,1985-11-29\n";                 // 1
+    input += QByteArray("Ann", 3) + '\0' + QByteArray("a Lee,,1990-01-01\n"); // 2: NUL
+    input += "Mary Ann,,1990-02-03\r\n";                              // 3
+    input += "\xc3\x28 Bad,,1990-01-01\n";                            // 4: not UTF-8
+    input += QByteArray(70000, 'A') + ",,1985-11-29\n";             // 5: too long
+    input += "\n";                                                    // 6: blank
+    input += "Zoe Adams,,2001-03-05";                                 // 7: no line end
+    const Run r = runProgram(cli(), {QStringLiteral("batch"), QStringLiteral("--target"), QStringLiteral("2024-06-01")},
+                             input);
+    QCOMPARE(r.exitCode, 2);
+    const QList<QByteArray> out = r.out.trimmed().split('\n');
+    QCOMPARE(out.size(), 6);
+    auto object = [](const QByteArray &line) { return QJsonDocument::fromJson(line).object(); };
+    QCOMPARE(object(out.at(0)).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("JOHN SMITH"));
+    const struct {
+        int row, line;
+        const char *error;
+    } errors[] = {{1, 2, "NUL"}, {3, 4, "UTF-8"}, {4, 5, "longer than 65536"}};
+    for (const auto &e : errors) {
+        const QJsonObject o = object(out.at(e.row));
+        QCOMPARE(o.value(QStringLiteral("line")).toInt(), e.line);
+        QVERIFY2(o.value(QStringLiteral("error")).toString().contains(QLatin1String(e.error)), out.at(e.row).constData());
+    }
+    QCOMPARE(object(out.at(2)).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("MARY ANN"));
+    QCOMPARE(object(out.at(5)).value(QStringLiteral("fullNameUpper")).toString(), QStringLiteral("ZOE ADAMS"));
+    QCOMPARE(r.err.count('\n'), 3);
+    QVERIFY(r.err.contains("line 5:"));
 }
 
 QTEST_GUILESS_MAIN(TestCliSaves)

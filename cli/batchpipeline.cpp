@@ -1,0 +1,205 @@
+#include "cli/batchpipeline.h"
+
+#include "cli/batchrunner.h"
+#include "cli/jsonwriter.h"
+#include "cli/profilejson.h"
+
+#include "engine/cnumerology.h"
+#include "engine/cnumerologypmatrix.h"
+
+#include <algorithm>
+
+namespace {
+
+// One CSV field list "full,short,birth[,target]"; false with a message.
+bool batchLine(const QString &line, const EngineOptions &defaults, NumerologyInput *input,
+               QString *error)
+{
+    const QStringList fields = line.split(QLatin1Char(','));
+    if (fields.size() < 3 || fields.size() > 4) {
+        *error = QStringLiteral("expected full,short,birth[,target] but got %1 fields")
+                     .arg(fields.size());
+        return false;
+    }
+    QDate birth;
+    if (!parseIsoDate(fields.at(2), &birth, error))
+        return false;
+    EngineOptions options = defaults;
+    if (fields.size() == 4 && !fields.at(3).trimmed().isEmpty() &&
+        !parseIsoDate(fields.at(3), &options.target, error))
+        return false;
+    if (fields.at(0).trimmed().isEmpty()) {
+        *error = QStringLiteral("empty full name");
+        return false;
+    }
+    *input = personInput(fields.at(0), fields.at(1), birth, options);
+    return true;
+}
+
+} // namespace
+
+void BatchPipeline::process(const EngineOptions &options, Chunk &chunk, CNumerology &engine,
+                            CNumerologyPMatrix &matrix)
+{
+    NumerologyInput input;
+    QString error;
+    JsonWriter json(chunk.out);
+    for (const Line &line : chunk.lines) {
+        error = line.error;
+        if (!error.isEmpty() || !batchLine(line.text, options, &input, &error) ||
+            !computePerson(engine, matrix, input, options.masters, &error)) {
+            ++chunk.result.failed;
+            chunk.err += "qznum-cli: line " + QByteArray::number(line.number) + ": " + error.toUtf8() + '\n';
+            json.beginObject().field("line", line.number).field("error", error).endObject();
+        } else {
+            ++chunk.result.written;
+            writeProfileJson(json, engine, &matrix);
+        }
+        json.newline();
+    }
+}
+
+BatchPipeline::BatchPipeline(const EngineOptions &options, int threads, std::FILE *out, std::FILE *err)
+    : m_options(options)
+    , m_threads(std::max(1, threads))
+    , m_outFile(out)
+    , m_errFile(err)
+{
+    if (m_threads == 1) {
+        m_engine = std::make_unique<CNumerology>();
+        m_matrix = std::make_unique<CNumerologyPMatrix>();
+    } else {
+        m_workers.reserve(static_cast<size_t>(m_threads));
+        for (int i = 0; i < m_threads; ++i)
+            m_workers.emplace_back([this] { workerLoop(); });
+    }
+}
+
+BatchPipeline::~BatchPipeline()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stopping = true;
+    }
+    m_workAvailable.notify_all();
+    for (std::thread &t : m_workers)
+        t.join();
+}
+
+void BatchPipeline::add(int lineNumber, const QString &text, const QString &error)
+{
+    if (!m_current) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_spare.empty()) {
+            m_current = std::move(m_spare.back());
+            m_spare.pop_back();
+        } else {
+            m_current = std::make_unique<Chunk>();
+            m_current->lines.reserve(ChunkLines);
+            // Reserved room survives truncate(0), so a recycled chunk does not reallocate.
+            m_current->out.reserve(ChunkLines * 4608);
+        }
+    }
+    m_current->lines.push_back({lineNumber, text, error});
+    if (static_cast<int>(m_current->lines.size()) >= ChunkLines)
+        submit();
+}
+
+void BatchPipeline::submit()
+{
+    if (!m_current || m_current->lines.empty())
+        return;
+    std::unique_ptr<Chunk> chunk = std::move(m_current);
+    if (m_threads == 1) {
+        process(m_options, *chunk, *m_engine, *m_matrix);
+        write(*chunk);
+        recycle(std::move(chunk));
+        return;
+    }
+    std::unique_lock<std::mutex> lock(m_mutex);
+    // A bounded number of chunks in flight: wait for the oldest while it is busy.
+    const long long limit = 4LL * m_threads;
+    while (m_submitted - m_written >= limit) {
+        writeReady(lock);
+        if (m_submitted - m_written >= limit)
+            m_chunkDone.wait(lock);
+    }
+    m_todo.emplace_back(m_submitted++, std::move(chunk));
+    lock.unlock();
+    m_workAvailable.notify_one();
+    lock.lock();
+    writeReady(lock);
+}
+
+void BatchPipeline::workerLoop()
+{
+    CNumerology engine;
+    CNumerologyPMatrix matrix;
+    std::unique_lock<std::mutex> lock(m_mutex);
+    for (;;) {
+        m_workAvailable.wait(lock, [this] { return m_stopping || !m_todo.empty(); });
+        if (m_todo.empty())
+            return;
+        const long long sequence = m_todo.front().first;
+        std::unique_ptr<Chunk> chunk = std::move(m_todo.front().second);
+        m_todo.pop_front();
+        lock.unlock();
+        process(m_options, *chunk, engine, matrix);
+        lock.lock();
+        m_done.emplace(sequence, std::move(chunk));
+        m_chunkDone.notify_all();
+    }
+}
+
+void BatchPipeline::writeReady(std::unique_lock<std::mutex> &lock)
+{
+    for (;;) {
+        auto it = m_done.find(m_written);
+        if (it == m_done.end())
+            return;
+        std::unique_ptr<Chunk> chunk = std::move(it->second);
+        m_done.erase(it);
+        // Only this thread writes; the others may go on meanwhile.
+        lock.unlock();
+        write(*chunk);
+        lock.lock();
+        ++m_written;
+        lock.unlock();
+        recycle(std::move(chunk));
+        lock.lock();
+    }
+}
+
+void BatchPipeline::write(const Chunk &chunk)
+{
+    if (!chunk.err.isEmpty())
+        std::fwrite(chunk.err.constData(), 1, static_cast<size_t>(chunk.err.size()), m_errFile);
+    std::fwrite(chunk.out.constData(), 1, static_cast<size_t>(chunk.out.size()), m_outFile);
+    m_total.written += chunk.result.written;
+    m_total.failed += chunk.result.failed;
+}
+
+void BatchPipeline::recycle(std::unique_ptr<Chunk> chunk)
+{
+    chunk->lines.clear();
+    chunk->out.truncate(0);
+    chunk->err.truncate(0);
+    chunk->result = BatchResult();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_spare.push_back(std::move(chunk));
+}
+
+BatchResult BatchPipeline::finish()
+{
+    submit();
+    if (m_threads > 1) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (m_written < m_submitted) {
+            writeReady(lock);
+            if (m_written < m_submitted)
+                m_chunkDone.wait(lock);
+        }
+    }
+    std::fflush(m_outFile);
+    return m_total;
+}
