@@ -164,6 +164,7 @@ void ChartDocument::updatePreview(ChartPage *page)
     ChartDrawContext ctx;
     ctx.profile = &m_profile;
     ctx.print = true;
+    ctx.budget = m_previewBudget;
     page->preview = renderPagePicture(*page, size, ctx);
 }
 
@@ -237,6 +238,12 @@ int ChartDocument::loadDocument(QDataStream &s)
 bool ChartDocument::readBody(QDataStream &s, int version)
 {
     chartstream::Budget budget;
+    ChartDrawBudget previewBudget(defaultPageDrawSeconds());
+    m_previewBudget = &previewBudget;
+    struct Reset {
+        ChartDrawBudget *&pointer;
+        ~Reset() { pointer = nullptr; }
+    } reset{m_previewBudget};
     auto ok = [&s] { return s.status() == QDataStream::Ok; };
     pageSets.clear();
     blocks.clear();
@@ -311,6 +318,10 @@ bool ChartDocument::readBody(QDataStream &s, int version)
     }
     if (damaged)
         m_lastError = QStringLiteral("The chart file is damaged; only part of it could be read.");
+    else if (budget.droppedPaths > 0)
+        m_lastError = QStringLiteral("The chart file has %1 shape(s) of more than %2 points; they are left out.")
+                          .arg(budget.droppedPaths)
+                          .arg(chartstream::kMaxDrawnPathElements);
     else if (budget.damagedPictures > 0)
         m_lastError = QStringLiteral("The chart file has %1 damaged picture(s); they are left out.")
                           .arg(budget.damagedPictures);

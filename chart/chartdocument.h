@@ -17,6 +17,8 @@ using ChartPageList = std::vector<std::unique_ptr<ChartPage>>;
  * person (profile) whose data the items draw. It announces resets and edits
  * through its signals; editors call notifyChanged() after changing members.
  */
+class ChartDrawBudget;
+
 class ChartDocument : public QObject
 {
     Q_OBJECT
@@ -102,4 +104,6 @@ private:
     ChartProfile m_profile;
     QString m_imagesDir;
     QString m_lastError;
+    // While a file is read: one time limit shared by all its previews.
+    ChartDrawBudget *m_previewBudget = nullptr;
 };

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <ctime>
 
 namespace {
 
@@ -168,7 +169,56 @@ bool drawableTransform(const QTransform &t)
     return stretch <= 50 && skew >= 1e-3;
 }
 
+double threadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
+}
+
+bool isComplex(const QPainterPath &path)
+{
+    return path.elementCount() > kComplexPathElements;
+}
+
+// The corner of a page whose drawing was stopped early.
+void markIncomplete(QPainter &p, const ChartPage &page)
+{
+    const double side = qMin(page.size.width(), page.size.height()) * 0.06;
+    QPainterPath corner;
+    corner.moveTo(0, 0);
+    corner.lineTo(side, 0);
+    corner.lineTo(0, side);
+    corner.closeSubpath();
+    p.fillPath(corner, QColor(220, 0, 0));
+}
+
 } // namespace
+
+ChartDrawBudget::ChartDrawBudget(double seconds) : m_end(threadSeconds() + seconds) {}
+
+bool ChartDrawBudget::isSpent()
+{
+    if (!m_spent && threadSeconds() > m_end)
+        m_spent = true;
+    return m_spent;
+}
+
+double defaultPageDrawSeconds()
+{
+    // Sanitizer builds run several times slower; the limit is a guard, not a goal.
+#if defined(__SANITIZE_ADDRESS__)
+    return 6.0;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    return 6.0;
+#else
+    return 1.5;
+#endif
+#else
+    return 1.5;
+#endif
+}
 
 QString substituteFieldCodes(const QString &text, const ChartProfile *profile)
 {
@@ -217,8 +267,13 @@ void drawChartPage(QPainter &p, const ChartPage &page, const ChartDrawContext &c
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setClipRect(rect, Qt::IntersectClip);
-    for (const auto &frame : page.items)
+    for (const auto &frame : page.items) {
+        if (ctx.budget && ctx.budget->isSpent())
+            break;
         drawFrameItem(p, *frame, ctx);
+    }
+    if (ctx.depth == 0 && ctx.budget && ctx.budget->wasSpent())
+        markIncomplete(p, page);
     p.restore();
 }
 
@@ -233,6 +288,9 @@ void drawFrameItem(QPainter &p, const ChartItem &frame, const ChartDrawContext &
     QPainterPath outline = frame.outline;
     if (outline.isEmpty())
         outline.addRect(QRectF(QPointF(0, 0), frame.size));
+    // Antialiasing makes Qt take seconds for an outline of many crossing edges.
+    if (isComplex(outline))
+        p.setRenderHint(QPainter::Antialiasing, false);
     const ChartItem *content = frame.content.get();
     if (content) {
         p.save();
@@ -267,9 +325,13 @@ void drawContent(QPainter &p, const ChartItem &c, const ChartDrawContext &ctx)
         break;
     case ChartItem::KindShape: {
         const QPainterPath path = c.outline.isEmpty() && c.owner ? c.owner->outline : c.outline;
+        const bool complex = isComplex(path);
+        if (complex)
+            p.setRenderHint(QPainter::Antialiasing, false);
         p.fillPath(path, c.textColor);
         if (c.lineWidth > 0) {
-            p.setPen(QPen(c.lineColor, c.lineWidth, Qt::PenStyle(c.lineStyle)));
+            // Dashing a long complex outline makes millions of pieces.
+            p.setPen(QPen(c.lineColor, c.lineWidth, complex ? Qt::SolidLine : Qt::PenStyle(c.lineStyle)));
             p.setBrush(Qt::NoBrush);
             p.drawPath(path);
         }
@@ -313,6 +375,10 @@ QImage renderPagePicture(const ChartPage &page, const QSize &pictureSize,
     p.translate((pictureSize.width() - fitted.width()) / 2,
                 (pictureSize.height() - fitted.height()) / 2);
     p.scale(fitted.width() / page.size.width(), fitted.height() / page.size.height());
-    drawChartPage(p, page, ctx);
+    ChartDrawBudget budget(defaultPageDrawSeconds());
+    ChartDrawContext limited = ctx;
+    if (!limited.budget)
+        limited.budget = &budget;
+    drawChartPage(p, page, limited);
     return picture;
 }

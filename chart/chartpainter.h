@@ -11,6 +11,32 @@
 #include <functional>
 
 /** What the drawing of a page or item needs besides the page itself. */
+/**
+ * A page stops drawing further items once it has used its share of processor
+ * time, so that no chart can keep the program or a print run busy for long;
+ * a page cut short gets a mark in its corner.
+ */
+class ChartDrawBudget
+{
+public:
+    /** @p seconds of this thread's processor time from now. */
+    explicit ChartDrawBudget(double seconds);
+    /** True once the time is used up (checked between items). */
+    bool isSpent();
+    /** Whether drawing was stopped early. */
+    bool wasSpent() const { return m_spent; }
+
+private:
+    double m_end = 0;
+    bool m_spent = false;
+};
+
+/** Processor time a page picture may take before drawing stops. */
+double defaultPageDrawSeconds();
+
+/** Outlines with more points than this are drawn without antialiasing and dashes. */
+constexpr int kComplexPathElements = 64;
+
 struct ChartDrawContext {
     /** The person the data fields and panels show; null draws captions only. */
     const ChartProfile *profile = nullptr;
@@ -25,6 +51,11 @@ struct ChartDrawContext {
     std::function<const ChartProfile *(const ChartItem &reference)> blockProfile;
     /** Nesting depth of block references being drawn (guards against cycles). */
     int depth = 0;
+    /**
+     * Processor time after which no further item of the page is drawn (see
+     * ChartDrawBudget); null draws everything.
+     */
+    ChartDrawBudget *budget = nullptr;
 };
 
 /** Deepest nesting of block references that is drawn. */

@@ -146,7 +146,7 @@ bool readColour(QDataStream &s, QColor &colour)
     return true;
 }
 
-bool readPath(QDataStream &s, QPainterPath &path)
+bool readPath(QDataStream &s, QPainterPath &path, Budget *budget)
 {
     path = QPainterPath();
     qint32 count = 0;
@@ -181,6 +181,11 @@ bool readPath(QDataStream &s, QPainterPath &path)
         return false;
     if (!sane)
         return true;
+    if (count > kMaxDrawnPathElements) {
+        if (budget)
+            ++budget->droppedPaths;
+        return true;
+    }
     for (int i = 0; i < elements.size(); ++i) {
         const Element &e = elements.at(i);
         switch (e.type) {
@@ -253,7 +258,7 @@ bool readItem(QDataStream &s, ChartItem &item, int version, Budget &budget)
     double rotation = 0;
     s >> kind >> notFixed >> notEditable >> item.auxText >> item.fieldCode >> item.transform >>
         rotation >> item.size;
-    if (!ok(s) || !readPath(s, item.outline))
+    if (!ok(s) || !readPath(s, item.outline, &budget))
         return false;
     if (!readColour(s, item.textColor))
         return false;

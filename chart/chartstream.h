@@ -23,9 +23,16 @@ struct Budget {
     int items = 200'000;         ///< items left
     int pages = 1'000;           ///< pages and blocks left (each gets a preview)
     int damagedPictures = 0;     ///< pictures whose data could not be decoded
+    int droppedPaths = 0;        ///< outlines over kMaxDrawnPathElements, left out
 };
 
 constexpr int kMaxPathElements = 100'000;
+/**
+ * Outlines with more points than this are read past but left out: Qt needs
+ * seconds per item to rasterise a path this complex at print resolution, and
+ * shapes drawn in a chart need a few dozen points.
+ */
+constexpr int kMaxDrawnPathElements = 1'000;
 constexpr int kMaxImageSide = 16'384;
 constexpr qint64 kMaxImagePixels = 60'000'000;
 constexpr qint64 kMaxPngBytes = 256LL * 1024 * 1024;
@@ -41,7 +48,7 @@ bool readPage(QDataStream &s, ChartPage &page, int version, Budget &budget);
 /** Qt's image encoding (int32 1 + PNG, or int32 0), read without trusting the data. */
 bool readImage(QDataStream &s, QImage &image, Budget &budget);
 /** Qt's painter path encoding, read with a capped element count. */
-bool readPath(QDataStream &s, QPainterPath &path);
+bool readPath(QDataStream &s, QPainterPath &path, Budget *budget = nullptr);
 
 /**
  * Qt's colour encoding, read without trusting its colour model: a record of

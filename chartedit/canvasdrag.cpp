@@ -87,6 +87,16 @@ ChartItemGeometry resize(const Start &s, const QPointF &point, const Context &c,
     if (!canvasgeometry::resizeRect(s.rect, s.handle, clamped, !freeResize, c.snap, c.stepX,
                                     c.stepY, &r))
         return current;
+    const bool side = s.handle >= 4 && s.handle <= 6;
+    if (!freeResize && side && std::fmod(s.geometry.rotation, 90.0) != 0) {
+        // A turned item stretched along the page's axes would shear: its
+        // side handles scale it evenly instead.
+        const double f = s.handle == 6 ? r.height() / s.rect.height() : r.width() / s.rect.width();
+        if (s.handle == 6)
+            r.setWidth(s.rect.width() * f);
+        else
+            r.setHeight(s.rect.height() * f);
+    }
     ChartItemGeometry g = s.geometry;
     const double fx = r.width() / s.rect.width();
     const double fy = r.height() / s.rect.height();

@@ -411,9 +411,10 @@ void CReportPE::mouseMoveEvent(QMouseEvent *event)
 
 void CReportPE::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && m_dragMode != canvasdrag::None) {
+    if (event->button() == Qt::LeftButton) {
         m_lastPoint = mapToPage(event->pos());
         endDrag();
+        event->accept();
         return;
     }
     QAbstractScrollArea::mouseReleaseEvent(event);

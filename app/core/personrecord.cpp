@@ -89,9 +89,11 @@ bool personFromFields(const QStringList &f, PersonRecord &out)
     p.petName = f.at(8);
     if (f.size() == kPersonFieldsNew) {
         p.fullMarks = marksFromString(f.at(10), p.fullName);
-        p.shortMarks = marksFromString(f.at(11), p.shortName);
+        // An empty short name stands for one made from the full name.
+        p.shortMarks = marksFromString(f.at(11), p.shortName.isEmpty() ? p.fullName : p.shortName);
         p.partnerFullMarks = marksFromString(f.at(12), p.partnerFullName);
-        p.partnerShortMarks = marksFromString(f.at(13), p.partnerShortName);
+        p.partnerShortMarks = marksFromString(f.at(13), p.partnerShortName.isEmpty() ? p.partnerFullName
+                                                                                      : p.partnerShortName);
         p.chaldean = flagOf(f.at(14)) != 0;
     }
     out = p;

@@ -354,7 +354,7 @@ void CQZNum::buildButtons()
 
     m_toolRow = new QWidget(m_central);
     m_toolRow->setObjectName(QStringLiteral("toolRow"));
-    const char *const toolSlots[5] = {SLOT(OnMenu()), SLOT(OnResData()), SLOT(OnAbout()),
+    const char *const toolSlots[5] = {SLOT(OnMenu()), SLOT(OnClearAllData()), SLOT(OnAbout()),
                                       SLOT(OnExportHTML()), SLOT(OnExportPDFAll())};
     const char *const toolTips[5] = {"Menu", "Clear all data", "About", "Save report", "Print"};
     for (int i = 0; i < 5; ++i) {

@@ -175,6 +175,7 @@ public slots:
     void slotPNC(const QDate &date);
     void OnResData();
     void OnResDataI();
+    void OnClearAllData();
     // person files
     void OnSaveFile(bool closeProg = false);
     void OnOpenFile(bool openProg = false);
@@ -209,9 +210,14 @@ private:
     void startPulse();
     void stopPulse();
     bool datesAcceptable();
+    bool namesAcceptable();
+    QString nameProblem(const QString &typed, const QString &shortTyped, const QDate &birth,
+                        const QString &who) const;
     // calculation (cqznum_calc.cpp)
     void preCalc(bool partner);
     void rebuildMarks(bool partner);
+    void showNameRows(bool partner);
+    void fillNameViews();
     void fillPanels();
     void clearPanels();
     void setReports(bool personOk, bool matrixOk, bool petOk, bool compOk);

@@ -31,10 +31,18 @@
 #include <QMessageBox>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace {
 
 const char *const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                  "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+// Digits alone make no pet name: only letters give a pet number.
+bool hasLetter(const QString &cleaned)
+{
+    return std::any_of(cleaned.cbegin(), cleaned.cend(), [](QChar c) { return c.isLetter(); });
+}
 
 QString withMinor(const QString &major, const QString &minor)
 {
@@ -158,8 +166,12 @@ void CQZNum::rebuildMarks(bool partner)
         const QString shortName = partner ? r.partnerShortName : r.shortName;
         const QVector<int> &lf = partner ? m_loaded.partnerFullMarks : m_loaded.fullMarks;
         const QVector<int> &ls = partner ? m_loaded.partnerShortMarks : m_loaded.shortMarks;
-        const bool same = partner ? (full == m_loaded.partnerFullName && shortName == m_loaded.partnerShortName)
-                                  : (full == m_loaded.fullName && shortName == m_loaded.shortName);
+        // The file keeps the names as typed; compare them as the calculator sees them.
+        const QString loadedFull = qz::cleanName(partner ? m_loaded.partnerFullName : m_loaded.fullName);
+        QString loadedShort = qz::cleanName(partner ? m_loaded.partnerShortName : m_loaded.shortName);
+        if (loadedShort.isEmpty())
+            loadedShort = qz::defaultShortName(loadedFull);
+        const bool same = full == loadedFull && shortName == loadedShort;
         if (same && lf.size() == full.size() && ls.size() == shortName.size() && !lf.isEmpty()) {
             fullMarks = lf;
             shortMarks = ls;
@@ -211,6 +223,32 @@ void CQZNum::OnPreCalcNumP()
     preCalc(true);
 }
 
+void CQZNum::showNameRows(bool partner)
+{
+    const CNumerology &n = partner ? m_numP : m_num;
+    CInfoNameWidget *view = partner ? m_person->partnerNameView : m_person->nameView;
+    if (n.fullNameUpper.isEmpty()) {
+        view->clearNames();
+        view->update();
+        return;
+    }
+    const QVector<int> &fm = partner ? m_pFullMarks : m_fullMarks;
+    const QVector<int> &sm = partner ? m_pShortMarks : m_shortMarks;
+    view->setNameRow(0, n.fullNameUpper, n.vowelDigits, n.consonantDigits, fm.toList(),
+                     nameChains(n.expressionCalc, n.heartDesireCalc, n.personalityCalc));
+    view->setNameRow(1, n.shortNameUpper, n.shortVowelDigits, n.shortConsonantDigits, sm.toList(),
+                     nameChains(n.minorExpressionCalc, n.minorHeartDesireCalc, n.minorPersonalityCalc));
+    view->update();
+}
+
+void CQZNum::fillNameViews()
+{
+    // The full calculation refreshes the letter panels too, so that a
+    // settings change shows there at once.
+    showNameRows(false);
+    showNameRows(true);
+}
+
 void CQZNum::preCalc(bool partner)
 {
     const PersonRecord r = recordFromInputs();
@@ -228,13 +266,7 @@ void CQZNum::preCalc(bool partner)
         return;
     }
     n.calculate(in);
-    const QVector<int> &fm = partner ? m_pFullMarks : m_fullMarks;
-    const QVector<int> &sm = partner ? m_pShortMarks : m_shortMarks;
-    view->setNameRow(0, n.fullNameUpper, n.vowelDigits, n.consonantDigits, fm.toList(),
-                     nameChains(n.expressionCalc, n.heartDesireCalc, n.personalityCalc));
-    view->setNameRow(1, n.shortNameUpper, n.shortVowelDigits, n.shortConsonantDigits, sm.toList(),
-                     nameChains(n.minorExpressionCalc, n.minorHeartDesireCalc, n.minorPersonalityCalc));
-    view->update();
+    showNameRows(partner);
 }
 
 void CQZNum::setPage(QWebEngineView *view, const QString &html)
@@ -247,9 +279,12 @@ void CQZNum::OnCalcNum()
 {
     const PersonRecord r = recordFromInputs();
     if (r.fullName.isEmpty() || r.shortName.isEmpty()) {
+        // The name advisor has inputs of its own: its result stays.
         for (int f = 0; f < FeatureCount; ++f) {
+            if (f == FeatAdvisor)
+                continue;
             m_reports[f].clear();
-            if (f != FeatGuide && f != FeatAdvisor && f != FeatForecast)
+            if (f != FeatGuide && f != FeatForecast)
                 setPage(m_views[f], EmptyPage);
         }
         m_num.reset();
@@ -264,6 +299,8 @@ void CQZNum::OnCalcNum()
         m_currentFullName = NamePrompt;
         m_summaryLine.clear();
         m_summaryLabel->clear();
+        m_summaryLabel->setToolTip(QString());
+        fillNameViews();
         return;
     }
 
@@ -286,7 +323,7 @@ void CQZNum::OnCalcNum()
     const bool matrixOk = m_matr.calculate(r.fullName, r.birthDate);
 
     m_petOk = false;
-    if (!r.petName.isEmpty()) {
+    if (hasLetter(r.petName)) {
         m_pet.setExtendedMasters(m_state.extendedMasters);
         m_petOk = m_pet.calculatePet(r.petName, r.petBirthDate, m_forecastDate->date());
     } else {
@@ -308,6 +345,7 @@ void CQZNum::OnCalcNum()
         m_comp.reset();
     }
 
+    fillNameViews();
     if (personOk && matrixOk) {
         fillPanels();
         slotPNC(m_forecastDate->date());
@@ -333,8 +371,10 @@ void CQZNum::setReports(bool personOk, bool matrixOk, bool petOk, bool compOk)
     m_reportOk[FeatPet] = petOk;
     m_reportOk[FeatCompatibility] = compOk;
     const CReportLayout *layout = m_layouts.selected(m_layoutChooser->currentIndex());
-    for (QString &s : m_reports)
-        s.clear();
+    for (int f = 0; f < FeatureCount; ++f) {
+        if (f != FeatAdvisor)
+            m_reports[f].clear();
+    }
     for (int f : {int(FeatNumerology), int(FeatCelebrities), int(FeatPMatrix), int(FeatPet),
                   int(FeatCompatibility)}) {
         m_reports[f] = buildReportHtml(f, layout);
@@ -467,9 +507,10 @@ void CQZNum::OnCalcAnNum()
 
 void CQZNum::OnCalcPetNum()
 {
-    const QString name = qz::cleanName(m_petName->text());
+    const QString typed = m_petName->text().trimmed();
+    const QString name = qz::cleanName(typed);
     m_petOk = false;
-    if (name.isEmpty()) {
+    if (!hasLetter(name)) {
         m_pet.reset();
         m_petInfo->clearValues();
     } else {
@@ -481,9 +522,14 @@ void CQZNum::OnCalcPetNum()
         else
             m_petInfo->clearValues();
     }
+    // Only an empty name is silent; one without countable letters is an error.
+    if (!typed.isEmpty() && !m_petOk)
+        QMessageBox::critical(this, QString(), CNumerology::IncorrectPetNameMessage, QMessageBox::Ok);
     CPetReport w;
     w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc/"));
-    m_reports[FeatPet] = w.build(m_pet, name, m_forecastDate->date()) ? w.document() : QString();
+    m_reports[FeatPet] = w.build(m_pet, name, m_forecastDate->date(), m_layouts.selected(m_layoutChooser->currentIndex()))
+                             ? w.document()
+                             : QString();
     setPage(m_views[FeatPet], m_reports[FeatPet].isEmpty() ? EmptyPage : m_reports[FeatPet]);
     m_petInfo->update();
 }
@@ -546,6 +592,59 @@ void CQZNum::OnResData()
     m_person->nameView->clearNames();
     m_person->partnerNameView->clearNames();
     clearPanels();
+}
+
+void CQZNum::OnClearAllData()
+{
+    OnResData();
+    m_petName->clear();
+    m_anName->clear();
+    m_express.reset();
+    m_expressOk = false;
+    m_reports[FeatAdvisor].clear();
+    setPage(m_views[FeatAdvisor], EmptyPage);
+    OnCalcNum();
+    setPersonButtonText(NamePrompt);
+    startPulse();
+}
+
+QString CQZNum::nameProblem(const QString &typed, const QString &shortTyped, const QDate &birth,
+                            const QString &who) const
+{
+    const QString full = qz::cleanName(typed);
+    QString shortName = qz::cleanName(shortTyped);
+    if (shortName.isEmpty())
+        shortName = qz::defaultShortName(full);
+    const QString hint = QStringLiteral("\r\nOnly Latin letters (A to Z) count: type the ") + who
+                         + QStringLiteral(" name in Latin letters.");
+    if (typed.trimmed().isEmpty())
+        return QString();
+    if (full.isEmpty() || (!shortTyped.trimmed().isEmpty() && qz::cleanName(shortTyped).isEmpty()))
+        return CNumerology::IncorrectNameMessage + hint;
+    CNumerology probe;
+    probe.setExtendedMasters(m_state.extendedMasters);
+    NumerologyInput in = inputFor(full, shortName, birth, {}, {});
+    in.layoutIndex = 0;
+    if (!probe.calculate(in))
+        return probe.lastError() + hint;
+    return QString();
+}
+
+bool CQZNum::namesAcceptable()
+{
+    // A name that cannot be counted is refused at APPLY with the reason; the
+    // person calculated before stays on screen.
+    const QString problem = nameProblem(m_person->fullName->text(), m_person->shortName->text(),
+                                        m_person->birthDate->date(), QStringLiteral("person's"));
+    const QString partner = problem.isEmpty()
+                                ? nameProblem(m_person->partnerFullName->text(), m_person->partnerShortName->text(),
+                                              m_person->partnerBirthDate->date(), QStringLiteral("partner's"))
+                                : QString();
+    const QString message = problem.isEmpty() ? partner : problem;
+    if (message.isEmpty())
+        return true;
+    QMessageBox::critical(this, QString(), message, QMessageBox::Ok);
+    return false;
 }
 
 void CQZNum::OnResDataI()

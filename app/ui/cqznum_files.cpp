@@ -28,8 +28,10 @@ void CQZNum::OnSaveFile(bool closeProg)
     if (closeProg) {
         path = AppPaths::autoPersonFilePath();
     } else {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Save"), AppPaths::userFolder(),
-                                            QStringLiteral("Files (*.num)"));
+        // Saved and opened in the user folder, always with the suffix the
+        // open dialog filters on.
+        path = askSaveFileName(QStringLiteral("Save"), AppPaths::userFolder(), QStringLiteral("Files (*.num)"),
+                               QStringLiteral("num"));
     }
     if (path.isEmpty())
         return;
@@ -56,8 +58,7 @@ void CQZNum::OnOpenFile(bool openProg)
     if (openProg) {
         path = AppPaths::autoPersonFilePath();
     } else {
-        path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"),
-                                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        path = QFileDialog::getOpenFileName(this, QStringLiteral("Open file"), AppPaths::userFolder(),
                                             QStringLiteral("Files (*.num)"));
     }
     if (path.size() < 2)

@@ -1,5 +1,6 @@
 // Menu, themes, settings, details dialogs and the chart chooser.
 #include "app/ui/cqznum.h"
+#include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
 #include "app/ui/appurls.h"
@@ -12,6 +13,7 @@
 #include "app/ui/csettingsdlg.h"
 #include "panels/ctheme.h"
 
+#include <QWebEngineView>
 #include <QAction>
 #include <QActionGroup>
 #include <QCheckBox>
@@ -138,7 +140,9 @@ void CQZNum::OnAbout()
 
 void CQZNum::OnHelp()
 {
-    AppUrls::open(AppUrls::helpPage());
+    // The manual ships with the program: Help opens its contents on the Guide page.
+    m_views[FeatGuide]->load(QUrl::fromLocalFile(DataFolder::path() + QStringLiteral("/images/manual/index.html")));
+    navigate(FeatGuide);
 }
 
 void CQZNum::OnSupport()

@@ -364,7 +364,7 @@ bool CQZNum::datesAcceptable()
 
 void CQZNum::OnNameSel()
 {
-    if (m_personOpen && !datesAcceptable())
+    if (m_personOpen && (!datesAcceptable() || !namesAcceptable()))
         return;
     stopPulse();
     stopSlides();

@@ -218,6 +218,15 @@ void TestCReportPE::rotationIsKeptWithinATurn()
     QVERIFY2(qAbs(item->rotation - 10.0) < 0.5, qPrintable(QString::number(item->rotation)));
     QCOMPARE(item->content->rotation, item->rotation);
     QCOMPARE(m_stack->count(), 4);
+
+    // A turned item's side handle scales it evenly: a shear would bend the picture.
+    const QRectF before = boundsOf(item);
+    const QPointF rightHandle(before.right() + 1, before.center().y());
+    drag(rightHandle, rightHandle + QPointF(before.width() / 2, 0));
+    const QRectF after = boundsOf(item);
+    QVERIFY(qAbs(after.width() / before.width() - 1.5) < 0.02);
+    QVERIFY(qAbs(after.height() / before.height() - 1.5) < 0.02);
+    QCOMPARE(m_stack->count(), 5);
 }
 
 void TestCReportPE::bodyOfAnUnframedItemShiftsItsContent()
