@@ -205,6 +205,12 @@ private:
     void layoutWindow();
     void placePanels(bool animate);
     QPoint shownPos(QWidget *panel, int feature) const;
+    QRect contentColumn() const;
+    int listPanelWidth() const;
+    bool planesBesideBridges() const;
+    bool compGridBeside() const;
+    int panelTop(int feature) const;
+    QSize panelSize(QWidget *panel) const;
     QPoint parkedPos(QWidget *panel) const;
     void slideMarker(int feature);
     void stopSlides();
