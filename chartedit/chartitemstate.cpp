@@ -69,3 +69,11 @@ void ChartPageState::apply(ChartPage &page) const
             entry.second.apply(*entry.first);
     }
 }
+
+bool ChartPageState::operator==(const ChartPageState &o) const
+{
+    return name == o.name && size == o.size && pageCount == o.pageCount &&
+           reserved == o.reserved && backgroundColor == o.backgroundColor &&
+           backgroundMode == o.backgroundMode && backgroundImage == o.backgroundImage &&
+           geometry == o.geometry;
+}

@@ -50,4 +50,5 @@ struct ChartPageState {
     static ChartPageState capture(const ChartPage &page);
     /** Restores the properties and the geometry of the items still on the page. */
     void apply(ChartPage &page) const;
+    bool operator==(const ChartPageState &o) const;
 };

@@ -21,6 +21,11 @@ void CPagePropertiesCommand::undo()
 
 void CPagePropertiesCommand::redo()
 {
+    // A dialog closed with OK but nothing changed is no undo step.
+    if (m_before == m_after && m_titleBefore == m_titleAfter) {
+        setObsolete(true);
+        return;
+    }
     m_after.apply(*m_page);
     m_doc->title = m_titleAfter;
     m_doc->notifyChanged();

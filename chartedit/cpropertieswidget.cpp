@@ -131,6 +131,11 @@ void CPropertiesWidget::OnItemsChanged(QTableWidgetItem *cell)
     for (CPWItem *item : m_items) {
         if (item->tableItem() == cell) {
             item->setText(cell->text());
+            // The font dialog shows the item's own text as its sample.
+            for (CPWItem *font : m_items) {
+                if (font->kind() == PropertyRow::Font)
+                    font->setText(cell->text());
+            }
             emit dataChanged();
             return;
         }

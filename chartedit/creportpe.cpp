@@ -463,13 +463,20 @@ void CReportPE::nudgeSelection(const QPointF &delta)
     const QList<ChartItem *> selected = selectedItems();
     if (!page || selected.isEmpty())
         return;
-    m_undo->beginMacro(QStringLiteral("Move"));
+    // Items already against the page edge do not move: no empty undo steps.
+    QList<CItemGeometryCommand *> moves;
     for (ChartItem *frame : selected) {
         const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
         const ChartItemGeometry after = canvasdrag::nudge(before, delta, page->size);
-        m_undo->push(new CItemGeometryCommand(m_doc, frame, before, after));
+        if (after != before)
+            moves << new CItemGeometryCommand(m_doc, frame, before, after);
     }
-    m_undo->endMacro();
+    if (moves.size() > 1)
+        m_undo->beginMacro(QStringLiteral("Move"));
+    for (CItemGeometryCommand *move : moves)
+        m_undo->push(move);
+    if (moves.size() > 1)
+        m_undo->endMacro();
 }
 
 void CReportPE::deleteSelected()

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 const char Hex[] = "0123456789abcdef";
@@ -171,6 +175,24 @@ void JsonWriter::appendString(const QString &s)
     *d++ = '"';
     int i = 0;
     while (i < n) {
+#ifdef __SSE2__
+        // Eight plain characters at a time: printable ASCII without '"' or '\\'.
+        while (i + 8 <= n) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+            const __m128i low = _mm_cmplt_epi16(units, _mm_set1_epi16(0x20));
+            const __m128i high = _mm_cmpgt_epi16(units, _mm_set1_epi16(0x7f));
+            const __m128i quote = _mm_cmpeq_epi16(units, _mm_set1_epi16('"'));
+            const __m128i slash = _mm_cmpeq_epi16(units, _mm_set1_epi16('\\'));
+            const __m128i special = _mm_or_si128(_mm_or_si128(low, high), _mm_or_si128(quote, slash));
+            if (_mm_movemask_epi8(special) != 0)
+                break;
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(d), _mm_packus_epi16(units, units));
+            d += 8;
+            i += 8;
+        }
+        if (i >= n)
+            break;
+#endif
         const ushort u = p[i];
         if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
             *d++ = static_cast<char>(u);

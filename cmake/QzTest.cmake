@@ -13,8 +13,12 @@ function(qz_add_test name)
     QZ_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
     QZ_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   add_test(NAME ${name} COMMAND ${name})
+  # A home folder per test: tests that write the user folder or the settings
+  # must not meet each other when ctest runs them side by side.
+  set(home ${CMAKE_BINARY_DIR}/test-home/${name})
+  file(MAKE_DIRECTORY ${home})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_BACKEND=software;QTWEBENGINE_DISABLE_SANDBOX=1;XDG_RUNTIME_DIR=${QZ_TEST_RUNTIME_DIR}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_QUICK_BACKEND=software;QTWEBENGINE_DISABLE_SANDBOX=1;XDG_RUNTIME_DIR=${QZ_TEST_RUNTIME_DIR};HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_CACHE_HOME=${home}/.cache"
     TIMEOUT 300)
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")

@@ -50,6 +50,8 @@ inline void assignUpper(QString &dst, const QString &src)
 /** Empties a string but keeps its buffer for the next calculation. */
 inline void clearText(QString &s)
 {
+    if (s.isEmpty())
+        return;
     if (s.isDetached())
         s.resize(0);
     else

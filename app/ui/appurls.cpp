@@ -5,24 +5,35 @@
 
 namespace AppUrls {
 
+namespace {
+// Empty text gives an empty URL: the feature that needs it is left out.
+QUrl configured(const char *text)
+{
+    return QUrl(QString::fromUtf8(text));
+}
+} // namespace
+
 QUrl homePage()
 {
-    return QUrl(QStringLiteral("https://www.qzarel.example/"));
+    return configured(QZ_HOME_URL);
 }
 
 QUrl helpPage()
 {
-    return QUrl(QStringLiteral("https://www.qzarel.example/numerology/help/"));
+    return configured(QZ_HELP_URL);
 }
 
 QUrl downloadPage()
 {
-    return QUrl(QStringLiteral("https://www.qzarel.example/numerology/download/"));
+    return configured(QZ_DOWNLOAD_URL);
 }
 
 QUrl supportMail()
 {
-    QUrl url(QStringLiteral("mailto:support@qzarel.example"));
+    const QString address = QString::fromUtf8(QZ_SUPPORT_MAIL);
+    if (address.isEmpty())
+        return QUrl();
+    QUrl url(QStringLiteral("mailto:") + address);
     QUrlQuery q;
     q.addQueryItem(QStringLiteral("subject"),
                    QStringLiteral("Support request for Qzarel Numerology for Win"));
@@ -32,12 +43,13 @@ QUrl supportMail()
 
 QUrl updateCheck()
 {
-    return QUrl(QStringLiteral("https://www.qzarel.example/qznumeupd.php"));
+    const QString host = QString::fromUtf8(QZ_UPDATE_HOST);
+    return host.isEmpty() ? QUrl() : QUrl(host + QStringLiteral("/qznumeupd.php"));
 }
 
 bool open(const QUrl &url)
 {
-    return QDesktopServices::openUrl(url);
+    return !url.isEmpty() && QDesktopServices::openUrl(url);
 }
 
 } // namespace AppUrls

@@ -3,7 +3,8 @@
 #include <QUrl>
 
 /**
- * The few outside addresses the program opens. They are deployment settings;
+ * The few outside addresses the program opens. They are deployment settings
+ * (CMake cache variables); an address left empty comes back as an empty URL;
  * every opening goes through open() so that a desktop without a URL handler
  * (or a test) can be served by a handler of our own.
  */

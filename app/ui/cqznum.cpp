@@ -2,6 +2,7 @@
 #include "engine/datafolder.h"
 
 #include "app/core/apppaths.h"
+#include "app/ui/appurls.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
@@ -29,6 +30,7 @@
 #include <QNetworkAccessManager>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimeLine>
 #include <QTimer>
 #include <QWebEnginePage>
@@ -118,6 +120,8 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
 
     const QRect avail = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
                                                       : QRect(0, 0, 1280, 1024);
+    // Below this size the panels would cover the choosers and each other.
+    setMinimumSize(1024, 700);
     resize(qMin(1100, avail.width()), qMin(700, avail.height()));
 
     initStyle();
@@ -232,9 +236,26 @@ void CQZNum::buildPages()
     checkedConnect(m_chartDelete, SIGNAL(clicked()), this, SLOT(OnDeleteChart()));
     checkedConnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
 
-    // Guide page shows the manual.
-    m_views[FeatGuide]->load(QUrl::fromLocalFile(DataFolder::path()
-                                                 + QStringLiteral("/images/manual/index.html")));
+    // Guide page shows the manual, with a way back from every page.
+    QWidget *guide = m_pages[FeatGuide];
+    m_guideBar = new QWidget(guide);
+    m_guideBar->setObjectName(QStringLiteral("guideBar"));
+    m_guideBack = new QPushButton(QStringLiteral("Back"), m_guideBar);
+    m_guideBack->setObjectName(QStringLiteral("guideBack"));
+    m_guideBack->setToolTip(QStringLiteral("Previous guide page (Alt+Left)"));
+    m_guideBack->setGeometry(0, 2, 80, 26);
+    m_guideHome = new QPushButton(QStringLiteral("Home"), m_guideBar);
+    m_guideHome->setObjectName(QStringLiteral("guideHome"));
+    m_guideHome->setToolTip(QStringLiteral("First page of the guide"));
+    m_guideHome->setGeometry(88, 2, 80, 26);
+    checkedConnect(m_guideBack, SIGNAL(clicked()), this, SLOT(OnGuideBack()));
+    checkedConnect(m_guideHome, SIGNAL(clicked()), this, SLOT(OnGuideHome()));
+    for (const QKeySequence &k : {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Backspace)}) {
+        auto *back = new QShortcut(k, this);
+        checkedConnect(back, SIGNAL(activated()), this, SLOT(OnGuideBack()));
+    }
+    checkedConnect(m_views[FeatGuide], SIGNAL(urlChanged(QUrl)), this, SLOT(OnGuideUrlChanged()));
+    OnGuideHome();
 
     // The forecast date sits with the forecast panels.
     m_forecastCaption = new QLabel(QStringLiteral("Forecast date"), m_central);
@@ -411,12 +432,20 @@ void CQZNum::buildMenu()
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("About"), this, SLOT(OnAbout()));
     m_menu->addAction(QStringLiteral("Help"), this, SLOT(OnHelp()));
-    m_menu->addAction(QStringLiteral("Support"), this, SLOT(OnSupport()));
+    QAction *support = m_menu->addAction(QStringLiteral("Support"), this, SLOT(OnSupport()));
+    support->setVisible(!AppUrls::supportMail().isEmpty());
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Save All Reports to PDF"), this, SLOT(OnExportPDFAll()));
     m_menu->addAction(QStringLiteral("Print"), this, SLOT(OnExportPDFAll()), QKeySequence(QStringLiteral("Ctrl+P")));
     m_menu->addAction(QStringLiteral("Save Report"), this, SLOT(OnExportHTML()));
     m_menu->addSeparator();
+    // The menu's shortcuts work in the whole window, not only while it is open.
+    for (QAction *a : m_menu->actions()) {
+        if (!a->shortcut().isEmpty()) {
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);
+        }
+    }
 }
 
 QList<QAction *> CQZNum::themeActions() const

@@ -129,6 +129,9 @@ public slots:
     void OnCtrlButChart();
     void OnCtrlButAnalize();
     void OnCtrlButGuide();
+    void OnGuideBack();
+    void OnGuideHome();
+    void OnGuideUrlChanged();
     void OnNameSel();
     void OnPersButAnim(int frame);
     void OnPersButAnimFinish();
@@ -203,6 +206,12 @@ private:
     void layoutWindow();
     void placePanels(bool animate);
     QPoint shownPos(QWidget *panel, int feature) const;
+    QRect contentColumn() const;
+    int listPanelWidth() const;
+    bool planesBesideBridges() const;
+    bool compGridBeside() const;
+    int panelTop(int feature) const;
+    QSize panelSize(QWidget *panel) const;
     QPoint parkedPos(QWidget *panel) const;
     void slideMarker(int feature);
     void stopSlides();
@@ -319,6 +328,10 @@ private:
     QPushButton *m_chartEdit = nullptr;
     QPushButton *m_chartNew = nullptr;
     QPushButton *m_chartDelete = nullptr;
+    // guide page
+    QWidget *m_guideBar = nullptr;
+    QPushButton *m_guideBack = nullptr;
+    QPushButton *m_guideHome = nullptr;
     // panels
     CInfoWidget *m_mainFeat = nullptr;
     CInfoWidget *m_addFeat = nullptr;

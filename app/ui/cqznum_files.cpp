@@ -215,7 +215,7 @@ void CQZNum::OnFinishedSU()
 void CQZNum::startUpdateCheck()
 {
     const QDateTime now = QDateTime::currentDateTime();
-    if (now <= m_state.lastUpdateCheck.addDays(7))
+    if (now <= m_state.lastUpdateCheck.addDays(7) || AppUrls::updateCheck().isEmpty())
         return;
     QNetworkRequest req(AppUrls::updateCheck());
     req.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/x-www-form-urlencoded"));
@@ -232,7 +232,7 @@ void CQZNum::replyFinished(QNetworkReply *reply)
     const QString body = QString::fromUtf8(reply->read(64 * 1024));
     bool ok = false;
     const qlonglong version = body.split(QLatin1Char(',')).value(0).trimmed().toLongLong(&ok, 16);
-    if (!ok || version <= 0x70800)
+    if (!ok || version <= 0x70800 || AppUrls::downloadPage().isEmpty())
         return;
     if (QMessageBox::question(this, QStringLiteral("Qzarel Numerology Update"),
                               QStringLiteral("New version of Qzarel Numerology available for download\r\n"

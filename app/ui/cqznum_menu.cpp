@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimeLine>
@@ -140,9 +141,15 @@ void CQZNum::OnAbout()
 
 void CQZNum::OnHelp()
 {
-    // The manual ships with the program: Help opens its contents on the Guide page.
-    m_views[FeatGuide]->load(QUrl::fromLocalFile(DataFolder::path() + QStringLiteral("/images/manual/index.html")));
-    navigate(FeatGuide);
+    // Without an online help page the bundled guide answers.
+    if (AppUrls::helpPage().isEmpty()) {
+        if (m_personOpen)
+            OnNameSel();
+        navigate(FeatGuide);
+        OnGuideHome();
+        return;
+    }
+    AppUrls::open(AppUrls::helpPage());
 }
 
 void CQZNum::OnSupport()
@@ -268,7 +275,13 @@ void CQZNum::runChartCreator(const QString &path)
         QDataStream stream(&file);
         stream.setVersion(QDataStream::Qt_4_6);
         creator->setFilePath(path);
-        creator->loadDocument(stream);
+        if (creator->loadDocument(stream) != 0) {
+            // Not a chart: editing would start from an empty one, and saving it
+            // would replace the file.
+            delete win;
+            QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Wrong file format!"));
+            return;
+        }
     }
     creator->setUserFolder(AppPaths::userFolder());
     creator->setConfirmHandler([this, win](const QString &title, const QString &text) {

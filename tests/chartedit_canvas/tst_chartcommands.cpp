@@ -315,6 +315,8 @@ void TestChartCommands::propertyEditsMergeOnlyByKey()
     // An edit that changes nothing is not an undo step.
     QUndoStack quiet;
     quiet.push(new CItemPropertiesCommand(&doc, frame, frame->clone()));
+    ChartPage *page = doc.currentPage;
+    quiet.push(new CPagePropertiesCommand(&doc, page, ChartPageState::capture(*page), doc.title));
     QCOMPARE(quiet.count(), 0);
 }
 

@@ -395,6 +395,15 @@ void TestCReportPE::eachEditIsOneUndoStep()
     QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(boundsOf(image).topLeft(), before + QPointF(m_doc->gridStepX, -1));
     QCOMPARE(m_stack->count(), 3);
+    // Against the top edge nothing moves and nothing is recorded.
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(m_canvas.get(), Qt::Key_Up);
+    QCOMPARE(boundsOf(image).top(), 0.0);
+    const int steps = m_stack->count();
+    QTest::keyClick(m_canvas.get(), Qt::Key_Up);
+    QCOMPARE(m_stack->count(), steps);
+    while (m_stack->index() > 3)
+        m_stack->undo();
 
     m_canvas->moveToBackSelItems();
     QCOMPARE(page->items.front().get(), image);

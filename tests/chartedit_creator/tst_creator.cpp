@@ -1,6 +1,7 @@
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
 #include "chart/chartitem.h"
+#include "chartedit/ccolordialog.h"
 #include "chartedit/ciconlist.h"
 #include "chartedit/cilitem.h"
 #include "chartedit/cpapersizedlg.h"
@@ -11,11 +12,14 @@
 #include "chartedit/creportcreatorwin.h"
 #include "chartedit/creportpe.h"
 #include "chartedit/creportpepages.h"
+#include "chartedit/ctextdlg.h"
+#include "chartedit/ctextdlgwin.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
@@ -45,7 +49,13 @@ void onNextModal(std::function<void(QWidget *)> step)
             onNextModal(step); // not open yet
             return;
         }
+        QPointer<QWidget> guard(modal);
         step(modal);
+        // A step that failed half-way must not leave the test waiting on a dialog.
+        QTimer::singleShot(3000, [guard] {
+            if (guard && guard->isVisible())
+                guard->close();
+        });
     });
 }
 
@@ -276,6 +286,39 @@ private slots:
         QVERIFY(textRow && textRow->tableItem());
         textRow->tableItem()->setText(QStringLiteral("Hello"));
         QCOMPARE(frame->content->text, QStringLiteral("Hello"));
+
+        // Colour and font rows go through their dialogs; a cancelled one changes nothing.
+        CPWItem *colourRow = props->item(QStringLiteral("Color"));
+        onNextModal([](QWidget *w) {
+            auto *dlg = qobject_cast<CColorDialog *>(w);
+            QVERIFY(dlg);
+            dlg->setColor(QColor(10, 120, 200));
+            dlg->slotCancel();
+        });
+        colourRow->button()->click();
+        QCOMPARE(frame->content->textColor, QColor(Qt::black));
+        QColor chosen;
+        onNextModal([&chosen](QWidget *w) {
+            auto *dlg = qobject_cast<CColorDialog *>(w);
+            QVERIFY(dlg);
+            dlg->setColor(QColor(10, 120, 200));
+            chosen = dlg->color(); // as the dialog's hue, saturation and value give it
+            dlg->slotOk();
+        });
+        colourRow->button()->click();
+        QVERIFY(chosen != QColor(Qt::black));
+        QCOMPARE(frame->content->textColor, chosen);
+        onNextModal([](QWidget *w) {
+            auto *dlg = qobject_cast<CTextDlgWin *>(w);
+            QVERIFY(dlg);
+            const QString sample = dlg->content()->sampleText();
+            dlg->content()->OnTextSize(QStringLiteral("20"));
+            dlg->content()->OnOk();
+            QCOMPARE(sample, QStringLiteral("Hello"));
+        });
+        props->item(QStringLiteral("Font"))->button()->click();
+        QCOMPARE(frame->content->font.pointSize(), 20);
+        QVERIFY(props->item(QStringLiteral("Font"))->button()->text().endsWith(QLatin1String(", 20")));
 
         // Nothing selected: the table is empty.
         m_creator->canvas()->selectItem(nullptr);

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QtTest>
@@ -27,7 +28,13 @@ void onNextModal(std::function<void(QWidget *)> step)
             onNextModal(step);
             return;
         }
+        QPointer<QWidget> guard(modal);
         step(modal);
+        // A step that failed half-way must not leave the test waiting on a dialog.
+        QTimer::singleShot(3000, [guard] {
+            if (guard && guard->isVisible())
+                guard->close();
+        });
     });
 }
 
@@ -142,6 +149,33 @@ private slots:
         QCOMPARE(chooser->currentIndex(), 0);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), bytes);
+    }
+
+    void aFileThatIsNoChartIsNotOpened()
+    {
+        const QString path = AppPaths::userFolder() + QStringLiteral("/AAA Not a chart.qnr");
+        QFile junk(path);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("this is not a chart file at all");
+        junk.close();
+        // The list is read again when a chart is deleted, added or edited; take it now.
+        QMetaObject::invokeMethod(m_win.get(), "OnUpdateListReport");
+        QComboBox *chooser = m_win->chartChooser();
+        const int index = chooser->findData(path);
+        QVERIFY(index >= 0);
+        chooser->setCurrentIndex(index);
+
+        QString said;
+        onNextModal([&said](QWidget *w) {
+            said = w->windowTitle() + QLatin1Char('|');
+            if (auto *box = qobject_cast<QMessageBox *>(w))
+                said += box->text();
+            w->close();
+        });
+        chartButton(*m_win, QStringLiteral("Edit"))->click();
+        QCOMPARE(said, QStringLiteral("Error|Wrong file format!"));
+        QVERIFY(QFileInfo::exists(path));
+        junk.remove();
     }
 };
 
