@@ -25,6 +25,12 @@ void CInfoCompMatrWidget::setCells(const QStringList &first, const QStringList &
     update();
 }
 
+QStringList CInfoCompMatrWidget::sideCaptions() const
+{
+    return {m_firstName.isEmpty() ? QStringLiteral("Person") : m_firstName,
+            m_secondName.isEmpty() ? QStringLiteral("Partner") : m_secondName};
+}
+
 void CInfoCompMatrWidget::setNames(const QString &first, const QString &second)
 {
     m_firstName = first;
@@ -79,15 +85,14 @@ void CInfoCompMatrWidget::paintEvent(QPaintEvent *)
         const QFont bold = pixelFont(QStringLiteral("Arial"), 12, true);
         const QFontMetrics fm(bold);
         int y = 50;
-        const QString sides[2] = {QStringLiteral("left"), QStringLiteral("right")};
-        const QString names[2] = {m_firstName, m_secondName};
-        for (int i = 0; i < 2; ++i) {
+        const QStringList captions = sideCaptions();
+        for (int i = 0; i < captions.size(); ++i) {
             p.setFont(small);
             p.setPen(themed(m_theme, 0xb4a79b));
-            p.drawText(12, y, sides[i]);
+            p.drawText(12, y, i == 0 ? QStringLiteral("\u25e7") : QStringLiteral("\u25e8"));
             p.setFont(bold);
             p.setPen(themed(m_theme, i == 0 ? kAccent : kHeading));
-            p.drawText(12, y + 16, fm.elidedText(names[i], Qt::ElideRight, 104));
+            p.drawText(12, y + 16, fm.elidedText(captions.at(i), Qt::ElideRight, 104));
             y += 44;
         }
     }

@@ -24,6 +24,8 @@ public:
     QStringList secondCells() const { return m_second; }
     /** Names shown above the grid (may be empty). */
     void setNames(const QString &first, const QString &second);
+    /** The captions of the two sides, left then right: the persons' names. */
+    QStringList sideCaptions() const;
     void clearCells();
 
     QSize sizeHint() const override;

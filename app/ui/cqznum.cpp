@@ -120,6 +120,8 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
 
     const QRect avail = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
                                                       : QRect(0, 0, 1280, 1024);
+    // Below this size the panels would cover the choosers and each other.
+    setMinimumSize(1024, 700);
     resize(qMin(1100, avail.width()), qMin(700, avail.height()));
 
     initStyle();
@@ -348,7 +350,7 @@ void CQZNum::buildRightColumn()
     checkedConnect(m_layoutChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelReport(int)));
     m_reportManagerBut = new QPushButton(m_central);
     m_reportManagerBut->setObjectName(QStringLiteral("reportManagerBut"));
-    m_reportManagerBut->setToolTip(QStringLiteral("Report manager (coming in a later version)"));
+    m_reportManagerBut->setToolTip(QStringLiteral("Report manager"));
     checkedConnect(m_reportManagerBut, SIGNAL(clicked()), this, SLOT(OnReportManager()));
 }
 

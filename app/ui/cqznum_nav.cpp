@@ -71,38 +71,106 @@ void CQZNum::OnGuideUrlChanged()
     m_guideBack->setEnabled(m_views[FeatGuide]->history()->canGoBack());
 }
 
+QRect CQZNum::contentColumn() const
+{
+    // Between the feature buttons and the right column; centred when wide.
+    const int W = width();
+    if (W - 415 > 1024)
+        return QRect((W - 1439) / 2 + 216, 0, 1024, height());
+    return QRect(216, 0, W - 415, height());
+}
+
+int CQZNum::listPanelWidth() const
+{
+    // Three list panels side by side must fit the content column.
+    return qBound(180, (contentColumn().width() - 2 * kPanelGap) / 3, 220);
+}
+
+bool CQZNum::planesBesideBridges() const
+{
+    return contentColumn().width() >= listPanelWidth() + kPanelGap + m_planes->sizeHint().width();
+}
+
+bool CQZNum::compGridBeside() const
+{
+    return contentColumn().width() >= m_compMatr->sizeHint().width() + kPanelGap + listPanelWidth();
+}
+
+int CQZNum::panelTop(int feature) const
+{
+    // Panels stack upwards from the bottom edge; the page ends above them.
+    const int H = height();
+    const int bottom = H - kPanelGap;
+    switch (feature) {
+    case FeatNumerology: {
+        const int mainH = m_mainFeat->sizeHint().height();
+        const int bridgesH = m_bridges->sizeHint().height();
+        const int planesH = m_planes->sizeHint().height();
+        if (planesBesideBridges())
+            return bottom - qMax(bridgesH, planesH) - kPanelGap - mainH;
+        return bottom - planesH - kPanelGap - bridgesH - kPanelGap - mainH;
+    }
+    case FeatForecast:
+        return bottom - m_essence->sizeHint().height() - kPanelGap - m_calendar->sizeHint().height();
+    case FeatPMatrix:
+        return bottom - m_matrW->sizeHint().height();
+    case FeatCompatibility: {
+        const int gridTop = bottom - m_compMatr->sizeHint().height();
+        if (compGridBeside())
+            return gridTop;
+        return gridTop - kPanelGap
+               - qMax(m_compInfo->sizeHint().height(), m_compDetails->sizeHint().height());
+    }
+    case FeatPet:
+        return bottom - m_petInfo->sizeHint().height();
+    default:
+        return H;
+    }
+}
+
+QSize CQZNum::panelSize(QWidget *panel) const
+{
+    const QSize hint = panel->sizeHint();
+    for (QWidget *list : {static_cast<QWidget *>(m_mainFeat), static_cast<QWidget *>(m_addFeat),
+                          static_cast<QWidget *>(m_lifeCycles), static_cast<QWidget *>(m_bridges),
+                          static_cast<QWidget *>(m_compInfo), static_cast<QWidget *>(m_compDetails),
+                          static_cast<QWidget *>(m_petInfo), static_cast<QWidget *>(m_anInfo)}) {
+        if (panel == list)
+            return QSize(listPanelWidth(), hint.height());
+    }
+    return hint;
+}
+
 QRect CQZNum::pageRect(int feature) const
 {
-    const int W = width();
     const int H = height();
-    int x = 216;
-    int w = W - 415;
-    if (W - 415 > 1024) {
-        w = 1024;
-        x = (W - 1439) / 2 + 216;
-    }
+    const QRect column = contentColumn();
+    int x = column.x();
+    int w = column.width();
     int y = 10;
-    int h = H - 265;
+    int h = panelTop(FeatNumerology) - kPanelGap - y;
     switch (feature) {
+    case FeatForecast:
+        h = panelTop(FeatForecast) - kPanelGap - y;
+        break;
     case FeatPMatrix:
     case FeatCompatibility:
-        h = H - 314;
+        h = panelTop(feature) - kPanelGap - y;
         break;
     case FeatCelebrities:
     case FeatGuide:
         h = H - 20;
         break;
     case FeatPet:
-        h = H - 110;
+        h = panelTop(FeatPet) - kPanelGap - y;
         break;
     case FeatAdvisor:
         y = 280;
         h = H - 285;
         break;
     case FeatChart:
-        x = 10;
-        w = W - 209;
-        h = H - 70;
+        // The chart stays in the content column, clear of the feature buttons.
+        h = H - 20;
         break;
     default:
         break;
@@ -132,40 +200,51 @@ QList<QWidget *> CQZNum::panelsOf(int feature) const
 
 QPoint CQZNum::shownPos(QWidget *panel, int feature) const
 {
-    const int W = width();
-    const int H = height();
-    const int x0 = (W - 1024) / 2 + 220;
-    const int row1 = H - 249;
-    const int col = 200 + kPanelGap;
+    const int x0 = contentColumn().x();
+    const int row1 = panelTop(feature);
+    const int col = listPanelWidth() + kPanelGap;
     switch (feature) {
-    case FeatNumerology:
+    case FeatNumerology: {
+        const int row2 = row1 + m_mainFeat->sizeHint().height() + kPanelGap;
         if (panel == m_mainFeat) return {x0, row1};
         if (panel == m_addFeat) return {x0 + col, row1};
         if (panel == m_lifeCycles) return {x0 + 2 * col, row1};
-        if (panel == m_bridges) return {x0, row1 + m_mainFeat->height() + kPanelGap};
-        if (panel == m_planes) return {x0 + col, row1 + m_mainFeat->height() + kPanelGap};
+        if (panel == m_bridges) return {x0, row2};
+        // Beside the bridges where the column is wide enough, else below them.
+        if (panel == m_planes)
+            return planesBesideBridges() ? QPoint(x0 + col, row2)
+                                         : QPoint(x0, row2 + m_bridges->sizeHint().height() + kPanelGap);
         break;
+    }
     case FeatForecast:
         if (panel == m_calendar) return {x0, row1};
-        if (panel == m_essence) return {x0, row1 + m_calendar->height() + kPanelGap};
+        if (panel == m_essence) return {x0, row1 + m_calendar->sizeHint().height() + kPanelGap};
         break;
     case FeatPMatrix:
-        if (panel == m_matrW) return {x0, H - 298};
+        if (panel == m_matrW) return {x0, row1};
         break;
     case FeatCompatibility:
-        // The two lists side by side; the two-person grid joins them where the
-        // window leaves room for it beside the right column.
-        if (panel == m_compInfo) return {x0, H - 298};
-        if (panel == m_compDetails) return {x0 + col, H - 298};
-        if (panel == m_compMatr && x0 + 2 * col + m_compMatr->width() <= W - 195)
-            return {x0 + 2 * col, H - 298};
-        break;
+        // The grid with the two lists stacked beside it, or the lists in a
+        // row above the grid where the column is narrower.
+        if (compGridBeside()) {
+            const int lx = x0 + m_compMatr->sizeHint().width() + kPanelGap;
+            if (panel == m_compMatr) return {x0, row1};
+            if (panel == m_compInfo) return {lx, row1};
+            if (panel == m_compDetails) return {lx, row1 + m_compInfo->sizeHint().height() + kPanelGap};
+        } else {
+            const int gridY = row1 + qMax(m_compInfo->sizeHint().height(), m_compDetails->sizeHint().height())
+                              + kPanelGap;
+            if (panel == m_compInfo) return {x0, row1};
+            if (panel == m_compDetails) return {x0 + col, row1};
+            if (panel == m_compMatr) return {x0, gridY};
+        }
         break;
     case FeatPet:
-        if (panel == m_petInfo) return {x0, H - 95};
+        if (panel == m_petInfo) return {x0, row1};
         break;
     case FeatAdvisor:
-        if (panel == m_anInfo) return {pageRect(FeatAdvisor).x() + 440, 20};
+        // At the right end of the column, beside the inputs.
+        if (panel == m_anInfo) return {x0 + contentColumn().width() - listPanelWidth(), 20};
         break;
     default:
         break;
@@ -196,7 +275,7 @@ void CQZNum::placePanels(bool animate)
 {
     const QList<QWidget *> shown = panelsOf(m_feature);
     for (QWidget *w : qAsConst(m_allPanels)) {
-        w->resize(w->sizeHint());
+        w->resize(panelSize(w));
         const QPoint target = shown.contains(w) ? shownPos(w, m_feature) : parkedPos(w);
         if (!animate || w->pos() == target) {
             w->move(target);
@@ -280,7 +359,9 @@ void CQZNum::layoutWindow()
     }
     auto *anInputs = qobject_cast<QWidget *>(m_pages[FeatAdvisor]->property("inputs").value<QObject *>());
     if (anInputs) {
-        anInputs->setGeometry(pageRect(FeatAdvisor).x() + 10, 20, 430, 190);
+        const int inputsW = qMin(430, contentColumn().width() - listPanelWidth() - kPanelGap - 10);
+        anInputs->setGeometry(pageRect(FeatAdvisor).x() + 10, 20, inputsW, 190);
+        m_anName->resize(qMin(300, inputsW - m_anName->x()), m_anName->height());
         anInputs->setVisible(m_feature == FeatAdvisor);
     }
 
@@ -289,13 +370,25 @@ void CQZNum::layoutWindow()
                                                        m_chartNew, m_chartDelete})
         w->setVisible(chart);
     if (chart) {
+        // Preview above, one row of controls below it, all inside the page.
         const int ph = r.height();
-        m_chartPreview->setGeometry(0, 0, r.width(), ph - 35);
-        m_chartCaption->setGeometry(250, ph - 18 - 4, 130, 20);
-        m_chartChooser->setGeometry(380, ph - 23, 160, 25);
-        m_chartEdit->setGeometry(550, ph - 23, 60, 25);
-        m_chartNew->setGeometry(615, ph - 23, 60, 25);
-        m_chartDelete->setGeometry(680, ph - 23, 60, 25);
+        const int rowY = ph - 32;
+        const int buttonsW = 3 * 64;
+        const int captionW = m_chartCaption->fontMetrics().horizontalAdvance(m_chartCaption->text()) + 12;
+        int longest = 0;
+        for (int i = 0; i < m_chartChooser->count(); ++i)
+            longest = qMax(longest, m_chartChooser->fontMetrics().horizontalAdvance(m_chartChooser->itemText(i)));
+        const int room = r.width() - captionW - buttonsW - 8;
+        const int chooserW = qBound(qMin(160, room), longest + 44, room);
+        const int x0 = qMax(0, (r.width() - captionW - chooserW - buttonsW - 8) / 2);
+        m_chartPreview->setGeometry(0, 0, r.width(), rowY - 6);
+        m_chartCaption->setGeometry(x0, rowY, captionW, 28);
+        m_chartChooser->setGeometry(x0 + captionW, rowY + 1, chooserW, 26);
+        int bx = x0 + captionW + chooserW + 8;
+        for (QPushButton *b : {m_chartEdit, m_chartNew, m_chartDelete}) {
+            b->setGeometry(bx, rowY, 60, 28);
+            bx += 64;
+        }
         renderChartPreview();
     }
 

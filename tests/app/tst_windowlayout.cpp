@@ -1,0 +1,171 @@
+// The window at the sizes people use: nothing overlaps, nothing is cut off,
+// and the panels of every page are on screen.
+#include "app/core/apppaths.h"
+#include "app/core/appstate.h"
+#include "app/ui/cdateedit.h"
+#include "app/ui/cpersonpanel.h"
+#include "app/ui/cqznum.h"
+#include "engine/calculatorflags.h"
+#include "panels/cinfocompmatrwidget.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace {
+
+QRect inWindow(const QWidget *w, const QWidget *win)
+{
+    return QRect(w->mapTo(win, QPoint(0, 0)), w->size());
+}
+
+} // namespace
+
+class TestWindowLayout : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<CQZNum> m_win;
+
+    // Everything outside the content column that must stay clear of it.
+    QList<QWidget *> frameWidgets() const
+    {
+        QList<QWidget *> list;
+        for (int f = 0; f < CQZNum::FeatureCount; ++f)
+            list << m_win->featureButton(f);
+        list << m_win->personButton();
+        for (const char *name : {"rightPanel", "layoutCaption", "layoutChooser", "reportManagerBut", "toolRow"})
+            list << m_win->findChild<QWidget *>(QLatin1String(name));
+        return list;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        AppState s;
+        s.guideNotAtStart = true;
+        s.lastUpdateCheck = QDateTime::currentDateTime();
+        QFile::remove(AppPaths::autoPersonFilePath());
+        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
+        calculatorFlags() = CalculatorFlags::defaults();
+        QDir().mkpath(AppPaths::userFolder());
+        AppPaths::copySampleCharts(AppPaths::templateFolder(), AppPaths::userFolder());
+        m_win.reset(new CQZNum(nullptr, 10));
+        m_win->resize(1100, 700);
+        m_win->show();
+        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        CPersonPanel *p = m_win->personPanel();
+        p->fullName->setText(QStringLiteral("Maria Alexandra Montgomery"));
+        p->birthDate->setDate(QDate(1985, 11, 29));
+        p->partnerFullName->setText(QStringLiteral("John Smith"));
+        p->partnerBirthDate->setDate(QDate(1987, 3, 14));
+        m_win->OnCalcNum();
+    }
+
+    void cleanupTestCase() { m_win.reset(); }
+
+    void hasAMinimumSize()
+    {
+        m_win->resize(800, 560);
+        QVERIFY(m_win->width() >= 1024);
+        QVERIFY(m_win->height() >= 700);
+        m_win->resize(1024, 680);
+        QCOMPARE(m_win->size(), QSize(1024, 700));
+    }
+
+    void pagesAndPanelsStayApart_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("feature");
+        for (const QSize &s : {QSize(1024, 700), QSize(1100, 700), QSize(1440, 900), QSize(1920, 1080)}) {
+            for (int f = 0; f < CQZNum::FeatureCount; ++f)
+                QTest::newRow(qPrintable(QStringLiteral("%1x%2 feature %3").arg(s.width()).arg(s.height()).arg(f)))
+                    << s << f;
+        }
+    }
+
+    void pagesAndPanelsStayApart()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, feature);
+        m_win->resize(size);
+        QCOMPARE(m_win->size(), size);
+        m_win->featureButton(feature)->click();
+        QTest::qWait(600); // slides end
+        const QRect window = m_win->rect();
+        const QRect page = inWindow(m_win->page(feature), m_win.get());
+        QList<QRect> taken;
+        for (QWidget *w : m_win->panelsOf(feature)) {
+            const QRect r = inWindow(w, m_win.get());
+            QVERIFY2(window.contains(r), qPrintable(w->objectName() + QLatin1String(" is cut off")));
+            QVERIFY2(!r.intersects(page), "a panel covers the page");
+            for (const QRect &other : qAsConst(taken))
+                QVERIFY2(!r.intersects(other), "two panels overlap");
+            taken << r;
+        }
+        taken << page;
+        QVERIFY(window.contains(page));
+        for (QWidget *w : frameWidgets()) {
+            const QRect r = inWindow(w, m_win.get());
+            QVERIFY2(window.contains(r), qPrintable(w->objectName() + QLatin1String(" is cut off")));
+            for (const QRect &t : qAsConst(taken))
+                QVERIFY2(!r.intersects(t), qPrintable(w->objectName() + QLatin1String(" is covered")));
+        }
+    }
+
+    void chartPageKeepsItsControlsWhole_data()
+    {
+        QTest::addColumn<QSize>("size");
+        for (const QSize &s : {QSize(1024, 700), QSize(1100, 700), QSize(1440, 900), QSize(1920, 1080)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(s.width()).arg(s.height()))) << s;
+    }
+
+    void chartPageKeepsItsControlsWhole()
+    {
+        QFETCH(QSize, size);
+        m_win->resize(size);
+        m_win->featureButton(CQZNum::FeatChart)->click();
+        QTest::qWait(600);
+        QWidget *page = m_win->page(CQZNum::FeatChart);
+        // The preview never reaches under the feature buttons.
+        QVERIFY(inWindow(page, m_win.get()).left() > m_win->featureButton(0)->geometry().right());
+        auto *chooser = m_win->chartChooser();
+        QVERIFY(chooser->count() > 0);
+        QList<QWidget *> controls{m_win->findChild<QWidget *>(QStringLiteral("chartCaption")), chooser};
+        for (QPushButton *b : page->findChildren<QPushButton *>())
+            controls << b;
+        auto *preview = m_win->findChild<QWidget *>(QStringLiteral("chartPreview"));
+        QList<QRect> seen{preview->geometry()};
+        for (QWidget *c : controls) {
+            QVERIFY2(page->rect().contains(c->geometry()), qPrintable(c->objectName()));
+            for (const QRect &r : qAsConst(seen))
+                QVERIFY(!c->geometry().intersects(r));
+            seen << c->geometry();
+        }
+        // Chart names are shown whole.
+        for (int i = 0; i < chooser->count(); ++i)
+            QVERIFY2(chooser->fontMetrics().horizontalAdvance(chooser->itemText(i)) + 30 <= chooser->width(),
+                     qPrintable(chooser->itemText(i)));
+    }
+
+    void compatibilityGridShowsWithNames()
+    {
+        for (const QSize &s : {QSize(1024, 700), QSize(1100, 700), QSize(1440, 900), QSize(1920, 1080)}) {
+            m_win->resize(s);
+            m_win->featureButton(CQZNum::FeatCompatibility)->click();
+            QTest::qWait(600);
+            auto *grid = m_win->findChild<CInfoCompMatrWidget *>();
+            QVERIFY(m_win->panelsOf(CQZNum::FeatCompatibility).contains(grid));
+            QVERIFY2(m_win->rect().contains(inWindow(grid, m_win.get())), qPrintable(QString::number(s.width())));
+            QCOMPARE(grid->sideCaptions(), QStringList({QStringLiteral("MARIA MONTGOMERY"), QStringLiteral("JOHN SMITH")}));
+        }
+        m_win->resize(1100, 700);
+    }
+};
+
+QTEST_MAIN(TestWindowLayout)
+#include "tst_windowlayout.moc"
