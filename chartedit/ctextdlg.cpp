@@ -1,6 +1,6 @@
 #include "chartedit/ctextdlg.h"
-#include "engine/datafolder.h"
 
+#include "engine/datafolder.h"
 #include "panels/ctheme.h"
 
 #include <QComboBox>
@@ -33,9 +33,15 @@ CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme
     m_size->setInsertPolicy(QComboBox::NoInsert);
     for (int s : QFontDatabase::standardSizes())
         m_size->addItem(QString::number(s));
-    const double pt = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
-    m_size->setEditText(QString::number(pt));
-    m_font.setPointSizeF(pt);
+    m_pixels = font.pointSizeF() <= 0 && font.pixelSize() > 0;
+    if (m_pixels) {
+        m_size->setEditText(QString::number(font.pixelSize()));
+        m_size->setToolTip(QStringLiteral("Size in pixels"));
+    } else {
+        const double pt = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;
+        m_size->setEditText(QString::number(pt));
+        m_font.setPointSizeF(pt);
+    }
     m_font.setFamily(m_family->currentFont().family());
 
     m_bold = styleButton(QStringLiteral("Bold"), QStringLiteral("text-bold.png"), QStringLiteral("B"), theme);
@@ -109,16 +115,19 @@ void CTextDlg::showSample()
 {
     QFont shown = m_font;
     // Very large sizes would only show a fragment of the sample.
-    if (shown.pointSizeF() > 48)
+    if (m_pixels && shown.pixelSize() > 64)
+        shown.setPixelSize(64);
+    else if (!m_pixels && shown.pointSizeF() > 48)
         shown.setPointSizeF(48);
     m_sample->setFont(shown);
     // The window's style sheet would override setFont(); the sample's own sheet wins.
     QString family = shown.family();
     family.remove(QLatin1Char('"'));
-    m_sample->setStyleSheet(QStringLiteral("QLabel { font-family: \"%1\"; font-size: %2pt; font-weight: %3; "
+    m_sample->setStyleSheet(QStringLiteral("QLabel { font-family: \"%1\"; font-size: %2; font-weight: %3; "
                                            "font-style: %4; text-decoration: %5; }")
                                 .arg(family)
-                                .arg(shown.pointSizeF())
+                                .arg(m_pixels ? QString::number(shown.pixelSize()) + QStringLiteral("px")
+                                              : QString::number(shown.pointSizeF()) + QStringLiteral("pt"))
                                 .arg(shown.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
                                 .arg(shown.italic() ? QStringLiteral("italic") : QStringLiteral("normal"))
                                 .arg(shown.underline() ? QStringLiteral("underline") : QStringLiteral("none")));
@@ -139,7 +148,10 @@ void CTextDlg::OnTextSize(const QString &size)
     // Half-typed or nonsense sizes keep the last good one.
     if (!ok || pt <= 0)
         return;
-    m_font.setPointSizeF(qMin(pt, kMaxPointSize));
+    if (m_pixels)
+        m_font.setPixelSize(qMax(1, qRound(qMin(pt, kMaxPointSize))));
+    else
+        m_font.setPointSizeF(qMin(pt, kMaxPointSize));
     showSample();
 }
 

@@ -48,6 +48,7 @@ private:
     void showSample();
 
     QFont m_font;
+    bool m_pixels = false;  ///< the font is sized in pixels; the size list then counts pixels
     QFontComboBox *m_family = nullptr;
     QComboBox *m_size = nullptr;
     QToolButton *m_bold = nullptr;

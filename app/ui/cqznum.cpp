@@ -359,7 +359,7 @@ void CQZNum::buildRightColumn()
     checkedConnect(m_layoutChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelReport(int)));
     m_reportManagerBut = new QPushButton(m_central);
     m_reportManagerBut->setObjectName(QStringLiteral("reportManagerBut"));
-    m_reportManagerBut->setToolTip(QStringLiteral("Report manager (coming in a later version)"));
+    m_reportManagerBut->setToolTip(QStringLiteral("Report manager"));
     checkedConnect(m_reportManagerBut, SIGNAL(clicked()), this, SLOT(OnReportManager()));
 }
 

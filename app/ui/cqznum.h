@@ -150,6 +150,7 @@ public slots:
     // reports
     void OnSelReport(int index);
     void OnReportManager();
+    void OnLayoutPreview(int kind, const CReportLayout *layout);
     // menu and tools
     void OnMenu();
     void OnSettings();
@@ -229,6 +230,8 @@ private:
     void fillPanels();
     void clearPanels();
     void setReports(bool personOk, bool matrixOk, bool petOk, bool compOk);
+    /** Report of @p feature (0..4) for the current person under @p layout; empty when it cannot be made. */
+    QString buildReportHtml(int feature, const CReportLayout *layout);
     void setPage(QWebEngineView *view, const QString &html);
     NumerologyInput inputFor(const QString &full, const QString &shortName, const QDate &birth,
                              const QVector<int> &fullMarks, const QVector<int> &shortMarks) const;
@@ -277,6 +280,7 @@ private:
     CelebrityTable m_celebs;
     QString m_reports[FeatureCount];
     bool m_petOk = false;
+    bool m_reportOk[FeatPet + 1] = {}; ///< which reports the last calculation could make
     bool m_personOk = false; ///< the last full calculation produced a profile
     bool m_expressOk = false;
 
@@ -290,6 +294,7 @@ private:
     QWidget *m_central = nullptr;
     QWidget *m_pages[FeatureCount] = {};
     QWebEngineView *m_views[FeatureCount] = {};
+    QWebEngineView *m_layoutPreview = nullptr; ///< the report manager's preview while it is open
     QPushButton *m_featureButs[FeatureCount] = {};
     QLabel *m_marker = nullptr;
     QPushButton *m_personBut = nullptr;

@@ -365,46 +365,58 @@ void CQZNum::OnCalcNum()
 
 void CQZNum::setReports(bool personOk, bool matrixOk, bool petOk, bool compOk)
 {
+    m_reportOk[FeatNumerology] = personOk;
+    m_reportOk[FeatCelebrities] = personOk;
+    m_reportOk[FeatPMatrix] = matrixOk;
+    m_reportOk[FeatPet] = petOk;
+    m_reportOk[FeatCompatibility] = compOk;
     const CReportLayout *layout = m_layouts.selected(m_layoutChooser->currentIndex());
-    const QString docFolder = DataFolder::path() + QStringLiteral("/images/doc/");
-    const QString celebFolder = DataFolder::path() + QStringLiteral("/images/doc2/");
-    const PersonRecord r = recordFromInputs();
-
     for (int f = 0; f < FeatureCount; ++f) {
         if (f != FeatAdvisor)
             m_reports[f].clear();
     }
-    if (personOk) {
+    for (int f : {int(FeatNumerology), int(FeatCelebrities), int(FeatPMatrix), int(FeatPet),
+                  int(FeatCompatibility)}) {
+        m_reports[f] = buildReportHtml(f, layout);
+        setPage(m_views[f], m_reports[f].isEmpty() ? EmptyPage : m_reports[f]);
+    }
+}
+
+QString CQZNum::buildReportHtml(int feature, const CReportLayout *layout)
+{
+    if (feature < 0 || feature > FeatPet || !m_reportOk[feature])
+        return QString();
+    const QString docFolder = DataFolder::path() + QStringLiteral("/images/doc/");
+    const PersonRecord r = recordFromInputs();
+    switch (feature) {
+    case FeatNumerology: {
         CNumerologyReport w;
         w.setImagesFolder(docFolder);
-        if (w.build(m_num, layout, r.shortName))
-            m_reports[FeatNumerology] = w.document();
-        CCelebritiesReport c;
-        c.setImagesFolder(celebFolder);
-        if (c.build(m_num, m_celebs, layout, r.shortName))
-            m_reports[FeatCelebrities] = c.document();
+        return w.build(m_num, layout, r.shortName) ? w.document() : QString();
     }
-    if (matrixOk) {
+    case FeatCelebrities: {
+        CCelebritiesReport w;
+        w.setImagesFolder(DataFolder::path() + QStringLiteral("/images/doc2/"));
+        return w.build(m_num, m_celebs, layout, r.shortName) ? w.document() : QString();
+    }
+    case FeatPMatrix: {
         CPMatrixReport w;
         w.setImagesFolder(docFolder);
-        if (w.build(m_matr, r.fullName, r.shortName, layout))
-            m_reports[FeatPMatrix] = w.document();
+        return w.build(m_matr, r.fullName, r.shortName, layout) ? w.document() : QString();
     }
-    if (petOk) {
+    case FeatPet: {
         CPetReport w;
         w.setImagesFolder(docFolder);
-        if (w.build(m_pet, r.petName, m_forecastDate->date(), layout))
-            m_reports[FeatPet] = w.document();
+        return w.build(m_pet, r.petName, m_forecastDate->date(), layout) ? w.document() : QString();
     }
-    if (compOk) {
+    case FeatCompatibility: {
         CCompatibilityReport w;
         w.setImagesFolder(docFolder);
-        if (w.build(m_num, m_numP, m_matr, m_matrP, m_comp, layout))
-            m_reports[FeatCompatibility] = w.document();
+        return w.build(m_num, m_numP, m_matr, m_matrP, m_comp, layout) ? w.document() : QString();
     }
-    for (int f : {int(FeatNumerology), int(FeatCelebrities), int(FeatPMatrix), int(FeatPet),
-                  int(FeatCompatibility)})
-        setPage(m_views[f], m_reports[f].isEmpty() ? EmptyPage : m_reports[f]);
+    default:
+        return QString();
+    }
 }
 
 void CQZNum::fillPanels()

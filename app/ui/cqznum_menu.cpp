@@ -227,11 +227,6 @@ void CQZNum::OnSelReport(int)
     OnCalcNum();
 }
 
-void CQZNum::OnReportManager()
-{
-    // The report manager is not part of this version; the button stays inert.
-}
-
 // ---- charts ----
 
 void CQZNum::OnUpdateListReport()

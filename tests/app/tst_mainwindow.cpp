@@ -13,6 +13,11 @@
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
+#include "reportedit/clayoutmanagerdlg.h"
+#include "reportedit/clayoutmanagerdlgwin.h"
+#include "reportedit/clayoutnameprompt.h"
+#include "reportedit/cwclcontainer.h"
+#include "reports/creportlayoutlist.h"
 
 #include <QAction>
 #include <QApplication>
@@ -350,6 +355,60 @@ private slots:
         QVERIFY(today);
         for (const QString &v : today->values())
             QVERIFY2(v.isEmpty() || v == QLatin1String("-"), qPrintable(v));
+    }
+
+    void reportManagerFromChooser()
+    {
+        typePerson(*m_win, QStringLiteral("Anna Maria Lind"), QDate(2000, 1, 4), QStringLiteral("Anna"));
+        m_win->personButton()->click();
+        m_win->personButton()->click();
+        QCOMPARE(m_win->numerology().lifePath, 7);
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+        const QString name = QStringLiteral("Reader%1").arg(QDateTime::currentMSecsSinceEpoch());
+        auto *button = m_win->findChild<QPushButton *>(QStringLiteral("reportManagerBut"));
+        QVERIFY(button);
+        QCOMPARE(button->toolTip(), QStringLiteral("Report manager"));
+        bool seen = false;
+        int previews = 0;
+        QTimer::singleShot(50, [&] {
+            auto *win = qobject_cast<CLayoutManagerDlgWin *>(QApplication::activeModalWidget());
+            QVERIFY(win);
+            CLayoutManagerDlg *dlg = win->content();
+            QObject::connect(dlg, &CLayoutManagerDlg::previewRequested, [&](int kind, const CReportLayout *l) {
+                if (kind == 0 && l && l->name == name)
+                    ++previews;
+            });
+            QTimer::singleShot(50, [&] {
+                auto *prompt = qobject_cast<CLayoutNamePrompt *>(QApplication::activeModalWidget());
+                QVERIFY(prompt);
+                prompt->lineEdit()->setText(name);
+                prompt->OnOk();
+            });
+            for (QPushButton *b : dlg->findChildren<QPushButton *>())
+                if (b->text() == QLatin1String("New"))
+                    b->click();
+            QCOMPARE(dlg->workingList().at(dlg->currentLayout()).name, name);
+            // Birthday before Life Path, then the preview shows the edited layout.
+            dlg->selectField(2);
+            QTest::keyClick(dlg->fieldOrder(), Qt::Key_Up, Qt::AltModifier);
+            if (!dlg->previewShown())
+                dlg->OnPreview();
+            QTRY_VERIFY(previews > 0);
+            dlg->OnOk();
+            seen = true;
+        });
+        button->click();
+        QVERIFY(seen);
+        QCOMPARE(m_win->layoutChooser()->currentText(), name);
+        const QString html = m_win->reportHtml(CQZNum::FeatNumerology);
+        const int birthday = html.indexOf(QStringLiteral("Birthday Number"));
+        const int lifePath = html.indexOf(QStringLiteral("Life Path Number"));
+        QVERIFY(birthday > 0 && lifePath > 0);
+        QVERIFY(birthday < lifePath);
+        QVERIFY(QFile::exists(defaultLayoutsFolder() + name + QStringLiteral(".qznr")));
+        // Back to the built-in report for the tests that follow.
+        QFile::remove(defaultLayoutsFolder() + name + QStringLiteral(".qznr"));
+        m_win->layoutChooser()->setCurrentIndex(0);
     }
 
     void advisorDateIsOptional()

@@ -52,6 +52,7 @@ private slots:
     void cancelReportsNothing();
     void fontChoicesAndSample();
     void fontCancelAndKeys();
+    void pixelSizedFontsStayInPixels();
 };
 
 void TstCharteditDialogs::spinBoxesStayInStep()
@@ -339,6 +340,19 @@ void TstCharteditDialogs::fontCancelAndKeys()
     QVERIFY(!win.isVisible());
     QCOMPARE(win.result(), int(QDialog::Rejected));
     QCOMPARE(win.font(), start);
+}
+
+void TstCharteditDialogs::pixelSizedFontsStayInPixels()
+{
+    QFont start(QStringLiteral("DejaVu Sans"));
+    start.setPixelSize(18);
+    CTextDlgWin win(start, QStringLiteral("Heading"));
+    win.show();
+    QCOMPARE(win.content()->sizeBox()->currentText(), QStringLiteral("18"));
+    win.content()->sizeBox()->setEditText(QStringLiteral("22"));
+    QTest::mouseClick(named<QPushButton>(win.content(), QStringLiteral("Ok")), Qt::LeftButton);
+    QCOMPARE(win.font().pixelSize(), 22);
+    QCOMPARE(win.font().pointSizeF(), -1.0);
 }
 
 QTEST_MAIN(TstCharteditDialogs)

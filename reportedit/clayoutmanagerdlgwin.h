@@ -1,0 +1,36 @@
+#pragma once
+
+#include "reports/creportlayoutlist.h"
+
+#include <QDialog>
+
+class CLayoutManagerDlg;
+class CTheme;
+
+/**
+ * The window of the report manager, titled "Report Manager". Escape, Return
+ * and Enter do not close it; only the dialog's OK and Cancel do (or the
+ * window's close button, which counts as Cancel).
+ *
+ * Use: CLayoutManagerDlgWin win(layouts, theme, parent); win.exec(); then
+ * win.content()->currentName() names the layout to select.
+ */
+class CLayoutManagerDlgWin : public QDialog
+{
+    Q_OBJECT
+public:
+    CLayoutManagerDlgWin(CReportLayoutList &layouts, const CTheme *theme, QWidget *parent = nullptr,
+                         const QString &folder = defaultLayoutsFolder());
+
+    CLayoutManagerDlg *content() const { return m_dlg; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private slots:
+    void OnPress(int result);
+
+private:
+    CLayoutManagerDlg *m_dlg;
+};
