@@ -85,7 +85,8 @@ QImage readImage(QDataStream &in)
             }
             const quint32 w = qFromBigEndian<quint32>(png.constData() + at + 8);
             const quint32 h = qFromBigEndian<quint32>(png.constData() + at + 12);
-            if (w == 0 || h == 0 || qint64(w) * qint64(h) > CReportLayoutFile::MaxImagePixels) {
+            // Unsigned: two sides near 2^32 overflow a signed 64-bit product.
+            if (w == 0 || h == 0 || quint64(w) * quint64(h) > quint64(CReportLayoutFile::MaxImagePixels)) {
                 corrupt(in);
                 return QImage();
             }

@@ -71,6 +71,7 @@ private slots:
     void roundTrip();
     void sampleFiles_data();
     void sampleFiles();
+    void fuzzFindingsReadSafely();
     void migration_data();
     void migration();
     void nameCheck_data();
@@ -207,6 +208,19 @@ void TestReportLayouts::sampleFiles_data()
     QTest::newRow("version 0, ends after the lists") << sample("version0.qznr") << false << QString();
     QTest::newRow("version 1") << sample("version1.qznr") << false << "TRUE";
     QTest::newRow("version 2") << sample("version2.qznr") << true << QString();
+}
+
+void TestReportLayouts::fuzzFindingsReadSafely()
+{
+    // Inputs that once broke the reader (run under the sanitizers in CI).
+    const QDir dir(QStringLiteral(QZ_TEST_DATA_DIR "/../fuzz/regressions/layoutfile"));
+    const QStringList names = dir.entryList(QDir::Files);
+    QVERIFY(!names.isEmpty());
+    for (const QString &name : names) {
+        CReportLayout layout;
+        const CReportLayoutFile::Status status = CReportLayoutFile::read(dir.filePath(name), layout);
+        QVERIFY2(status != CReportLayoutFile::Ok, qPrintable(name));
+    }
 }
 
 void TestReportLayouts::sampleFiles()
