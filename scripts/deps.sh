@@ -9,6 +9,7 @@ PKGS=(
   libgtest-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth poppler-utils zbar-tools zxing-cpp-tools zint imagemagick
+  clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info man-db dpkg-dev
 )
 missing=()

@@ -63,6 +63,12 @@ if [ "${QZ_DEB_INSTALL:-0}" = 1 ]; then
   [ -f /usr/share/applications/com.qzarel.numerology.desktop ] || fail "installed package: menu entry"
   [ -f /usr/share/icons/hicolor/48x48/apps/com.qzarel.numerology.png ] || fail "installed package: icon"
   man -w qznum-cli >/dev/null || fail "installed package: man qznum-cli"
+  grep -q '^application/x-qzarel-person=.*com.qzarel.numerology.desktop' \
+    /usr/share/applications/mimeinfo.cache || fail "installed package: .num not opened by the program"
+  # The installed program starts (its licence question waits) and keeps running.
+  rc=0
+  HOME="$work" QT_QPA_PLATFORM=offscreen timeout 8 qznum "$work/none.num" >/dev/null 2>&1 || rc=$?
+  [ "$rc" = 124 ] || fail "installed package: qznum ended with status $rc"
   grep -q 'x-qzarel-person' /usr/share/mime/globs || fail "installed package: MIME type"
   echo "package installed and checked"
 fi

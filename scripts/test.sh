@@ -24,3 +24,9 @@ if [ "${QZ_SKIP_SANITIZE:-0}" != 1 ]; then
   ctest --test-dir build-asan -R 'tst_chartdocument|tst_chartcorruption|tst_reportlayouts|tst_reporttools' \
     --output-on-failure --timeout 600
 fi
+
+# Every file reader under libFuzzer with the sanitizers, about a minute per
+# format (set QZ_SKIP_FUZZ=1 to leave it out; tests/fuzz/README.md).
+if [ "${QZ_SKIP_FUZZ:-0}" != 1 ]; then
+  bash scripts/fuzz.sh 60
+fi

@@ -78,6 +78,10 @@ bool CQZNum::openDocument(const QString &path)
         OnSelReport(index);
         if (index == 0)
             QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Wrong file format!"));
+        else if (status == CReportLayoutFile::Truncated)
+            QMessageBox::warning(this, QStringLiteral("Error"),
+                                 QStringLiteral("The layout file is damaged; only part of it could be read.\r\n")
+                                     + QDir::toNativeSeparators(full));
         return index > 0;
     }
 

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QtTest>
@@ -102,6 +103,30 @@ private slots:
         QVERIFY(QFile::exists(copied));
         QCOMPARE(m_win->layoutChooser()->currentText(), name);
         QVERIFY(QFile::remove(copied));
+
+        // A damaged layout is used as far as it reads, and the user is told which file.
+        const QString cutName = QStringLiteral("tst-cut-%1").arg(QCoreApplication::applicationPid());
+        const QString cut = dir.filePath(cutName + QStringLiteral(".qznr"));
+        {
+            QFile whole(layout);
+            QVERIFY(whole.open(QIODevice::ReadOnly));
+            const QByteArray bytes = whole.readAll();
+            QFile f(cut);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.write(bytes.left(bytes.size() / 4)) > 0);
+        }
+        QString shown;
+        QTimer::singleShot(50, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->close();
+            }
+        });
+        QVERIFY(m_win->openDocument(cut));
+        QVERIFY2(shown.startsWith(QLatin1String("The layout file is damaged")) && shown.contains(cutName),
+                 qPrintable(shown));
+        QCOMPARE(m_win->layoutChooser()->currentText(), cutName);
+        QVERIFY(QFile::remove(AppPaths::userFolder() + QLatin1Char('/') + cutName + QStringLiteral(".qznr")));
 
         // Missing, unreadable-kind and broken files are refused with a message.
         answerNextDialog();
