@@ -21,6 +21,17 @@ namespace {
 
 bool reduceLetters() { return calculatorFlags().reduceMasterLetters(); }
 
+// Capitals other than W and Y are a vowel or a consonant whatever their
+// neighbours, in both phonetic modes: the scan settles them without
+// qz::classifyLetter.
+bool isSettledCapital(ushort u, int phonetic)
+{
+    return u >= 'A' && u <= 'Z' && u != 'W' && u != 'Y' &&
+           (phonetic == qz::PhoneticEnglish || phonetic == qz::PhoneticUniversal);
+}
+
+bool isPlainVowel(ushort u) { return u == 'A' || u == 'E' || u == 'I' || u == 'O' || u == 'U'; }
+
 } // namespace
 
 CNumerology::CNumerology()
@@ -73,17 +84,21 @@ static_assert(sizeof(NumerologyProfile) ==
                       5 * sizeof(QVector<int>),
               "every QString member of NumerologyProfile must be in ReusedTexts");
 
+// The texts that calculate() writes only after its validation step: a failed
+// calculation leaves them empty.
+QString NumerologyProfile::*const TextsAfterValidation[] = {
+    &NumerologyProfile::maturityText, &NumerologyProfile::rationalThoughtText,
+    &NumerologyProfile::bridgeLifePathExpressionText,
+    &NumerologyProfile::bridgeHeartPersonalityText, &NumerologyProfile::balanceText,
+    &NumerologyProfile::karmicDebtsText, &NumerologyProfile::physicalTransit,
+    &NumerologyProfile::mentalTransit, &NumerologyProfile::spiritualTransit,
+};
+
 } // namespace
 
 void CNumerology::clearResults()
 {
-    // Names, alphabet and master range survive; every result is cleared. Texts
-    // keep their buffers for the next calculation.
-    const int chaldean = chaldeanMode;
-    const int masters = extendedMasters;
-    static_cast<NumerologyNumbers &>(*this) = NumerologyNumbers();
-    chaldeanMode = chaldean;
-    extendedMasters = masters;
+    clearNumbers();
     NumerologyProfile &p = *this;
     for (int i = 0; i < ReusedTextCount - NameTextCount; ++i)
         qz::clearText(p.*ReusedTexts[i]);
@@ -91,6 +106,17 @@ void CNumerology::clearResults()
         qz::clearText(planesCellTexts[i]);
         qz::clearText(planesCells[i]);
     }
+}
+
+void CNumerology::clearNumbers()
+{
+    // Names, alphabet and master range survive; every other number, list and
+    // the error are cleared.
+    const int chaldean = chaldeanMode;
+    const int masters = extendedMasters;
+    static_cast<NumerologyNumbers &>(*this) = NumerologyNumbers();
+    chaldeanMode = chaldean;
+    extendedMasters = masters;
     fullNameMarks.clear();
     shortNameMarks.clear();
     celebrityLifePathMatches.clear();
@@ -248,6 +274,8 @@ void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameS
             scan.kind[i] = 1;
         else if (m == qz::MarkConsonant)
             scan.kind[i] = -1;
+        else if (isSettledCapital(chars[i].unicode(), phonetic))
+            scan.kind[i] = isPlainVowel(chars[i].unicode()) ? 1 : -1;
         else // neighbours across a space are non-letters, so the whole name will do
             scan.kind[i] = static_cast<signed char>(qz::classifyLetter(scan.name, i, phonetic));
         scan.value[i] = static_cast<unsigned char>(qz::letterValue(chars[i], chaldean, reduceMasters));
@@ -382,8 +410,11 @@ void CNumerology::computePlanes()
             const int c = kind * 4 + plane;
             const int cell = kind * 5 + plane;
             sum += result[c];
-            if (cellCount[c] == 0)
+            if (cellCount[c] == 0) {
+                qz::clearText(planesCellTexts[cell]);
+                qz::clearText(planesCells[cell]);
                 continue;
+            }
             cellText[c].assignTo(planesCellTexts[cell]);
             planesValues[cell] = result[c];
             cellText[c].ch('=').pair(result[c], cellValue[c]).str(", ").num(cellCount[c]);
@@ -406,6 +437,9 @@ void CNumerology::computePlanes()
         t.assignTo(planesCells[15 + plane]);
     }
     qz::assignLatin1(planesCells[19], "0, 0", 4);
+    // The total cells show no letters.
+    for (int cell : {4, 9, 14, 15, 16, 17, 18, 19})
+        qz::clearText(planesCellTexts[cell]);
 }
 
 bool CNumerology::calculate(const NumerologyInput &input)
@@ -413,11 +447,13 @@ bool CNumerology::calculate(const NumerologyInput &input)
     const CalculatorFlags flags = calculatorFlags();
     const bool wordsToDigit = flags.wordsToDigit();
 
-    // Step 1: names survive the reset, everything else starts empty.
+    // Step 1: names survive the reset, every number starts at 0. Every text is
+    // written below (the later ones emptied when validation fails), so they keep
+    // their buffers instead of being emptied first.
     chaldeanMode = input.chaldean ? 1 : 0;
     qz::assignUpper(fullNameUpper, input.fullName);
     qz::assignUpper(shortNameUpper, input.shortName);
-    clearResults();
+    clearNumbers();
     birthDate = input.birthDate;
     targetDate = input.targetDate;
     targetYear = targetDate.year();
@@ -430,10 +466,11 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 4.
     const int day = birthDate.day();
-    qz::assignNum(birthdayText, day);
-    if (birthdayNumber != day) {
+    {
         TextBuf t;
-        t.num(day).str(" (").num(birthdayNumber).ch(')');
+        t.num(day);
+        if (birthdayNumber != day)
+            t.str(" (").num(birthdayNumber).ch(')');
         t.assignTo(birthdayText);
     }
     reduceNumber(day);
@@ -532,6 +569,9 @@ bool CNumerology::calculate(const NumerologyInput &input)
     // Step 15.
     if (!input.calcOnly && (expression == 0 || heartDesire == 0 || personality == 0 ||
                             minorExpression == 0 || minorHeartDesire == 0)) {
+        NumerologyProfile &p = *this;
+        for (QString NumerologyProfile::*text : TextsAfterValidation)
+            qz::clearText(p.*text);
         m_lastError = IncorrectNameMessage;
         return false;
     }

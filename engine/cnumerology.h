@@ -133,6 +133,7 @@ public:
 
 private:
     void clearResults();
+    void clearNumbers(); ///< clearResults() without the texts
     void computeLifePath(bool partSum, bool plainSum, bool digitSum);
     // One pass over a name: each character's letter value and whether it counts
     // as a vowel (1), a consonant (-1) or neither (0), marks applied. The name

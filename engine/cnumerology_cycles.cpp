@@ -24,35 +24,37 @@ void appendLetters(QStringView part, Letters &out)
             out.append(c);
 }
 
-// Each letter repeated by its value, cyclically, cut to the transit length. A name
-// whose letters are all worth 0 would never fill it: the rest stays blank.
-// Also adds each year's letter value to @p essence.
+// Each letter repeated by its value, cyclically, cut to the transit length; the
+// value behind each year goes to @p values. A name whose letters are all worth 0
+// would never fill it: the transit stays blank and its values 0.
 void buildTransit(QString &transit, const Letters &name, bool chaldean, bool reduceMasters,
-                  int *essence)
+                  int *values)
 {
     const int length = NumerologyProfile::TransitLength;
     QChar *dst = qz::prepareText(transit, length);
-    // Each letter's value once, not once per round.
-    QVarLengthArray<int, 64> values(name.size());
-    int total = 0;
-    for (int i = 0; i < name.size(); ++i) {
-        values[i] = qz::letterValue(name[i], chaldean, reduceMasters);
-        total += values[i];
-    }
+    // The first round of the name...
     int filled = 0;
-    while (total > 0 && filled < length) {
-        for (int i = 0; i < name.size() && filled < length; ++i) {
-            const int v = values[i];
-            const int end = std::min(length, filled + v);
-            const QChar c = name[i];
-            for (; filled < end; ++filled) {
-                essence[filled] += v;
-                dst[filled] = c;
-            }
+    for (int i = 0; i < name.size() && filled < length; ++i) {
+        const QChar c = name[i];
+        const int v = qz::letterValue(c, chaldean, reduceMasters);
+        const int end = std::min(length, filled + v);
+        for (; filled < end; ++filled) {
+            dst[filled] = c;
+            values[filled] = v;
         }
     }
-    for (; filled < length; ++filled)
-        dst[filled] = QLatin1Char(' ');
+    if (filled == 0) {
+        std::fill(dst, dst + length, QLatin1Char(' '));
+        std::fill(values, values + length, 0);
+        return;
+    }
+    // ...then every later round is a copy of the rounds before it, doubling each time.
+    while (filled < length) {
+        const int chunk = std::min(filled, length - filled);
+        std::copy(dst, dst + chunk, dst + filled);
+        std::copy(values, values + chunk, values + filled);
+        filled += chunk;
+    }
 }
 
 } // namespace
@@ -88,26 +90,27 @@ void CNumerology::computeTransits(bool skipMissed)
     const bool reduceMasters = calculatorFlags().reduceMasterLetters();
     // The essence of a year sums the letter values of its three transit letters
     // (a blank year counts 0).
-    std::fill(std::begin(essenceRaw), std::end(essenceRaw), 0);
-    buildTransit(physicalTransit, physical, chaldean, reduceMasters, essenceRaw);
-    buildTransit(mentalTransit, mental, chaldean, reduceMasters, essenceRaw);
-    buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, essenceRaw);
-    // rc of each year's sum; the values met on the way are counted per distinct
-    // sum rather than per year (sums stay below 67).
+    int physicalValues[TransitLength], mentalValues[TransitLength], spiritualValues[TransitLength];
+    buildTransit(physicalTransit, physical, chaldean, reduceMasters, physicalValues);
+    buildTransit(mentalTransit, mental, chaldean, reduceMasters, mentalValues);
+    buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, spiritualValues);
+    for (int i = 0; i < TransitLength; ++i)
+        essenceRaw[i] = physicalValues[i] + mentalValues[i] + spiritualValues[i];
+    // rc of each year's sum, 16 and 19 kept; the values met on the way are counted
+    // per distinct sum rather than per year (sums stay below 67).
     int perSum[NumerologyProfile::CounterSize] = {};
     const qz::detail::ReductionTable::Entry *table =
         qz::detail::Reductions.entries[extendedMasters ? 1 : 0];
     for (int i = 0; i < TransitLength; ++i) {
         const int s = essenceRaw[i];
-        if (s == 16 || s == 19) {
-            essence[i] = s;
-        } else if (s > 0 && s < CounterSize) {
-            essence[i] = table[s].result;
+        if (s >= 0 && s < CounterSize) {
+            essence[i] = (s == 16 || s == 19) ? s : table[s].result;
             ++perSum[s];
         } else {
             essence[i] = reduceNumber(s);
         }
     }
+    perSum[16] = perSum[19] = 0; // kept as they are: nothing met on the way
     for (int s = 1; s < CounterSize; ++s) {
         if (!perSum[s])
             continue;

@@ -8,26 +8,40 @@
 
 namespace {
 
-const char *const SectionLabels[18] = {
-    nullptr,
-    "Character (1) - ",
-    "Energy (2) - ",
-    "Interest (3) - ",
-    "Health (4) - ",
-    "Intuition (5) - ",
-    "Labour (6) - ",
-    "Luck (7) - ",
-    "Duty (8) - ",
-    "Memory (9) - ",
-    "Purposeful (1-4-7) - ",
-    "Family formation (2-5-8) - ",
-    "Stability (3-6-9) - ",
-    "Self appraisal (1-2-3) - ",
-    "Finance (4-5-6) - ",
-    "Talent (7-8-9) - ",
-    "Spirituality (1-5-9) - ",
-    "Sexual life (3-5-7) - ",
+// UTF-16 text with its length, copied straight into the summary's buffer.
+struct Label {
+    const char16_t *text;
+    int size;
 };
+
+template <int N>
+constexpr Label label(const char16_t (&text)[N])
+{
+    return {text, N - 1};
+}
+
+const Label SectionLabels[18] = {
+    {u"", 0},
+    label(u"Character (1) - "),
+    label(u"Energy (2) - "),
+    label(u"Interest (3) - "),
+    label(u"Health (4) - "),
+    label(u"Intuition (5) - "),
+    label(u"Labour (6) - "),
+    label(u"Luck (7) - "),
+    label(u"Duty (8) - "),
+    label(u"Memory (9) - "),
+    label(u"Purposeful (1-4-7) - "),
+    label(u"Family formation (2-5-8) - "),
+    label(u"Stability (3-6-9) - "),
+    label(u"Self appraisal (1-2-3) - "),
+    label(u"Finance (4-5-6) - "),
+    label(u"Talent (7-8-9) - "),
+    label(u"Spirituality (1-5-9) - "),
+    label(u"Sexual life (3-5-7) - "),
+};
+
+const Label LineEnd = label(u"<br />\r\n");
 
 // Which entry of `lines` belongs to section codes 10..17.
 constexpr int SectionLine[8] = {
@@ -78,7 +92,7 @@ void CNumerologyPMatrix::reset()
     std::fill(std::begin(cells), std::end(cells), 0);
     std::fill(std::begin(lines), std::end(lines), 0);
     std::fill(std::begin(workingNumbers), std::end(workingNumbers), 0);
-    summary.clear();
+    qz::clearText(summary);
 }
 
 void CNumerologyPMatrix::dateDigits(int n, QVector<int> &out)
@@ -113,10 +127,12 @@ bool CNumerologyPMatrix::calculate(const QString &personName, const QDate &date,
     if (!date.isValid())
         return false;
 
+    int year = 0, month = 0, day = 0;
+    date.getDate(&year, &month, &day);
     Digits digits;
-    appendDigits(date.day(), digits);
-    appendDigits(date.month(), digits);
-    appendDigits(date.year(), digits);
+    appendDigits(day, digits);
+    appendDigits(month, digits);
+    appendDigits(year, digits);
     int n1 = 0;
     for (int v : digits)
         n1 += v;
@@ -156,20 +172,31 @@ void CNumerologyPMatrix::buildSummary(const QVector<int> &sectionCodes)
     for (int code : sectionCodes)
         if (code >= 1 && code <= 17)
             active[code] = true;
-    qz::TextBuf t;
+    // Per section: a label of at most 27 characters, a number of at most 11 and the line end.
+    char16_t text[17 * 48];
+    int len = 0;
+    const auto append = [&text, &len](const Label &l) {
+        std::copy(l.text, l.text + l.size, text + len);
+        len += l.size;
+    };
     for (int code = 1; code <= 17; ++code) {
         if (!active[code])
             continue;
-        t.str(SectionLabels[code]).num(sectionValue(code)).str("<br />\r\n");
+        append(SectionLabels[code]);
+        qz::TextBufN<12> value;
+        value.num(sectionValue(code));
+        for (int i = 0; i < value.size(); ++i)
+            text[len++] = static_cast<char16_t>(value.at(i));
+        append(LineEnd);
     }
-    summary = t.toString();
+    std::copy(text, text + len, reinterpret_cast<char16_t *>(qz::prepareText(summary, len)));
 }
 
 QString CNumerologyPMatrix::sectionLabel(int code)
 {
     if (code < 1 || code > 17)
         return QString();
-    return QString::fromLatin1(SectionLabels[code]);
+    return QString::fromUtf16(SectionLabels[code].text, SectionLabels[code].size);
 }
 
 int CNumerologyPMatrix::sectionValue(int code) const

@@ -52,7 +52,7 @@ int digitSum4(int n)
     return n / 1000 % 10 + n / 100 % 10 + n / 10 % 10 + n % 10;
 }
 
-int reduceKeepMasters(int n, bool extendedMasters)
+int detail::reduceKeepMastersSlow(int n, bool extendedMasters)
 {
     if (n <= 0)
         return 0;
@@ -64,7 +64,7 @@ int reduceKeepMasters(int n, bool extendedMasters)
     return n;
 }
 
-int reduceToDigit(int n)
+int detail::reduceToDigitSlow(int n)
 {
     if (n <= 9)
         return n;

@@ -43,9 +43,9 @@ int digitSum4(int n);
  */
 inline int reduceNumber(int n, bool extendedMasters, int *counters = nullptr, int counterSize = 128);
 /** The same without counting; 0 for n <= 0 or when a step reaches 0. */
-int reduceKeepMasters(int n, bool extendedMasters);
+inline int reduceKeepMasters(int n, bool extendedMasters);
 /** Reduction to one digit ignoring masters; n <= 9 (0, negatives) is returned unchanged. */
-int reduceToDigit(int n);
+inline int reduceToDigit(int n);
 /** n when final, else one digitSum4 step (the compound value shown in chains). */
 int digitSumOnce(int n, bool extendedMasters);
 /** Compatibility step: n when 0..9, 11, 22 or 33, else digitSum4(n). */
@@ -139,7 +139,29 @@ struct ReductionTable {
 };
 
 inline constexpr ReductionTable Reductions;
+
+// The rare inputs of the inline reductions below.
+int reduceKeepMastersSlow(int n, bool extendedMasters);
+int reduceToDigitSlow(int n);
 } // namespace detail
+
+inline int reduceKeepMasters(int n, bool extendedMasters)
+{
+    // Below 128 the reduction table holds the answer (0 for 0).
+    if (n >= 0 && n < 128)
+        return detail::Reductions.entries[extendedMasters ? 1 : 0][n].result;
+    return detail::reduceKeepMastersSlow(n, extendedMasters);
+}
+
+inline int reduceToDigit(int n)
+{
+    if (n <= 9)
+        return n;
+    // Up to four digits the repeated digit sum of a positive number is its digital root.
+    if (n <= 9999)
+        return 1 + (n - 1) % 9;
+    return detail::reduceToDigitSlow(n);
+}
 
 inline int reduceNumber(int n, bool extendedMasters, int *counters, int counterSize)
 {

@@ -13,6 +13,8 @@ namespace qz {
  */
 inline QChar *prepareText(QString &dst, int len)
 {
+    if (dst.size() == len && dst.isDetached()) // the common case of a rerun: nothing to do
+        return dst.data();
     if (!dst.isDetached() || dst.capacity() < len) {
         dst = QString();
         dst.reserve(len < 32 ? 32 : len);
@@ -128,6 +130,7 @@ public:
         return *this;
     }
     int size() const { return m_len; }
+    char at(int i) const { return m_buf[i]; }
     bool isEmpty() const { return m_len == 0; }
     void clear() { m_len = 0; }
     QString toString() const { return QString::fromLatin1(m_buf, m_len); }

@@ -19,6 +19,26 @@ NumerologyInput input(const QString &full, const QString &shortName, const QDate
     return in;
 }
 
+// Every text of a profile, in a fixed order, for comparing two engines whole.
+QStringList allTexts(const NumerologyProfile &p)
+{
+    QStringList texts = {
+        p.physicalTransit, p.mentalTransit, p.spiritualTransit, p.lifePathText, p.birthdayText,
+        p.expressionText, p.minorExpressionText, p.heartDesireText, p.minorHeartDesireText,
+        p.personalityText, p.minorPersonalityText, p.maturityText, p.rationalThoughtText,
+        p.karmicDebtsText, p.karmicLessonsText, p.challengesText, p.pinnaclesText,
+        p.bridgeLifePathExpressionText, p.bridgeHeartPersonalityText, p.balanceText,
+        p.personalYearText, p.hiddenPassionText, p.subconsciousConfidenceText,
+        p.pinnacleSpansText, p.lifePathPeriodsText, p.lifePathPeriodSpansText, p.vowelDigits,
+        p.consonantDigits, p.expressionCalc, p.heartDesireCalc, p.personalityCalc,
+        p.shortVowelDigits, p.shortConsonantDigits, p.minorExpressionCalc,
+        p.minorHeartDesireCalc, p.minorPersonalityCalc, p.fullNameUpper, p.shortNameUpper,
+    };
+    for (int i = 0; i < NumerologyProfile::PlanesCellCount; ++i)
+        texts << p.planesCellTexts[i] << p.planesCells[i];
+    return texts;
+}
+
 void setFlags(const char *text)
 {
     QVERIFY(calculatorFlags().fromText(QString::fromLatin1(text)));
@@ -52,6 +72,7 @@ private slots:
     void periodTable();
     void resetKeepsNames();
     void reusedEngineForgetsEarlierPerson();
+    void reusedEngineMatchesFreshOneAfterEveryKindOfRun();
 };
 
 void TestProfile::johnSmithWorkedExample()
@@ -421,6 +442,46 @@ void TestProfile::reusedEngineForgetsEarlierPerson()
     // A copy taken before the second run keeps the first person's text.
     QCOMPARE(keptCopy.left(1), QStringLiteral("="));
     QVERIFY(keptCopy != reused.expressionCalc);
+}
+
+void TestProfile::reusedEngineMatchesFreshOneAfterEveryKindOfRun()
+{
+    // A calculation writes its texts over the buffers of the run before instead
+    // of emptying them first: whatever ran before, the result must be the one of
+    // a fresh engine, for a valid person and for one that fails validation
+    // (whose later texts stay empty).
+    const NumerologyInput valid = input(QStringLiteral("Wyatt Yvonne Ng"), QStringLiteral("Wy Ng"),
+                                        QDate(1999, 9, 9), QDate(2031, 2, 3));
+    const NumerologyInput failing = input(QStringLiteral("Bcd Frt"), QStringLiteral("Bcd"),
+                                          QDate(1961, 3, 14));
+    const NumerologyInput longName =
+        input(QStringLiteral("Maximiliana Theodora Quintessa Vanderbilt Abernathy"),
+              QStringLiteral("Maximiliana Abernathy"), QDate(1922, 12, 31));
+    for (const bool expected : {true, false}) {
+        const NumerologyInput &target = expected ? valid : failing;
+        CNumerology fresh;
+        QCOMPARE(fresh.calculate(target), expected);
+
+        CNumerology reused;
+        QVERIFY(reused.calculate(longName));
+        const QStringList before = allTexts(reused); // shared copies of every text
+        QVERIFY(reused.calculatePet(QStringLiteral("Rex"), QDate(2015, 5, 5), QDate(2024, 1, 1)));
+        QCOMPARE(reused.calculate(target), expected);
+        QCOMPARE(allTexts(reused), allTexts(fresh));
+        QVERIFY(reused.calculateExpress(QStringLiteral("Morning Star Bakery"), QDate(2000, 1, 2),
+                                        true));
+        QVERIFY(reused.calculate(longName));
+        QCOMPARE(allTexts(reused), before); // the copies were not written through
+        QCOMPARE(reused.calculate(target), expected);
+        QCOMPARE(allTexts(reused), allTexts(fresh));
+        QCOMPARE(reused.lastError(), fresh.lastError());
+    }
+    CNumerology failed;
+    QVERIFY(!failed.calculate(failing));
+    QVERIFY(failed.maturityText.isEmpty());
+    QVERIFY(failed.physicalTransit.isEmpty());
+    QVERIFY(failed.karmicDebtsText.isEmpty());
+    QVERIFY(!failed.expressionText.isEmpty()); // computed before validation
 }
 
 QTEST_GUILESS_MAIN(TestProfile)
