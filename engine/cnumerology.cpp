@@ -392,7 +392,7 @@ void CNumerology::computePlanes()
         if (n == 0)
             continue;
         const QChar letter(ushort('A' + l));
-        const int c = qz::letterPlaneClass(letter);
+        const int c = qz::detail::PlaneClasses[l];
         const int plane = c % 4, kind = c / 4;
         cellText[c].ch(static_cast<char>('A' + l)).num(n);
         cellCount[c] += n;

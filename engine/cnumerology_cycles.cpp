@@ -16,6 +16,22 @@ namespace {
 
 using Letters = QVarLengthArray<QChar, 64>;
 
+// The essence of every year sum below 128 per master range: rc, with 16 and 19 kept.
+struct EssenceTable {
+    signed char values[2][NumerologyProfile::CounterSize] = {};
+
+    constexpr EssenceTable()
+    {
+        for (int ext = 0; ext < 2; ++ext)
+            for (int s = 0; s < NumerologyProfile::CounterSize; ++s)
+                values[ext][s] = (s == 16 || s == 19)
+                                     ? static_cast<signed char>(s)
+                                     : qz::detail::Reductions.entries[ext][s].result;
+    }
+};
+
+constexpr EssenceTable Essences;
+
 // Appends the letters of a name part (QChar::isLetter), as the transits want them.
 void appendLetters(QStringView part, Letters &out)
 {
@@ -99,12 +115,13 @@ void CNumerology::computeTransits(bool skipMissed)
     // rc of each year's sum, 16 and 19 kept; the values met on the way are counted
     // per distinct sum rather than per year (sums stay below 67).
     int perSum[NumerologyProfile::CounterSize] = {};
-    const qz::detail::ReductionTable::Entry *table =
-        qz::detail::Reductions.entries[extendedMasters ? 1 : 0];
+    const int ext = extendedMasters ? 1 : 0;
+    const qz::detail::ReductionTable::Entry *table = qz::detail::Reductions.entries[ext];
+    const signed char *essenceOf = Essences.values[ext];
     for (int i = 0; i < TransitLength; ++i) {
         const int s = essenceRaw[i];
         if (s >= 0 && s < CounterSize) {
-            essence[i] = (s == 16 || s == 19) ? s : table[s].result;
+            essence[i] = essenceOf[s];
             ++perSum[s];
         } else {
             essence[i] = reduceNumber(s);
