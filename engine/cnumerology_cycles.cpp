@@ -110,17 +110,18 @@ void CNumerology::computeTransits(bool skipMissed)
     buildTransit(physicalTransit, physical, chaldean, reduceMasters, physicalValues);
     buildTransit(mentalTransit, mental, chaldean, reduceMasters, mentalValues);
     buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, spiritualValues);
-    for (int i = 0; i < TransitLength; ++i)
-        essenceRaw[i] = physicalValues[i] + mentalValues[i] + spiritualValues[i];
     // rc of each year's sum, 16 and 19 kept; the values met on the way are counted
-    // per distinct sum rather than per year (sums stay below 67).
-    int perSum[NumerologyProfile::CounterSize] = {};
+    // per distinct sum rather than per year. A sum has three letter values of at
+    // most 22 (V as a master letter).
+    constexpr int MaxYearSum = 3 * 22;
+    int perSum[MaxYearSum + 1] = {};
     const int ext = extendedMasters ? 1 : 0;
     const qz::detail::ReductionTable::Entry *table = qz::detail::Reductions.entries[ext];
     const signed char *essenceOf = Essences.values[ext];
     for (int i = 0; i < TransitLength; ++i) {
-        const int s = essenceRaw[i];
-        if (s >= 0 && s < CounterSize) {
+        const int s = physicalValues[i] + mentalValues[i] + spiritualValues[i];
+        essenceRaw[i] = s;
+        if (s >= 0 && s <= MaxYearSum) {
             essence[i] = essenceOf[s];
             ++perSum[s];
         } else {
@@ -128,7 +129,7 @@ void CNumerology::computeTransits(bool skipMissed)
         }
     }
     perSum[16] = perSum[19] = 0; // kept as they are: nothing met on the way
-    for (int s = 1; s < CounterSize; ++s) {
+    for (int s = 1; s <= MaxYearSum; ++s) {
         if (!perSum[s])
             continue;
         const qz::detail::ReductionTable::Entry &e = table[s];
