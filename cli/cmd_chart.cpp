@@ -45,6 +45,8 @@ void writePngResult(const QString &path, const QImage &picture, int pages = -1)
     cliWrite(out);
 }
 
+// Qt's warnings (picture decoders among them) would be extra lines around the
+// one that reports a damaged chart; only a fatal message still gets through.
 void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
 {
     if (type == QtFatalMsg) {

@@ -140,7 +140,7 @@ void CInfoWidget::paintEvent(QPaintEvent *)
                          nameFont);
             const QString &v = m_values.at(i);
             const bool small = v.size() >= 13;
-            drawRichText(p, m_theme, 104, y + (small ? 3 : 1), w - 108, valueMarkup(v),
+            drawRichText(p, m_theme, 104, y + (small ? 3 : 1), w - 108, valueMarkup(v, !m_ageRows.contains(i)),
                          small ? smallFont : nameFont);
         }
     }

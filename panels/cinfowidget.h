@@ -45,6 +45,9 @@ public:
     int clickableRows() const { return m_clickableRows; }
     /** Only rows below this index react to the mouse (4 for "Life Cycles"). */
     void setClickableRows(int rows);
+    /** Rows whose values are ages: 55 there is an age, not a master number. */
+    void setAgeRows(const QList<int> &rows) { m_ageRows = rows; update(); }
+    QList<int> ageRows() const { return m_ageRows; }
     int extraWidth() const { return m_extraWidth; }
     /** Added to the widget width for hit-testing, highlight and frame. */
     void setExtraWidth(int extra);
@@ -81,6 +84,7 @@ protected:
     QStringList m_values;
     bool m_clickable = false;
     int m_clickableRows = 1000;
+    QList<int> m_ageRows;
     int m_extraWidth = 0;
     QPoint m_mouse{-1, -1};
     bool m_mouseInside = false;

@@ -7,12 +7,47 @@
 #include <QRegularExpression>
 #include <QTextDocument>
 
+#include <cmath>
+
 namespace PanelPaint {
+
+namespace {
+double luminance(const QColor &c)
+{
+    auto channel = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+}
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+QColor readableOn(const QColor &colour, const QColor &background, double ratio)
+{
+    QColor c = colour;
+    for (int step = 0; step < 64 && contrastRatio(c, background) < ratio && c.lightness() < 255; ++step)
+        c = QColor::fromHsl(c.hslHue(), c.hslSaturation(), qMin(255, c.lightness() + 6));
+    return c;
+}
 
 QColor themed(const CTheme *theme, QRgb rgb)
 {
     const QColor c = QColor::fromRgb(rgb);
-    return theme ? theme->mapColor(c) : c;
+    if (!theme)
+        return c;
+    const QColor mapped = theme->mapColor(c);
+    // Recolouring keeps only brightness, which leaves the accent (master
+    // numbers, essence row) dimmer than plain text: lift it to stay readable.
+    if (rgb == kAccent && !theme->entry(theme->currentIndex()).keepColours)
+        return readableOn(mapped, theme->mapColor(QColor::fromRgb(kBody)), kAccentContrast);
+    return mapped;
 }
 
 QFont pixelFont(const QString &family, int px, bool bold)
@@ -39,12 +74,13 @@ void drawFrame(QPainter &p, const CTheme *theme, int header, int width, int rows
     p.drawRect(1, header - 1, width - 3, rows * 16 + 5);
 }
 
-QString valueMarkup(const QString &value)
+QString valueMarkup(const QString &value, bool highlightMasters)
 {
     static const QRegularExpression master(
         QStringLiteral("(?<![0-9])(11|22|33|44|55|66|77|88|99)(?![0-9])"));
     QString html = value.toHtmlEscaped();
-    html.replace(master, QStringLiteral("<font color=\"#F06040\">\\1</font>"));
+    if (highlightMasters)
+        html.replace(master, QStringLiteral("<font color=\"#F06040\">\\1</font>"));
     return QStringLiteral("<font color=\"#ece7e0\">") + html + QStringLiteral("</font>");
 }
 
@@ -54,7 +90,10 @@ void drawRichText(QPainter &p, const CTheme *theme, int x, int y, int maxWidth,
     QTextDocument doc;
     doc.setDocumentMargin(0);
     doc.setDefaultFont(font);
-    doc.setHtml(theme ? theme->mapStyleText(html) : html);
+    QString mapped = theme ? theme->mapStyleText(html) : html;
+    if (theme)
+        mapped.replace(theme->mapColor(QColor::fromRgb(kAccent)).name(), themed(theme, kAccent).name());
+    doc.setHtml(mapped);
     p.save();
     p.translate(x, y);
     const QRectF clip(0, 0, qMax(0, maxWidth), doc.size().height() + 2);

@@ -22,7 +22,18 @@ constexpr QRgb kGreen = 0x9cb62d;     ///< (156, 182, 45)
 constexpr QRgb kDarkColumn = 0x4e4037;///< (78, 64, 55)
 constexpr QRgb kSeparator = 0x8b7e75; ///< (139, 126, 117)
 
-/** @p rgb through the theme's colour mapping (unchanged without a theme). */
+/** Contrast the accent keeps against the panel body in recoloured themes. */
+constexpr double kAccentContrast = 4.5;
+
+/** WCAG contrast ratio of two colours, 1 to 21. */
+double contrastRatio(const QColor &a, const QColor &b);
+/** @p colour made lighter (same hue) until it reaches @p ratio against @p background. */
+QColor readableOn(const QColor &colour, const QColor &background, double ratio);
+
+/**
+ * @p rgb through the theme's colour mapping (unchanged without a theme); the
+ * accent is kept readable against the body.
+ */
 QColor themed(const CTheme *theme, QRgb rgb);
 
 /** Pixel-sized font of a family. */
@@ -41,7 +52,7 @@ void drawFrame(QPainter &p, const CTheme *theme, int header, int width, int rows
  * number 11..99 that stands alone (not part of a longer digit run) in the
  * accent colour.
  */
-QString valueMarkup(const QString &value);
+QString valueMarkup(const QString &value, bool highlightMasters = true);
 
 /** Draws rich @p html with its top-left corner at (x, y), clipped to @p maxWidth. */
 void drawRichText(QPainter &p, const CTheme *theme, int x, int y, int maxWidth,

@@ -1,6 +1,7 @@
 #include "app/ui/cpersonpanel.h"
 
 #include "app/ui/cdateedit.h"
+#include "app/ui/cfieldhint.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/ctheme.h"
 
@@ -43,12 +44,12 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
     fullName = new QLineEdit(m_personBox);
     fullName->setObjectName(QStringLiteral("fullName"));
     fullName->setMaxLength(300);
-    fullName->setPlaceholderText(QStringLiteral("Name as given at birth"));
+    m_hints.append(new CFieldHint(fullName, QStringLiteral("Name as given at birth"), theme));
     label(QStringLiteral("Short Name"), m_personBox, 14, 64);
     shortName = new QLineEdit(m_personBox);
     shortName->setObjectName(QStringLiteral("shortName"));
     shortName->setMaxLength(300);
-    shortName->setPlaceholderText(QStringLiteral("Everyday name (optional)"));
+    m_hints.append(new CFieldHint(shortName, QStringLiteral("Everyday name (optional)"), theme));
     label(QStringLiteral("Birth Date"), m_personBox, 14, 98);
     birthDate = dateEdit(m_personBox, QStringLiteral("Birth Date"));
     birthDate->setObjectName(QStringLiteral("birthDate"));
@@ -99,6 +100,29 @@ void CPersonPanel::applyTheme(CTheme *theme)
     if (!theme)
         return;
     theme->styleWidget(this, CTheme::KindPersonPanel);
+    for (CFieldHint *h : qAsConst(m_hints))
+        h->applyTheme();
+}
+
+void CPersonPanel::setRecentText(int index, const QString &text)
+{
+    if (index < 0 || index >= RecentCount)
+        return;
+    recent[index]->setProperty("fullText", text);
+    recent[index]->setToolTip(text);
+    elideRecent(index);
+}
+
+void CPersonPanel::elideRecent(int index)
+{
+    // Each line shortened at its end with "…", so it never loses both ends.
+    QPushButton *b = recent[index];
+    const QFontMetrics fm(b->font());
+    const int room = b->width() - 20;
+    QStringList lines = b->property("fullText").toString().split(QLatin1Char('\n'));
+    for (QString &line : lines)
+        line = fm.elidedText(line, Qt::ElideRight, room);
+    b->setText(lines.join(QLatin1Char('\n')));
 }
 
 void CPersonPanel::setDayFirst(bool dayFirst)
@@ -142,6 +166,8 @@ void CPersonPanel::resizeEvent(QResizeEvent *)
     for (int i = 0; i < RecentCount; ++i)
         recent[i]->setGeometry(10, 28 + i * 58, rw - 20, 52);
     clearRecent->setGeometry(10, 28 + RecentCount * 58, 80, 26);
+    for (int i = 0; i < RecentCount; ++i)
+        elideRecent(i);
 
     const int by = namesY + nameView->height() + partnerNameView->height() + 24;
     newPerson->setGeometry(left, by, 90, 28);

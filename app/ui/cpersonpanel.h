@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class CDateEdit;
+class CFieldHint;
 class CInfoNameWidget;
 class CTheme;
 class QCheckBox;
@@ -27,6 +28,8 @@ public:
     /** Applies "dd/MM/yyyy" (true) or "MM/dd/yyyy" to the panel's date edits. */
     void setDayFirst(bool dayFirst);
     void applyTheme(CTheme *theme);
+    /** Sets a recent button's text (lines split by newline), elided to fit. */
+    void setRecentText(int index, const QString &text);
 
     QLineEdit *fullName = nullptr;
     QLineEdit *shortName = nullptr;
@@ -54,4 +57,7 @@ private:
     QGroupBox *m_personBox = nullptr;
     QGroupBox *m_partnerBox = nullptr;
     QGroupBox *m_recentBox = nullptr;
+    QList<CFieldHint *> m_hints;
+
+    void elideRecent(int index);
 };

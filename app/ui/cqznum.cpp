@@ -124,9 +124,17 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
     setMinimumSize(1024, 700);
     resize(qMin(1100, avail.width()), qMin(700, avail.height()));
 
+    // The saved theme from the first frame on; the person button stays quiet
+    // until start-up knows whether a person comes back.
+    AppState early;
+    readStateFile(AppPaths::stateFilePath(), early);
+    const QList<QAction *> themes = m_themeGroup->actions();
+    if (early.themeIndex > 0 && early.themeIndex < themes.size()) {
+        themes.at(early.themeIndex)->setChecked(true);
+        m_theme->selectTheme(early.themeIndex);
+    }
     initStyle();
-    setPersonButtonText(NamePrompt);
-    startPulse();
+    m_personBut->setText(QString());
     OnResData();
     navigate(FeatNumerology);
 
@@ -283,6 +291,7 @@ void CQZNum::buildPanels()
                                     QStringLiteral("LP Periods"), QStringLiteral("LP Age Span")},
                                    m_central);
     m_lifeCycles->setClickableRows(4);
+    m_lifeCycles->setAgeRows({0, 5});
     m_bridges = new CInfoWidget(m_theme, QStringLiteral("Bridges"),
                                 {QStringLiteral("Life path - Expr."), QStringLiteral("Heart D. - Pers.")},
                                 m_central);

@@ -155,7 +155,7 @@ void CQZNum::rebuildRecentButtons()
     for (int i = 0; i < CPersonPanel::RecentCount; ++i) {
         QPushButton *b = m_person->recent[i];
         if (i < m_recent.size()) {
-            b->setText(recentButtonText(m_recent.at(i)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+            m_person->setRecentText(i, recentButtonText(m_recent.at(i)).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             b->show();
         } else {
             b->hide();
@@ -190,6 +190,7 @@ void CQZNum::OnFinishedSU()
         setPersonButtonText(m_currentFullName);
     } else {
         setPersonButtonText(NamePrompt);
+        startPulse();
     }
 
     OnUpdateListReport();

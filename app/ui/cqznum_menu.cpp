@@ -191,7 +191,7 @@ void CQZNum::initStyle()
     m_theme->styleWidget(m_central, CTheme::KindMainWindow);
     for (int f = 0; f < FeatureCount; ++f)
         m_theme->styleWidget(m_pages[f], CTheme::KindPage);
-    m_theme->styleWidget(m_person, CTheme::KindPersonPanel);
+    m_person->applyTheme(m_theme);
     m_theme->styleWidget(m_layoutChooser, CTheme::KindComboBox);
     m_theme->styleWidget(m_chartChooser, CTheme::KindComboBox);
     for (QLabel *l : {m_layoutCaption, m_chartCaption, m_forecastCaption, m_summaryLabel})
@@ -212,8 +212,12 @@ void CQZNum::initStyle()
         m_tools[i]->setIcon(img.isNull() ? QIcon() : QIcon(QPixmap::fromImage(img)));
     }
     m_menu->setStyleSheet(m_theme->styleSheet(CTheme::SheetMenu));
-    if (m_loading)
-        m_theme->styleWidget(m_loading, CTheme::KindCaption);
+    if (m_loading) {
+        // Heading colour on the page colour, readable in every theme.
+        m_loading->setStyleSheet(m_theme->mapStyleText(QStringLiteral(
+            "QLabel { color: #eddbb2; background-color: #2a221e; font-family: \"Arial\", sans-serif;"
+            " font-size: 15px; font-weight: bold; }")));
+    }
     m_marker->setStyleSheet(QStringLiteral("background-color: ")
                             + m_theme->mapColor(QColor(0xe9, 0xc9, 0x8a)).name() + QStringLiteral(";"));
 }

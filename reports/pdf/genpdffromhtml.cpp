@@ -73,8 +73,10 @@ void GenPDFfromHTML::loadFinished(bool ok)
         [self, target](const QByteArray &pdf) {
             if (!self)
                 return;
+            QString reason = QStringLiteral("the web engine returned no PDF");
             const bool written =
-                pdf.startsWith("%PDF-") && atomicwrite::saveFileAtomically(target, pdf);
+                pdf.startsWith("%PDF-") && atomicwrite::saveFileAtomically(target, pdf, &reason);
+            self->m_writeError = written ? QString() : reason;
             self->pdfPrintingFinished(target, written);
         },
         pageLayout());
@@ -83,7 +85,8 @@ void GenPDFfromHTML::loadFinished(bool ok)
 void GenPDFfromHTML::pdfPrintingFinished(const QString &filePath, bool success)
 {
     if (!success) {
-        fail(QStringLiteral("failed to print to output file '%1'").arg(filePath));
+        fail(m_writeError.isEmpty() ? QStringLiteral("failed to print to output file '%1'").arg(filePath)
+                                    : QStringLiteral("failed to print to output file '%1': %2").arg(filePath, m_writeError));
         return;
     }
     qDebug().noquote() << "Print finished";

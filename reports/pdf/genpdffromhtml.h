@@ -57,6 +57,7 @@ private:
     QWebEngineProfile *m_profile = nullptr;
     QWebEnginePage *m_page = nullptr;
     QString m_error;
+    QString m_writeError; ///< why the finished PDF could not be saved
     bool m_openWhenDone = true;
     bool m_loadHandled = false;
 };

@@ -79,6 +79,9 @@ private slots:
     void everyPanelPaintsInEveryTheme();
     void bodyColourFollowsTheme();
 
+    void accentStaysReadableInEveryTheme();
+    void agesAreNotMasterNumbers();
+
 private:
     std::unique_ptr<CTheme> m_theme;
 };
@@ -545,6 +548,55 @@ void TestPanels::bodyColourFollowsTheme()
                  m_theme->mapColor(QColor(65, 53, 46)).rgb());
     }
     m_theme->selectTheme(0);
+}
+
+// Counts pixels of a panel picture close to @p colour.
+static int pixelsNear(const QImage &img, const QColor &colour)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            n += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) + qAbs(c.blue() - colour.blue()) < 40;
+        }
+    return n;
+}
+
+void TestPanels::accentStaysReadableInEveryTheme()
+{
+    // Master numbers and the essence row use the accent: recoloured, it must
+    // stay readable on the body (WCAG 4.5:1) and no dimmer than plain text in
+    // the base theme relative to it.
+    for (int t = 1; t < m_theme->count(); ++t) {
+        m_theme->selectTheme(t);
+        const QColor body = PanelPaint::themed(m_theme.get(), PanelPaint::kBody);
+        const QColor accent = PanelPaint::themed(m_theme.get(), PanelPaint::kAccent);
+        QVERIFY2(PanelPaint::contrastRatio(accent, body) >= 4.5,
+                 qPrintable(m_theme->names().at(t) + QStringLiteral(": ")
+                            + QString::number(PanelPaint::contrastRatio(accent, body))));
+        // What the list panel paints is that colour.
+        CInfoWidget w(m_theme.get(), QStringLiteral("Main Features"), {QStringLiteral("Life Path")});
+        w.setItemValues({QStringLiteral("11")});
+        w.resize(220, w.sizeHint().height());
+        QVERIFY2(pixelsNear(render(&w), accent) > 5, qPrintable(m_theme->names().at(t)));
+    }
+    m_theme->selectTheme(0);
+    // The base theme keeps its colours.
+    QCOMPARE(PanelPaint::themed(m_theme.get(), PanelPaint::kAccent), QColor::fromRgb(PanelPaint::kAccent));
+}
+
+void TestPanels::agesAreNotMasterNumbers()
+{
+    CInfoWidget w(m_theme.get(), QStringLiteral("Life Cycles"),
+                  {QStringLiteral("Age span"), QStringLiteral("Pinnacles")});
+    w.resize(220, w.sizeHint().height());
+    const QColor accent = QColor::fromRgb(PanelPaint::kAccent);
+    w.setItemValues({QStringLiteral("0-22-33-55-E"), QStringLiteral("4")});
+    QVERIFY(pixelsNear(render(&w), accent) > 5); // without the flag they look like masters
+    w.setAgeRows({0});
+    QCOMPARE(pixelsNear(render(&w), accent), 0);
+    w.setItemValues({QStringLiteral("0-22-33-55-E"), QStringLiteral("22")});
+    QVERIFY(pixelsNear(render(&w), accent) > 5); // other rows still mark masters
 }
 
 QTEST_MAIN(TestPanels)
