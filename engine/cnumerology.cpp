@@ -340,12 +340,10 @@ void CNumerology::computeDigitRows(const NameScan &scan, QString &vowels, QStrin
     }
 }
 
-void CNumerology::computeLetterDigits()
+void CNumerology::computeLetterDigits(const NameScan &fullName)
 {
-    const bool chaldean = chaldeanMode != 0;
-    const bool reduceMasters = reduceLetters();
-    for (QChar ch : fullNameUpper) {
-        const int d = reduceToDigit(qz::letterValue(ch, chaldean, reduceMasters));
+    for (unsigned char value : fullName.value) {
+        const int d = reduceToDigit(value);
         if (d >= 1 && d <= 9)
             ++digitCounts[d];
     }
@@ -546,7 +544,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
                             expressionCalc);
 
     // Step 10.
-    computeLetterDigits();
+    computeLetterDigits(scan);
 
     // Step 11.
     heartDesire = nameNumber(scan, 1, wordsToDigit, karmicSeen,

@@ -155,7 +155,7 @@ private:
     int nameNumber(const NameScan &scan, int part, bool wordsToDigit, int *karmicSeen, int &raw,
                    QString &text, QString &calc);
     void computeDigitRows(const NameScan &scan, QString &vowels, QString &consonants) const;
-    void computeLetterDigits();
+    void computeLetterDigits(const NameScan &fullName); ///< digit counts from the letter values
     void computePlanes();
     void computeTransits(bool skipMissed);
 
