@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <QtTest>
 
 namespace {
@@ -150,6 +152,35 @@ private slots:
         for (int i = 0; i < chooser->count(); ++i)
             QVERIFY2(chooser->fontMetrics().horizontalAdvance(chooser->itemText(i)) + 30 <= chooser->width(),
                      qPrintable(chooser->itemText(i)));
+    }
+
+    void reportsNeverScrollSideways_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("feature");
+        for (const QSize &s : {QSize(1024, 700), QSize(1100, 700)}) {
+            for (int f : {int(CQZNum::FeatNumerology), int(CQZNum::FeatPMatrix), int(CQZNum::FeatCompatibility)})
+                QTest::newRow(qPrintable(QStringLiteral("%1 feature %2").arg(s.width()).arg(f))) << s << f;
+        }
+    }
+
+    void reportsNeverScrollSideways()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, feature);
+        m_win->resize(size);
+        m_win->featureButton(feature)->click();
+        QTest::qWait(600);
+        auto *view = m_win->page(feature)->findChild<QWebEngineView *>();
+        QVERIFY(view);
+        QSignalSpy loaded(view, SIGNAL(loadFinished(bool)));
+        m_win->OnCalcNum();
+        QVERIFY(loaded.wait(10000));
+        // The calendar and essence tables used to widen the whole page.
+        QTRY_VERIFY_WITH_TIMEOUT(view->page()->contentsSize().height() > view->height(), 5000);
+        QVERIFY2(view->page()->contentsSize().width() <= view->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(view->page()->contentsSize().width()).arg(view->width())));
+        QCOMPARE(view->page()->scrollPosition().x(), 0.0);
     }
 
     void compatibilityGridShowsWithNames()
