@@ -111,6 +111,11 @@ private slots:
         }
         taken << page;
         QVERIFY(window.contains(page));
+        // Controls on the page stay whole inside it.
+        for (QWidget *c : m_win->page(feature)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (c->isVisibleTo(m_win->page(feature)) && !qobject_cast<QWebEngineView *>(c))
+                QVERIFY2(m_win->page(feature)->rect().contains(c->geometry()), qPrintable(c->objectName()));
+        }
         for (QWidget *w : frameWidgets()) {
             const QRect r = inWindow(w, m_win.get());
             QVERIFY2(window.contains(r), qPrintable(w->objectName() + QLatin1String(" is cut off")));
