@@ -17,8 +17,8 @@ namespace {
 constexpr double kMaxPointSize = 400.0;
 }
 
-CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent)
-    : QWidget(parent), m_font(font)
+CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent, bool pixels)
+    : QWidget(parent), m_font(font), m_pixels(pixels)
 {
     auto *grid = new QGridLayout(this);
     m_family = new QFontComboBox(this);
@@ -33,9 +33,10 @@ CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme
     m_size->setInsertPolicy(QComboBox::NoInsert);
     for (int s : QFontDatabase::standardSizes())
         m_size->addItem(QString::number(s));
-    m_pixels = font.pointSizeF() <= 0 && font.pixelSize() > 0;
     if (m_pixels) {
-        m_size->setEditText(QString::number(font.pixelSize()));
+        const int px = font.pixelSize() > 0 ? font.pixelSize() : 14;
+        m_font.setPixelSize(px);
+        m_size->setEditText(QString::number(px));
         m_size->setToolTip(QStringLiteral("Size in pixels"));
     } else {
         const double pt = font.pointSizeF() > 0 ? font.pointSizeF() : 12.0;

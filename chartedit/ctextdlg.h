@@ -20,8 +20,13 @@ class CTextDlg : public QWidget
 {
     Q_OBJECT
 public:
-    /** @p theme may be null; it provides the style and the button pictures. */
-    CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent = nullptr);
+    /**
+     * @p theme may be null; it provides the style and the button pictures.
+     * With @p pixels the size list counts pixels and the font stays sized in
+     * pixels (report styles); otherwise it counts points.
+     */
+    CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent = nullptr,
+             bool pixels = false);
 
     QFont currentFont() const { return m_font; }
     QString sampleText() const;

@@ -6,13 +6,14 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-CTextDlgWin::CTextDlgWin(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent)
+CTextDlgWin::CTextDlgWin(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent,
+                         bool pixels)
     : QDialog(parent), m_initial(font)
 {
     setWindowTitle(QStringLiteral("Font"));
     auto *lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
-    m_dlg = new CTextDlg(font, sample, theme, this);
+    m_dlg = new CTextDlg(font, sample, theme, this, pixels);
     lay->addWidget(m_dlg);
     connect(m_dlg, SIGNAL(finished(bool)), this, SLOT(OnFinished(bool)));
     if (theme)

@@ -17,8 +17,9 @@ class CTextDlgWin : public QDialog
 {
     Q_OBJECT
 public:
+    /** @p pixels: sizes in pixels (see CTextDlg). */
     CTextDlgWin(const QFont &font, const QString &sample, const CTheme *theme = nullptr,
-                QWidget *parent = nullptr);
+                QWidget *parent = nullptr, bool pixels = false);
 
     /** The chosen font; the initial one after Cancel. */
     QFont font() const;

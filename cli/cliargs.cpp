@@ -80,6 +80,24 @@ void cliWrite(const QByteArray &bytes)
     std::fflush(stdout);
 }
 
+namespace {
+
+// The number written in t[from, from + len), or 0 when one of the characters is
+// not an ASCII digit (other scripts' digits pass isDigit() but are no number here).
+int asciiNumber(const QString &t, int from, int len)
+{
+    int n = 0;
+    for (int i = from; i < from + len; ++i) {
+        const ushort u = t.at(i).unicode();
+        if (u < '0' || u > '9')
+            return 0;
+        n = n * 10 + (u - '0');
+    }
+    return n;
+}
+
+} // namespace
+
 bool parseIsoDate(const QString &text, QDate *date, QString *error)
 {
     const QString t = text.trimmed();
@@ -91,9 +109,9 @@ bool parseIsoDate(const QString &text, QDate *date, QString *error)
         *error = QStringLiteral("invalid date '%1' (expected YYYY-MM-DD)").arg(text);
         return false;
     }
-    const int y = t.leftRef(4).toInt();
-    const int m = t.midRef(5, 2).toInt();
-    const int d = t.midRef(8, 2).toInt();
+    const int y = asciiNumber(t, 0, 4);
+    const int m = asciiNumber(t, 5, 2);
+    const int d = asciiNumber(t, 8, 2);
     const QDate parsed(y, m, d);
     if (y < 1 || !parsed.isValid()) {
         *error = QStringLiteral("impossible date '%1'").arg(text);

@@ -45,11 +45,12 @@ char *JsonWriter::grow(int n)
     return m_data + m_len;
 }
 
-char *JsonWriter::putInt(char *d, int v)
+namespace {
+
+// The decimal digits of v at d; returns the end. Profile numbers are mostly
+// below 100, which take one copy.
+char *writeInt(char *d, int v)
 {
-    if (m_needComma)
-        *d++ = ',';
-    m_needComma = true;
     unsigned int u = static_cast<unsigned int>(v);
     if (v < 0) {
         *d++ = '-';
@@ -79,6 +80,16 @@ char *JsonWriter::putInt(char *d, int v)
     const int len = static_cast<int>(sizeof buf) - pos;
     std::memcpy(d, buf + pos, static_cast<size_t>(len));
     return d + len;
+}
+
+} // namespace
+
+char *JsonWriter::putInt(char *d, int v)
+{
+    if (m_needComma)
+        *d++ = ',';
+    m_needComma = true;
+    return writeInt(d, v);
 }
 
 JsonWriter &JsonWriter::value(int v)
@@ -147,9 +158,16 @@ JsonWriter &JsonWriter::field(const char *name, const int *values, int count)
     key(name);
     char *d = room(2 + 12 * std::max(count, 0));
     *d++ = '[';
-    m_needComma = false;
-    for (int i = 0; i < count; ++i)
-        d = putInt(d, values[i]);
+    for (int i = 0; i < count; ++i) {
+        if (i > 0)
+            *d++ = ',';
+        // The arrays are mostly small counts: one digit without the call.
+        const unsigned int u = static_cast<unsigned int>(values[i]);
+        if (u < 10)
+            *d++ = static_cast<char>('0' + u);
+        else
+            d = writeInt(d, values[i]);
+    }
     *d++ = ']';
     m_needComma = true;
     return done(d);

@@ -266,6 +266,8 @@ void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameS
     scan.name = QStringView(name);
     scan.kind.resize(n);
     scan.value.resize(n);
+    scan.words.resize(1);
+    scan.words[0] = WordSums();
     const int *mark = marks.constData();
     const int markCount = marks.size();
     for (int i = 0; i < n; ++i) {
@@ -278,35 +280,36 @@ void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameS
             scan.kind[i] = isPlainVowel(chars[i].unicode()) ? 1 : -1;
         else // neighbours across a space are non-letters, so the whole name will do
             scan.kind[i] = static_cast<signed char>(qz::classifyLetter(scan.name, i, phonetic));
-        scan.value[i] = static_cast<unsigned char>(qz::letterValue(chars[i], chaldean, reduceMasters));
+        const int value = qz::letterValue(chars[i], chaldean, reduceMasters);
+        scan.value[i] = static_cast<unsigned char>(value);
+        if (chars[i].unicode() == ' ') {
+            scan.words.append(WordSums());
+            continue;
+        }
+        WordSums &word = scan.words.last();
+        word.all += value;
+        if (scan.kind[i] > 0)
+            word.vowels += value;
+        else if (scan.kind[i] < 0)
+            word.consonants += value;
     }
 }
 
 int CNumerology::nameNumber(const NameScan &scan, int part, bool wordsToDigit, int *karmicSeen,
                             int &raw, QString &text, QString &calc)
 {
-    // Word sums at single spaces (empty words kept) over all characters (part 0),
-    // the vowels (1) or the consonants (-1).
+    // The word sums over all characters (part 0), the vowels (1) or the consonants (-1).
     TextBuf chain;
     chain.ch('=');
     int total = 0;
-    int sum = 0;
-    bool first = true;
-    const int n = scan.name.size();
-    const QChar *chars = scan.name.data();
-    for (int i = 0; i <= n; ++i) {
-        if (i < n && chars[i].unicode() != ' ') {
-            if (part == 0 || scan.kind[i] == part)
-                sum += scan.value[i];
-            continue;
-        }
+    for (int w = 0; w < scan.words.size(); ++w) {
+        const WordSums &word = scan.words[w];
+        const int sum = part == 0 ? word.all : (part > 0 ? word.vowels : word.consonants);
         const int r = reduceNumber(sum);
         total += wordsToDigit ? r : sum;
-        if (!first)
+        if (w > 0)
             chain.ch('+');
-        first = false;
         chain.pair(r, sum);
-        sum = 0;
     }
     const int number = reduceNumber(total);
     reduceNumberInto(total, karmicSeen);
@@ -337,12 +340,10 @@ void CNumerology::computeDigitRows(const NameScan &scan, QString &vowels, QStrin
     }
 }
 
-void CNumerology::computeLetterDigits()
+void CNumerology::computeLetterDigits(const NameScan &fullName)
 {
-    const bool chaldean = chaldeanMode != 0;
-    const bool reduceMasters = reduceLetters();
-    for (QChar ch : fullNameUpper) {
-        const int d = reduceToDigit(qz::letterValue(ch, chaldean, reduceMasters));
+    for (unsigned char value : fullName.value) {
+        const int d = reduceToDigit(value);
         if (d >= 1 && d <= 9)
             ++digitCounts[d];
     }
@@ -392,7 +393,7 @@ void CNumerology::computePlanes()
         if (n == 0)
             continue;
         const QChar letter(ushort('A' + l));
-        const int c = qz::letterPlaneClass(letter);
+        const int c = qz::detail::PlaneClasses[l];
         const int plane = c % 4, kind = c / 4;
         cellText[c].ch(static_cast<char>('A' + l)).num(n);
         cellCount[c] += n;
@@ -543,7 +544,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
                             expressionCalc);
 
     // Step 10.
-    computeLetterDigits();
+    computeLetterDigits(scan);
 
     // Step 11.
     heartDesire = nameNumber(scan, 1, wordsToDigit, karmicSeen,

@@ -138,16 +138,24 @@ private:
     // One pass over a name: each character's letter value and whether it counts
     // as a vowel (1), a consonant (-1) or neither (0), marks applied. The name
     // numbers and the digit rows all read it.
+    // The letter sums of each word (words at single spaces, empty ones kept)
+    // over all characters, the vowels and the consonants.
+    struct WordSums {
+        int all = 0;
+        int vowels = 0;
+        int consonants = 0;
+    };
     struct NameScan {
         QStringView name;
         QVarLengthArray<signed char, 64> kind;
         QVarLengthArray<unsigned char, 64> value;
+        QVarLengthArray<WordSums, 8> words;
     };
     void scanName(const QString &name, const QVector<int> &marks, NameScan &scan) const;
     int nameNumber(const NameScan &scan, int part, bool wordsToDigit, int *karmicSeen, int &raw,
                    QString &text, QString &calc);
     void computeDigitRows(const NameScan &scan, QString &vowels, QString &consonants) const;
-    void computeLetterDigits();
+    void computeLetterDigits(const NameScan &fullName); ///< digit counts from the letter values
     void computePlanes();
     void computeTransits(bool skipMissed);
 

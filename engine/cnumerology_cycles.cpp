@@ -16,6 +16,22 @@ namespace {
 
 using Letters = QVarLengthArray<QChar, 64>;
 
+// The essence of every year sum below 128 per master range: rc, with 16 and 19 kept.
+struct EssenceTable {
+    signed char values[2][NumerologyProfile::CounterSize] = {};
+
+    constexpr EssenceTable()
+    {
+        for (int ext = 0; ext < 2; ++ext)
+            for (int s = 0; s < NumerologyProfile::CounterSize; ++s)
+                values[ext][s] = (s == 16 || s == 19)
+                                     ? static_cast<signed char>(s)
+                                     : qz::detail::Reductions.entries[ext][s].result;
+    }
+};
+
+constexpr EssenceTable Essences;
+
 // Appends the letters of a name part (QChar::isLetter), as the transits want them.
 void appendLetters(QStringView part, Letters &out)
 {
@@ -94,24 +110,26 @@ void CNumerology::computeTransits(bool skipMissed)
     buildTransit(physicalTransit, physical, chaldean, reduceMasters, physicalValues);
     buildTransit(mentalTransit, mental, chaldean, reduceMasters, mentalValues);
     buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, spiritualValues);
-    for (int i = 0; i < TransitLength; ++i)
-        essenceRaw[i] = physicalValues[i] + mentalValues[i] + spiritualValues[i];
     // rc of each year's sum, 16 and 19 kept; the values met on the way are counted
-    // per distinct sum rather than per year (sums stay below 67).
-    int perSum[NumerologyProfile::CounterSize] = {};
-    const qz::detail::ReductionTable::Entry *table =
-        qz::detail::Reductions.entries[extendedMasters ? 1 : 0];
+    // per distinct sum rather than per year. A sum has three letter values of at
+    // most 22 (V as a master letter).
+    constexpr int MaxYearSum = 3 * 22;
+    int perSum[MaxYearSum + 1] = {};
+    const int ext = extendedMasters ? 1 : 0;
+    const qz::detail::ReductionTable::Entry *table = qz::detail::Reductions.entries[ext];
+    const signed char *essenceOf = Essences.values[ext];
     for (int i = 0; i < TransitLength; ++i) {
-        const int s = essenceRaw[i];
-        if (s >= 0 && s < CounterSize) {
-            essence[i] = (s == 16 || s == 19) ? s : table[s].result;
+        const int s = physicalValues[i] + mentalValues[i] + spiritualValues[i];
+        essenceRaw[i] = s;
+        if (s >= 0 && s <= MaxYearSum) {
+            essence[i] = essenceOf[s];
             ++perSum[s];
         } else {
             essence[i] = reduceNumber(s);
         }
     }
     perSum[16] = perSum[19] = 0; // kept as they are: nothing met on the way
-    for (int s = 1; s < CounterSize; ++s) {
+    for (int s = 1; s <= MaxYearSum; ++s) {
         if (!perSum[s])
             continue;
         const qz::detail::ReductionTable::Entry &e = table[s];

@@ -48,7 +48,7 @@ bool CNumerology::calculateExpress(const QString &name, const QDate &date, bool 
                              heartDesireText, heartDesireCalc);
     personality = nameNumber(scan, -1, wordsToDigit, karmicSeen, personalityRaw,
                              personalityText, personalityCalc);
-    computeLetterDigits();
+    computeLetterDigits(scan);
     computeDigitRows(scan, vowelDigits, consonantDigits);
     computePlanes();
 

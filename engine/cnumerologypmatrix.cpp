@@ -185,8 +185,7 @@ void CNumerologyPMatrix::buildSummary(const QVector<int> &sectionCodes)
         append(SectionLabels[code]);
         qz::TextBufN<12> value;
         value.num(sectionValue(code));
-        for (int i = 0; i < value.size(); ++i)
-            text[len++] = static_cast<char16_t>(value.at(i));
+        append({value.data(), value.size()});
         append(LineEnd);
     }
     std::copy(text, text + len, reinterpret_cast<char16_t *>(qz::prepareText(summary, len)));

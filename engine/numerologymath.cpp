@@ -4,12 +4,6 @@ namespace qz {
 
 namespace {
 
-// Plane class per letter, kind * 4 + plane.
-constexpr signed char PlaneClasses[26] = {
-    0,  6, 11, 9, 1, 7, 8, 4, 2, 4, 3, 8, 9, // A..M
-    4,  2, 4,  7, 2, 6, 6, 7, 11, 5, 6, 7, 2 // N..Z
-};
-
 // Upper case without a table lookup for the ASCII range, where names live.
 inline QChar upper(QChar c)
 {
@@ -218,7 +212,7 @@ int letterPlaneClass(QChar ch)
     const QChar c = upper(ch);
     if (!isUpperLatin(c))
         return -1;
-    return PlaneClasses[c.unicode() - 'A'];
+    return detail::PlaneClasses[c.unicode() - 'A'];
 }
 
 QString monthShortName(int month)

@@ -91,6 +91,12 @@ int letterPlaneClass(QChar ch);
 QString monthShortName(int month);
 
 namespace detail {
+// Plane class per letter 'A'..'Z', kind * 4 + plane (see letterPlaneClass()).
+constexpr signed char PlaneClasses[26] = {
+    0,  6, 11, 9, 1, 7, 8, 4, 2, 4, 3, 8, 9, // A..M
+    4,  2, 4,  7, 2, 6, 6, 7, 11, 5, 6, 7, 2 // N..Z
+};
+
 // Chaldean values of 'A'..'Z'; no letter is worth 9.
 constexpr unsigned char ChaldeanValues[26] = {1, 2, 3, 4, 5, 8, 3, 5, 1, 1, 2, 3, 4,
                                               5, 7, 8, 1, 2, 3, 4, 6, 6, 6, 5, 1, 7};

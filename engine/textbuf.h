@@ -61,9 +61,9 @@ inline void clearText(QString &s)
 }
 
 /**
- * A small fixed-size Latin-1 text builder for the number texts of the engine:
- * it composes on the stack and allocates once when the QString is made, which
- * keeps profile calculation free of intermediate string churn. Text beyond the
+ * A small fixed-size text builder for the number texts of the engine: it
+ * composes UTF-16 on the stack and copies it once into the QString, which keeps
+ * profile calculation free of intermediate string churn. Text beyond the
  * capacity is dropped (engine texts are far shorter).
  */
 template <int Capacity>
@@ -75,29 +75,29 @@ public:
     {
         const int len = m_len;
         if (len < Capacity) {
-            m_buf[len] = c;
+            m_buf[len] = static_cast<unsigned char>(c);
             m_len = len + 1;
         }
         return *this;
     }
+    /** Latin-1 characters up to the terminating 0. */
     TextBufN &str(const char *s)
     {
-        int n = static_cast<int>(std::strlen(s));
-        if (n > Capacity - m_len)
-            n = Capacity - m_len;
-        std::memcpy(m_buf + m_len, s, static_cast<size_t>(n));
-        m_len += n;
+        int len = m_len;
+        for (; *s && len < Capacity; ++s)
+            m_buf[len++] = static_cast<unsigned char>(*s);
+        m_len = len;
         return *this;
     }
     TextBufN &num(int n)
     {
         // Engine numbers are mostly one or two digits: those skip the digit loop.
-        // (A local length: stores through char may alias the member, forcing reloads.)
+        // (A local length: stores may alias the member, forcing reloads.)
         if (n >= 0 && n < 100 && m_len <= Capacity - 2) {
             int len = m_len;
             if (n >= 10)
-                m_buf[len++] = static_cast<char>('0' + n / 10);
-            m_buf[len++] = static_cast<char>('0' + n % 10);
+                m_buf[len++] = static_cast<char16_t>('0' + n / 10);
+            m_buf[len++] = static_cast<char16_t>('0' + n % 10);
             m_len = len;
             return *this;
         }
@@ -122,23 +122,19 @@ public:
             ch('/').num(source);
         return *this;
     }
-    /** Latin-1 characters of a QString (others become '?'). */
-    TextBufN &text(const QString &s)
-    {
-        for (QChar c : s)
-            ch(c.unicode() < 256 ? static_cast<char>(c.unicode()) : '?');
-        return *this;
-    }
     int size() const { return m_len; }
-    char at(int i) const { return m_buf[i]; }
+    const char16_t *data() const { return m_buf; }
     bool isEmpty() const { return m_len == 0; }
     void clear() { m_len = 0; }
-    QString toString() const { return QString::fromLatin1(m_buf, m_len); }
+    QString toString() const { return QString::fromUtf16(m_buf, m_len); }
     /** Writes the text into @p dst, reusing its buffer. */
-    void assignTo(QString &dst) const { assignLatin1(dst, m_buf, m_len); }
+    void assignTo(QString &dst) const
+    {
+        std::memcpy(prepareText(dst, m_len), m_buf, static_cast<size_t>(m_len) * sizeof(char16_t));
+    }
 
 private:
-    char m_buf[Capacity];
+    char16_t m_buf[Capacity];
     int m_len = 0;
 };
 

@@ -8,6 +8,11 @@
 
 using namespace PanelPaint;
 
+namespace {
+constexpr int kNameWidth = 98;
+constexpr int kMinPixels = 8;
+} // namespace
+
 CInfoWidget::CInfoWidget(CTheme *theme, const QString &title, const QStringList &itemNames,
                          QWidget *parent)
     : QWidget(parent), m_theme(theme), m_title(title), m_names(itemNames)
@@ -136,12 +141,14 @@ void CInfoWidget::paintEvent(QPaintEvent *)
         const QString nameColour = QStringLiteral("<font color=\"#ece7e0\">%1</font>");
         for (int i = 0; i < n; ++i) {
             const int y = header + 3 + i * RowHeight;
-            drawRichText(p, m_theme, 4, y + 1, 98, nameColour.arg(m_names.at(i).toHtmlEscaped()),
-                         nameFont);
+            const QString name = nameColour.arg(m_names.at(i).toHtmlEscaped());
+            const QFont nf = fittedFont(name, nameFont, kNameWidth, kMinPixels);
+            drawRichText(p, m_theme, 4, y + 1 + (12 - nf.pixelSize()), kNameWidth, name, nf);
+            // Long values start smaller and shrink further where the panel is narrow.
             const QString &v = m_values.at(i);
-            const bool small = v.size() >= 13;
-            drawRichText(p, m_theme, 104, y + (small ? 3 : 1), w - 108, valueMarkup(v, !m_ageRows.contains(i)),
-                         small ? smallFont : nameFont);
+            const QString value = valueMarkup(v, !m_ageRows.contains(i));
+            const QFont vf = fittedFont(value, v.size() >= 13 ? smallFont : nameFont, w - 108, kMinPixels);
+            drawRichText(p, m_theme, 104, y + 1 + (12 - vf.pixelSize()), w - 108, value, vf);
         }
     }
 

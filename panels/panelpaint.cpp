@@ -84,6 +84,23 @@ QString valueMarkup(const QString &value, bool highlightMasters)
     return QStringLiteral("<font color=\"#ece7e0\">") + html + QStringLiteral("</font>");
 }
 
+int richTextWidth(const QString &html, const QFont &font)
+{
+    QTextDocument doc;
+    doc.setDocumentMargin(0);
+    doc.setDefaultFont(font);
+    doc.setHtml(html);
+    return int(std::ceil(doc.idealWidth()));
+}
+
+QFont fittedFont(const QString &html, QFont font, int maxWidth, int minPx)
+{
+    // Antialiased edges reach a pixel past the advance; keep two spare.
+    while (font.pixelSize() > minPx && richTextWidth(html, font) > maxWidth - 2)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 void drawRichText(QPainter &p, const CTheme *theme, int x, int y, int maxWidth,
                   const QString &html, const QFont &font)
 {

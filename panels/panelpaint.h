@@ -54,6 +54,15 @@ void drawFrame(QPainter &p, const CTheme *theme, int header, int width, int rows
  */
 QString valueMarkup(const QString &value, bool highlightMasters = true);
 
+/** Width in pixels that drawRichText() needs for @p html in @p font. */
+int richTextWidth(const QString &html, const QFont &font);
+
+/**
+ * @p font, made a pixel smaller at a time (not below @p minPx) until @p html
+ * fits @p maxWidth with two pixels to spare.
+ */
+QFont fittedFont(const QString &html, QFont font, int maxWidth, int minPx);
+
 /** Draws rich @p html with its top-left corner at (x, y), clipped to @p maxWidth. */
 void drawRichText(QPainter &p, const CTheme *theme, int x, int y, int maxWidth,
                   const QString &html, const QFont &font);

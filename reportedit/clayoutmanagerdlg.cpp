@@ -153,6 +153,9 @@ void CLayoutManagerDlg::buildControls()
     m_delete = button(QStringLiteral("Delete"), QRect(kRightX + 116, 511, 54, 20), SLOT(OnDelSetting()));
     m_rename = button(QStringLiteral("Rename"), QRect(kRightX, 534, 54, 20), SLOT(OnRenameSetting()));
     m_folderBut = button(QStringLiteral("Folder"), QRect(kRightX + 58, 534, 54, 20), SLOT(OnFolderSetting()));
+    // The small layout buttons keep their words whole inside the theme's padding.
+    for (QPushButton *b : {m_new, m_copy, m_delete, m_rename, m_folderBut})
+        b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
     m_undoBut = button(QStringLiteral("Undo"), QRect(kRightX, 560, 83, 20), nullptr);
     connect(m_undoBut, SIGNAL(clicked()), m_undo, SLOT(undo()));
     m_redoBut = button(QStringLiteral("Redo"), QRect(kRightX + 87, 560, 83, 20), nullptr);
@@ -370,9 +373,18 @@ void CLayoutManagerDlg::OnPreview()
     if (m_previewShown && width() < BodyWidth + kPreviewMinWidth) {
         // Widen the window for the pane as far as the screen allows.
         int room = BodyWidth + kPreviewWidth;
-        if (QScreen *s = win->screen())
-            room = qMin(room, s->availableGeometry().width() - (win->frameGeometry().width() - win->width()) - 8);
+        QScreen *screen = win->screen();
+        const int frame = win->frameGeometry().width() - win->width();
+        if (screen)
+            room = qMin(room, screen->availableGeometry().width() - frame - 8);
         win->resize(qMax(win->width(), room + (win->width() - width())), win->height());
+        // Keep the widened window on the screen.
+        if (screen) {
+            const QRect avail = screen->availableGeometry();
+            const int right = win->x() + win->width() + frame;
+            if (right > avail.right())
+                win->move(qMax(avail.left(), avail.right() - win->width() - frame), win->y());
+        }
     }
     resizeEvent(nullptr);
     if (m_previewShown)

@@ -207,7 +207,8 @@ void CLayoutManagerDlg::chooseFont(bool header)
     QFont font = header ? item->headerFont : item->contentFont;
     if (font.pixelSize() <= 0)
         font.setPixelSize(14);
-    CTextDlgWin dlg(font, QStringLiteral("Example Text"), m_theme, this);
+    // Report styles are sized in pixels, which the report writer prints.
+    CTextDlgWin dlg(font, QStringLiteral("Example Text"), m_theme, this, true);
     if (dlg.exec() != QDialog::Accepted)
         return;
     const QFont chosen = dlg.font();

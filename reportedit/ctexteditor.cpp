@@ -42,13 +42,13 @@ CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVect
     m_family = new QFontComboBox(this);
     m_family->setAccessibleName(QStringLiteral("Font"));
     m_family->setCurrentFont(QFont(QStringLiteral("Arial")));
-    m_family->setGeometry(10, 15, 190, 25);
+    m_family->setGeometry(10, 15, 180, 25);
     m_size = new QComboBox(this);
     m_size->setEditable(true);
     m_size->setAccessibleName(QStringLiteral("Size"));
     for (int s : QFontDatabase::standardSizes())
         m_size->addItem(QString::number(s));
-    m_size->setGeometry(205, 15, 60, 25);
+    m_size->setGeometry(195, 15, 70, 25);
     m_bold = styleButton(QStringLiteral("Bold"), QStringLiteral("text-bold.png"), QStringLiteral("B"));
     m_italic = styleButton(QStringLiteral("Italic"), QStringLiteral("text-italic.png"), QStringLiteral("I"));
     m_underline = styleButton(QStringLiteral("Underline"), QStringLiteral("text-under.png"), QStringLiteral("U"));
@@ -59,6 +59,8 @@ CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVect
     m_color->setGeometry(372, 15, 58, 25);
     m_image = new QPushButton(QStringLiteral("Image"), this);
     m_image->setGeometry(434, 15, 58, 25);
+    for (QPushButton *b : {m_color, m_image})
+        b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
     m_values = new QComboBox(this);
     m_values->setAccessibleName(QStringLiteral("Value"));
     m_values->setToolTip(QStringLiteral("Value"));

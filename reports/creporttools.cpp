@@ -11,7 +11,8 @@ namespace {
 
 const QLatin1String kBlockEnd("</td></tr></table>\r\n");
 
-// "font-size: 14px;" and " face:Arial;" parts of a font style attribute.
+// "font-size: 14px;" and " font-family:'Arial', sans-serif;" parts of a font style
+// attribute. A generic family last keeps a missing font from falling back to serif.
 QString fontParts(const QFont &font)
 {
     QString out;
@@ -19,7 +20,7 @@ QString fontParts(const QFont &font)
         out += QStringLiteral("font-size: ") + QString::number(font.pixelSize()) + QStringLiteral("px;");
     const QString family = HtmlSanitizer::fontFamily(font.family());
     if (!family.isEmpty())
-        out += QStringLiteral(" face:") + family + QLatin1Char(';');
+        out += QStringLiteral(" font-family:'") + family + QStringLiteral("', sans-serif;");
     return out;
 }
 

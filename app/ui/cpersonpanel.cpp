@@ -118,7 +118,7 @@ void CPersonPanel::elideRecent(int index)
     // Each line shortened at its end with "…", so it never loses both ends.
     QPushButton *b = recent[index];
     const QFontMetrics fm(b->font());
-    const int room = b->width() - 20;
+    const int room = b->width() - 40; // the button sheet pads both sides
     QStringList lines = b->property("fullText").toString().split(QLatin1Char('\n'));
     for (QString &line : lines)
         line = fm.elidedText(line, Qt::ElideRight, room);

@@ -183,6 +183,7 @@ void CQZNum::buildPages()
     m_petName->setMaxLength(300);
     m_petName->setGeometry(90, 5, 200, 30);
     auto *petBirthCap = new QLabel(QStringLiteral("Birth Date"), pet);
+    petBirthCap->setObjectName(QStringLiteral("petBirthCaption"));
     petBirthCap->setGeometry(305, 8, 75, 24);
     m_petBirth = newDateEdit(pet, QDate::currentDate());
     m_petBirth->setObjectName(QStringLiteral("petBirth"));

@@ -271,8 +271,22 @@ void CQZNum::preCalc(bool partner)
 
 void CQZNum::setPage(QWebEngineView *view, const QString &html)
 {
-    if (view)
-        view->setHtml(html, QUrl(QStringLiteral("file://localhost/")));
+    if (!view)
+        return;
+    // On screen the report keeps to the column: the page never scrolls
+    // sideways, wide number tables scroll inside themselves. Saved and
+    // printed reports are left as they were written.
+    static const QString fit = QStringLiteral(
+        "<style>table.maindoc{table-layout:fixed;width:100%;}"
+        "table[comment=\"st_fs\"]{display:block;max-width:100%;overflow-x:auto;}"
+        "img{max-width:100%;height:auto;}</style>");
+    QString shown = html;
+    const int head = shown.indexOf(QStringLiteral("<head>"), 0, Qt::CaseInsensitive);
+    if (head >= 0)
+        shown.insert(head + 6, fit);
+    else
+        shown.prepend(fit);
+    view->setHtml(shown, QUrl(QStringLiteral("file://localhost/")));
 }
 
 void CQZNum::OnCalcNum()

@@ -365,6 +365,16 @@ void CQZNum::layoutWindow()
         anInputs->setVisible(m_feature == FeatAdvisor);
     }
 
+    if (m_feature == FeatPet) {
+        // The name field gives way so that CALCULATE stays inside the page.
+        const int shift = qBound(0, 515 + 110 + 6 - r.width(), 100);
+        m_petName->setGeometry(90, 5, 200 - shift, 30);
+        if (auto *cap = m_pages[FeatPet]->findChild<QLabel *>(QStringLiteral("petBirthCaption")))
+            cap->move(305 - shift, 8);
+        m_petBirth->move(380 - shift, 8);
+        m_petCalc->move(515 - shift, 6);
+    }
+
     const bool chart = m_feature == FeatChart;
     for (QWidget *w : std::initializer_list<QWidget *>{m_chartCaption, m_chartChooser, m_chartEdit,
                                                        m_chartNew, m_chartDelete})

@@ -29,6 +29,7 @@
 #include <QStandardPaths>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QMenu>
 #include <QtTest>
 
 namespace {
@@ -282,6 +283,23 @@ private slots:
             w->findChild<QPushButton *>(QStringLiteral("yesBut"))->click();
         });
         QCOMPARE(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Sure?"), m_win.get()), 0);
+    }
+
+    void helpOpensTheManual()
+    {
+        m_win->featureButton(CQZNum::FeatPMatrix)->click();
+        QAction *help = nullptr;
+        for (QAction *a : m_win->mainMenu()->actions())
+            if (a->text() == QLatin1String("Help"))
+                help = a;
+        QVERIFY(help);
+        help->trigger();
+        QTRY_COMPARE(m_win->currentFeature(), int(CQZNum::FeatGuide));
+        auto *guide = m_win->page(CQZNum::FeatGuide)->findChild<QWebEngineView *>();
+        QVERIFY(guide);
+        QVERIFY2(guide->url().toLocalFile().endsWith(QLatin1String("/images/manual/index.html")),
+                 qPrintable(guide->url().toString()));
+        QVERIFY(QFileInfo::exists(guide->url().toLocalFile()));
     }
 
     void detailsAndGuideDialogs()

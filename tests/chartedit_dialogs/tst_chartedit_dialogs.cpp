@@ -346,13 +346,20 @@ void TstCharteditDialogs::pixelSizedFontsStayInPixels()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPixelSize(18);
-    CTextDlgWin win(start, QStringLiteral("Heading"));
+    CTextDlgWin win(start, QStringLiteral("Heading"), nullptr, nullptr, true);
     win.show();
     QCOMPARE(win.content()->sizeBox()->currentText(), QStringLiteral("18"));
     win.content()->sizeBox()->setEditText(QStringLiteral("22"));
     QTest::mouseClick(named<QPushButton>(win.content(), QStringLiteral("Ok")), Qt::LeftButton);
     QCOMPARE(win.font().pixelSize(), 22);
     QCOMPARE(win.font().pointSizeF(), -1.0);
+
+    // Counting points, a pixel-sized font becomes a point-sized one.
+    CTextDlgWin points(start, QStringLiteral("Heading"));
+    points.show();
+    points.content()->OnTextSize(QStringLiteral("20"));
+    points.content()->OnOk();
+    QCOMPARE(points.font().pointSize(), 20);
 }
 
 QTEST_MAIN(TstCharteditDialogs)

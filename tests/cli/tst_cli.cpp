@@ -465,6 +465,12 @@ void TestCli::errors_data()
                                 << "YYYY-MM-DD";
     QTest::newRow("year zero") << L({"profile", "--full", js, "--birth", "0000-01-01"})
                                << "impossible date";
+    // Digits of other scripts pass the shape check but are no number.
+    QTest::newRow("arabic-indic digits")
+        << L({"profile", "--full", js, "--birth", "\u0661\u0669\u0668\u0665-11-29"})
+        << "impossible date";
+    QTest::newRow("one foreign digit")
+        << L({"profile", "--full", js, "--birth", "1985-1\u0661-29"}) << "impossible date";
     QTest::newRow("bad target") << L({"profile", "--full", js, "--birth", "1985-11-29",
                                                "--target", "tomorrow"}) << "--target";
     QTest::newRow("missing birth") << L({"profile", "--full", js}) << "missing option --birth";

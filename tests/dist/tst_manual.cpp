@@ -152,6 +152,21 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
+    void everyScreenshotIsShown()
+    {
+        // A picture the tool takes but no page shows means a page fell behind.
+        QString all;
+        for (const QString &page : manualPages())
+            all += readText(ManualDir + QLatin1Char('/') + page);
+        const QStringList shots = QDir(ManualDir + QStringLiteral("/shots")).entryList({QStringLiteral("*.png")});
+        QVERIFY(shots.size() >= 10);
+        QStringList unused;
+        for (const QString &shot : shots)
+            if (!all.contains(QStringLiteral("src=\"shots/") + shot + QLatin1Char('"')))
+                unused << shot;
+        QVERIFY2(unused.isEmpty(), qPrintable(unused.join(QLatin1Char(' '))));
+    }
+
     void everyPageHasItsNavigation()
     {
         QStringList pages = manualPages();

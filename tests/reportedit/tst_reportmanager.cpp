@@ -511,6 +511,8 @@ void TstReportManager::okWritesWhatTheReportShows()
     });
     QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Header font")), Qt::LeftButton);
     QCOMPARE(dlg->workingList().at(0).fields(0).at(2).headerFont.family(), QStringLiteral("DejaVu Serif"));
+    // Report styles stay in pixels: the writer prints only pixel sizes.
+    QCOMPARE(dlg->workingList().at(0).fields(0).at(2).headerFont.pixelSize(), 18);
 
     // A custom text for Life Path 7 through the text editor.
     bool edited = false;

@@ -93,20 +93,20 @@ void TestReportTools::styledText_data()
     underlined.setUnderline(true);
     QTest::newRow("underlined pixel font")
         << underlined << "#000080" << false
-        << "<h2><u><font style=\"font-size: 14px; face:Arial; color:#000080;\">Text</font></u></h2>\r\n";
+        << "<h2><u><font style=\"font-size: 14px; font-family:'Arial', sans-serif; color:#000080;\">Text</font></u></h2>\r\n";
 
     QFont points(QStringLiteral("Georgia"));
     points.setPointSize(12);
     QTest::newRow("point size has no size part")
         << points << "#102030" << false
-        << "<h2><font style=\" face:Georgia; color:#102030;\">Text</font></h2>\r\n";
+        << "<h2><font style=\" font-family:'Georgia', sans-serif; color:#102030;\">Text</font></h2>\r\n";
 
     QFont italic = pixelFont(QStringLiteral("Arial"), 20);
     italic.setItalic(true);
     italic.setUnderline(true);
     QTest::newRow("italic and underlined line")
         << italic << "#ff0000" << true
-        << "<p><u><i><font style=\"font-size: 20px; face:Arial; color:#ff0000;\">Text</font></i></u></p>\r\n";
+        << "<p><u><i><font style=\"font-size: 20px; font-family:'Arial', sans-serif; color:#ff0000;\">Text</font></i></u></p>\r\n";
 
     QTest::newRow("default heading font")
         << CReportTools::defaultHeadingFont() << "#000000" << false
@@ -336,8 +336,8 @@ void TestReportTools::sectionCustomStyle()
     CReportTools r;
     r.addSection(QString(), QStringLiteral("2"), QStringLiteral("Intro"), QStringLiteral("Standard"), 2, item, false);
     const QString doc = r.document();
-    QVERIFY(doc.contains(QStringLiteral("<h2><font style=\"font-size: 18px; face:Arial; color:#123456;\">My Challenges 2</font></h2>")));
-    QVERIFY(doc.contains(QStringLiteral("<b><font style=\"font-size: 16px; face:Arial; color:#abcdef;\" >Intro</font></b>")));
+    QVERIFY(doc.contains(QStringLiteral("<h2><font style=\"font-size: 18px; font-family:'Arial', sans-serif; color:#123456;\">My Challenges 2</font></h2>")));
+    QVERIFY(doc.contains(QStringLiteral("<b><font style=\"font-size: 16px; font-family:'Arial', sans-serif; color:#abcdef;\" >Intro</font></b>")));
     QVERIFY(doc.contains(QStringLiteral("Mine")));
     QVERIFY(!doc.contains(QStringLiteral("Standard")));
     // The custom text is printed without the item's content tags.
@@ -396,7 +396,7 @@ void TestReportTools::fieldTextCustomAndBeyondLists()
 
     CReportTools r;
     r.addFieldText(QStringLiteral("standard"), item, 5);
-    QVERIFY(r.document().contains(QStringLiteral("<i><font style=\"font-size: 16px; face:Arial; color:#000000;\" >standard</font></i>")));
+    QVERIFY(r.document().contains(QStringLiteral("<i><font style=\"font-size: 16px; font-family:'Arial', sans-serif; color:#000000;\" >standard</font></i>")));
 
     CReportTools c;
     c.addFieldText(QStringLiteral("standard"), item, 1);

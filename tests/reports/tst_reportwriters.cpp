@@ -361,7 +361,7 @@ void TestReportWriters::numerologyLayoutForm()
     item.useDefaultText[9] = false;
     item.customTexts[9] = QStringLiteral("<html><body><!-- md --><br>Nine is mine</body></html>");
     QVERIFY(r.build(n, &styled));
-    QVERIFY(r.document().contains(QStringLiteral("<font style=\"font-size: 18px; face:Arial; color:#112233;\">Cap1 9</font>")));
+    QVERIFY(r.document().contains(QStringLiteral("<font style=\"font-size: 18px; font-family:'Arial', sans-serif; color:#112233;\">Cap1 9</font>")));
     QVERIFY(r.document().contains(QStringLiteral("Nine is mine")));
     QVERIFY(!r.document().contains(QStringLiteral("[101:9]")));
     QVERIFY(r.document().contains(QStringLiteral("[101:0]")));

@@ -8,6 +8,7 @@
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
+#include "reports/creportlayoutfile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -176,6 +177,18 @@ int main(int argc, char *argv[])
             shootModal([edit] { edit->click(); }, file("chart-designer"), 2000);
             break;
         }
+    }
+
+    // The report manager on a layout of the user's own, opened as from the file manager.
+    QTemporaryDir layouts;
+    const QString layoutFile = layouts.filePath(QStringLiteral("My Readings.qznr"));
+    if (CReportLayoutFile::write(layoutFile, CReportLayout::createDefault(QStringLiteral("My Readings")))
+        && w.openDocument(layoutFile)) {
+        if (auto *manager = w.findChild<QPushButton *>(QStringLiteral("reportManagerBut")))
+            shootModal([manager] { manager->click(); }, file("report-manager"), 1500);
+    } else {
+        QTextStream(stderr) << "cannot prepare a report layout\n";
+        ++g_failures;
     }
 
     // The same page in another theme.
