@@ -6,6 +6,7 @@
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
+#include "engine/checkedconnect.h"
 #include "panels/cinfocalendarwidget.h"
 #include "panels/cinfocompmatrwidget.h"
 #include "panels/cinfoessencewidget.h"
@@ -67,14 +68,6 @@ CDateEdit *newDateEdit(QWidget *parent, const QDate &date)
     return new CDateEdit(date, parent);
 }
 
-void checkedConnect(const QObject *sender, const char *signal, const QObject *receiver,
-                    const char *method)
-{
-    const bool ok = QObject::connect(sender, signal, receiver, method);
-    Q_ASSERT_X(ok, "CQZNum", signal);
-    Q_UNUSED(ok);
-}
-
 } // namespace
 
 int CQZNum::featurePosition(int feature)
@@ -111,11 +104,11 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
     m_pulse = new QTimeLine(1000, this);
     m_pulse->setFrameRange(0, 20);
     m_pulse->setEasingCurve(QEasingCurve::InOutQuad);
-    checkedConnect(m_pulse, SIGNAL(frameChanged(int)), this, SLOT(OnPersButAnim(int)));
-    checkedConnect(m_pulse, SIGNAL(finished()), this, SLOT(OnPersButAnimFinish()));
+    qz::checkedConnect(m_pulse, SIGNAL(frameChanged(int)), this, SLOT(OnPersButAnim(int)));
+    qz::checkedConnect(m_pulse, SIGNAL(finished()), this, SLOT(OnPersButAnimFinish()));
 
     m_network = new QNetworkAccessManager(this);
-    checkedConnect(m_network, SIGNAL(finished(QNetworkReply *)), this,
+    qz::checkedConnect(m_network, SIGNAL(finished(QNetworkReply *)), this,
                    SLOT(replyFinished(QNetworkReply *)));
 
     const QRect avail = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()
@@ -140,7 +133,7 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
 
     m_startUpTimer = new QTimer(this);
     m_startUpTimer->setSingleShot(true);
-    checkedConnect(m_startUpTimer, SIGNAL(timeout()), this, SLOT(OnFinishedSU()));
+    qz::checkedConnect(m_startUpTimer, SIGNAL(timeout()), this, SLOT(OnFinishedSU()));
     m_startUpTimer->start(startUpDelay);
 }
 
@@ -191,8 +184,8 @@ void CQZNum::buildPages()
     m_petCalc = new QPushButton(QStringLiteral("CALCULATE"), pet);
     m_petCalc->setObjectName(QStringLiteral("petCalc"));
     m_petCalc->setGeometry(515, 6, 110, 28);
-    checkedConnect(m_petCalc, SIGNAL(clicked()), this, SLOT(OnCalcPetNum()));
-    checkedConnect(m_petName, SIGNAL(returnPressed()), this, SLOT(OnCalcPetNum()));
+    qz::checkedConnect(m_petCalc, SIGNAL(clicked()), this, SLOT(OnCalcPetNum()));
+    qz::checkedConnect(m_petName, SIGNAL(returnPressed()), this, SLOT(OnCalcPetNum()));
 
     // Name advisor: its inputs live above the page, in the area the page leaves free.
     QWidget *an = new QWidget(m_central);
@@ -216,14 +209,14 @@ void CQZNum::buildPages()
     m_anDate->setObjectName(QStringLiteral("advisorDate"));
     m_anDate->setGeometry(115, 74, 130, 24);
     m_anDate->setEnabled(false);
-    checkedConnect(m_anUseDate, SIGNAL(toggled(bool)), m_anDate, SLOT(setEnabled(bool)));
+    qz::checkedConnect(m_anUseDate, SIGNAL(toggled(bool)), m_anDate, SLOT(setEnabled(bool)));
     m_anChaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), an);
     m_anChaldean->setGeometry(115, 106, 220, 24);
     m_anCalc = new QPushButton(QStringLiteral("CALCULATE"), an);
     m_anCalc->setObjectName(QStringLiteral("advisorCalc"));
     m_anCalc->setGeometry(115, 140, 130, 30);
-    checkedConnect(m_anCalc, SIGNAL(clicked()), this, SLOT(OnCalcAnNum()));
-    checkedConnect(m_anName, SIGNAL(returnPressed()), this, SLOT(OnCalcAnNum()));
+    qz::checkedConnect(m_anCalc, SIGNAL(clicked()), this, SLOT(OnCalcAnNum()));
+    qz::checkedConnect(m_anName, SIGNAL(returnPressed()), this, SLOT(OnCalcAnNum()));
     an->hide();
 
     // Chart page: preview, chooser and its buttons.
@@ -240,10 +233,10 @@ void CQZNum::buildPages()
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);
     for (QPushButton *b : {m_chartEdit, m_chartNew, m_chartDelete})
         b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
-    checkedConnect(m_chartEdit, SIGNAL(clicked()), this, SLOT(OnEditChart()));
-    checkedConnect(m_chartNew, SIGNAL(clicked()), this, SLOT(OnAddChart()));
-    checkedConnect(m_chartDelete, SIGNAL(clicked()), this, SLOT(OnDeleteChart()));
-    checkedConnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
+    qz::checkedConnect(m_chartEdit, SIGNAL(clicked()), this, SLOT(OnEditChart()));
+    qz::checkedConnect(m_chartNew, SIGNAL(clicked()), this, SLOT(OnAddChart()));
+    qz::checkedConnect(m_chartDelete, SIGNAL(clicked()), this, SLOT(OnDeleteChart()));
+    qz::checkedConnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
 
     // Guide page shows the manual, with a way back from every page.
     QWidget *guide = m_pages[FeatGuide];
@@ -257,13 +250,13 @@ void CQZNum::buildPages()
     m_guideHome->setObjectName(QStringLiteral("guideHome"));
     m_guideHome->setToolTip(QStringLiteral("First page of the guide"));
     m_guideHome->setGeometry(88, 2, 80, 26);
-    checkedConnect(m_guideBack, SIGNAL(clicked()), this, SLOT(OnGuideBack()));
-    checkedConnect(m_guideHome, SIGNAL(clicked()), this, SLOT(OnGuideHome()));
+    qz::checkedConnect(m_guideBack, SIGNAL(clicked()), this, SLOT(OnGuideBack()));
+    qz::checkedConnect(m_guideHome, SIGNAL(clicked()), this, SLOT(OnGuideHome()));
     for (const QKeySequence &k : {QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Backspace)}) {
         auto *back = new QShortcut(k, this);
-        checkedConnect(back, SIGNAL(activated()), this, SLOT(OnGuideBack()));
+        qz::checkedConnect(back, SIGNAL(activated()), this, SLOT(OnGuideBack()));
     }
-    checkedConnect(m_views[FeatGuide], SIGNAL(urlChanged(QUrl)), this, SLOT(OnGuideUrlChanged()));
+    qz::checkedConnect(m_views[FeatGuide], SIGNAL(urlChanged(QUrl)), this, SLOT(OnGuideUrlChanged()));
     OnGuideHome();
 
     // The forecast date sits with the forecast panels.
@@ -271,7 +264,7 @@ void CQZNum::buildPages()
     m_forecastCaption->setObjectName(QStringLiteral("forecastCaption"));
     m_forecastDate = newDateEdit(m_central, QDate::currentDate());
     m_forecastDate->setObjectName(QStringLiteral("forecastDate"));
-    checkedConnect(m_forecastDate, SIGNAL(dateChanged(QDate)), this, SLOT(slotPNC(QDate)));
+    qz::checkedConnect(m_forecastDate, SIGNAL(dateChanged(QDate)), this, SLOT(slotPNC(QDate)));
 }
 
 void CQZNum::buildPanels()
@@ -298,9 +291,9 @@ void CQZNum::buildPanels()
                                 m_central);
     for (CInfoWidget *w : {m_mainFeat, m_addFeat, m_lifeCycles})
         w->setClickable(true);
-    checkedConnect(m_mainFeat, SIGNAL(itemCliked(int)), this, SLOT(MFitemCliked(int)));
-    checkedConnect(m_addFeat, SIGNAL(itemCliked(int)), this, SLOT(AFitemCliked(int)));
-    checkedConnect(m_lifeCycles, SIGNAL(itemCliked(int)), this, SLOT(LCitemCliked(int)));
+    qz::checkedConnect(m_mainFeat, SIGNAL(itemCliked(int)), this, SLOT(MFitemCliked(int)));
+    qz::checkedConnect(m_addFeat, SIGNAL(itemCliked(int)), this, SLOT(AFitemCliked(int)));
+    qz::checkedConnect(m_lifeCycles, SIGNAL(itemCliked(int)), this, SLOT(LCitemCliked(int)));
 
     m_planes = new CInfoExprPlanWidget(m_theme, QStringLiteral("Planes of Expression"), m_central);
     m_planes->setItemNames({QStringLiteral("Creative"), QStringLiteral("Dual"), QStringLiteral("Grounded")});
@@ -309,7 +302,7 @@ void CQZNum::buildPanels()
     m_calendar->setItemNames({QStringLiteral("Years "), QStringLiteral("Months"), QStringLiteral("Days")});
     m_today = new CInfoTodayWidget(m_theme, m_central);
     m_matrW = new CInfoMatrWidget(m_theme, m_central);
-    checkedConnect(m_matrW, SIGNAL(itemCliked(int)), this, SLOT(PMitemCliked(int)));
+    qz::checkedConnect(m_matrW, SIGNAL(itemCliked(int)), this, SLOT(PMitemCliked(int)));
     m_compInfo = new CInfoWidget(m_theme, QStringLiteral("Compatibility"),
                                  {QStringLiteral("Summary"), QStringLiteral("Family"), QStringLiteral("Name"),
                                   QStringLiteral("Family stability"), QStringLiteral("Years together")},
@@ -334,9 +327,9 @@ void CQZNum::buildPanels()
                    m_calendar, m_matrW, m_compInfo, m_compDetails, m_compMatr, m_petInfo, m_anInfo};
     for (QWidget *w : m_allPanels) {
         w->resize(w->sizeHint());
-        checkedConnect(this, SIGNAL(updateStyle()), w, SLOT(updateData()));
+        qz::checkedConnect(this, SIGNAL(updateStyle()), w, SLOT(updateData()));
     }
-    checkedConnect(this, SIGNAL(updateStyle()), m_today, SLOT(updateData()));
+    qz::checkedConnect(this, SIGNAL(updateStyle()), m_today, SLOT(updateData()));
 }
 
 void CQZNum::buildRightColumn()
@@ -357,11 +350,11 @@ void CQZNum::buildRightColumn()
     m_layoutChooser->addItem(QStringLiteral("Default"));
     for (int i = 0; i < m_layouts.count(); ++i)
         m_layoutChooser->addItem(m_layouts.at(i).name);
-    checkedConnect(m_layoutChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelReport(int)));
+    qz::checkedConnect(m_layoutChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(OnSelReport(int)));
     m_reportManagerBut = new QPushButton(m_central);
     m_reportManagerBut->setObjectName(QStringLiteral("reportManagerBut"));
     m_reportManagerBut->setToolTip(QStringLiteral("Report manager"));
-    checkedConnect(m_reportManagerBut, SIGNAL(clicked()), this, SLOT(OnReportManager()));
+    qz::checkedConnect(m_reportManagerBut, SIGNAL(clicked()), this, SLOT(OnReportManager()));
 }
 
 void CQZNum::buildButtons()
@@ -374,14 +367,14 @@ void CQZNum::buildButtons()
         b->setObjectName(QStringLiteral("featureBut%1").arg(f));
         b->setIconSize(QSize(48, 48));
         b->setCursor(Qt::PointingHandCursor);
-        checkedConnect(b, SIGNAL(clicked()), this, kFeatures[f].slot);
+        qz::checkedConnect(b, SIGNAL(clicked()), this, kFeatures[f].slot);
         m_featureButs[f] = b;
     }
 
     m_personBut = new QPushButton(m_central);
     m_personBut->setObjectName(QStringLiteral("personBut"));
     m_personBut->setCursor(Qt::PointingHandCursor);
-    checkedConnect(m_personBut, SIGNAL(clicked()), this, SLOT(OnNameSel()));
+    qz::checkedConnect(m_personBut, SIGNAL(clicked()), this, SLOT(OnNameSel()));
 
     m_toolRow = new QWidget(m_central);
     m_toolRow->setObjectName(QStringLiteral("toolRow"));
@@ -394,7 +387,7 @@ void CQZNum::buildButtons()
         m_tools[i]->setGeometry(i * 24, 0, 20, 20);
         m_tools[i]->setIconSize(QSize(16, 16));
         m_tools[i]->setToolTip(QString::fromLatin1(toolTips[i]));
-        checkedConnect(m_tools[i], SIGNAL(clicked()), this, toolSlots[i]);
+        qz::checkedConnect(m_tools[i], SIGNAL(clicked()), this, toolSlots[i]);
     }
 }
 
@@ -402,25 +395,25 @@ void CQZNum::buildPersonPanel()
 {
     m_person = new CPersonPanel(m_theme, m_central);
     m_person->hide();
-    checkedConnect(m_person->fullName, SIGNAL(textChanged(QString)), this, SLOT(OnTextChanged(QString)));
-    checkedConnect(m_person->shortName, SIGNAL(textChanged(QString)), this, SLOT(OnTextChanged(QString)));
-    checkedConnect(m_person->partnerFullName, SIGNAL(textChanged(QString)), this, SLOT(OnPTextChanged(QString)));
-    checkedConnect(m_person->partnerShortName, SIGNAL(textChanged(QString)), this, SLOT(OnPTextChanged(QString)));
-    checkedConnect(m_person->birthDate, SIGNAL(dateChanged(QDate)), this, SLOT(OnDateChanged(QDate)));
-    checkedConnect(m_person->partnerBirthDate, SIGNAL(dateChanged(QDate)), this, SLOT(OnDateChanged(QDate)));
-    checkedConnect(m_person->chaldean, SIGNAL(stateChanged(int)), this, SLOT(OnParsChanged(int)));
-    checkedConnect(m_person->phonetic, SIGNAL(currentIndexChanged(int)), this, SLOT(OnParsChanged(int)));
-    checkedConnect(m_person->nameView, SIGNAL(symbolCliked(int,int)), this, SLOT(OnNameVWChanged(int,int)));
-    checkedConnect(m_person->partnerNameView, SIGNAL(symbolCliked(int,int)), this,
+    qz::checkedConnect(m_person->fullName, SIGNAL(textChanged(QString)), this, SLOT(OnTextChanged(QString)));
+    qz::checkedConnect(m_person->shortName, SIGNAL(textChanged(QString)), this, SLOT(OnTextChanged(QString)));
+    qz::checkedConnect(m_person->partnerFullName, SIGNAL(textChanged(QString)), this, SLOT(OnPTextChanged(QString)));
+    qz::checkedConnect(m_person->partnerShortName, SIGNAL(textChanged(QString)), this, SLOT(OnPTextChanged(QString)));
+    qz::checkedConnect(m_person->birthDate, SIGNAL(dateChanged(QDate)), this, SLOT(OnDateChanged(QDate)));
+    qz::checkedConnect(m_person->partnerBirthDate, SIGNAL(dateChanged(QDate)), this, SLOT(OnDateChanged(QDate)));
+    qz::checkedConnect(m_person->chaldean, SIGNAL(stateChanged(int)), this, SLOT(OnParsChanged(int)));
+    qz::checkedConnect(m_person->phonetic, SIGNAL(currentIndexChanged(int)), this, SLOT(OnParsChanged(int)));
+    qz::checkedConnect(m_person->nameView, SIGNAL(symbolCliked(int,int)), this, SLOT(OnNameVWChanged(int,int)));
+    qz::checkedConnect(m_person->partnerNameView, SIGNAL(symbolCliked(int,int)), this,
                    SLOT(OnNamePVWChanged(int,int)));
     for (QPushButton *b : m_person->recent)
-        checkedConnect(b, SIGNAL(clicked()), this, SLOT(OnRecentClicked()));
-    checkedConnect(m_person->clearRecent, SIGNAL(clicked()), this, SLOT(OnClearRecent()));
-    checkedConnect(m_person->newPerson, SIGNAL(clicked()), this, SLOT(OnResDataI()));
-    checkedConnect(m_person->openFile, SIGNAL(clicked()), this, SLOT(OnOpenFile()));
-    checkedConnect(m_person->saveFile, SIGNAL(clicked()), this, SLOT(OnSaveFile()));
-    checkedConnect(this, SIGNAL(updateStyle()), m_person->nameView, SLOT(updateData()));
-    checkedConnect(this, SIGNAL(updateStyle()), m_person->partnerNameView, SLOT(updateData()));
+        qz::checkedConnect(b, SIGNAL(clicked()), this, SLOT(OnRecentClicked()));
+    qz::checkedConnect(m_person->clearRecent, SIGNAL(clicked()), this, SLOT(OnClearRecent()));
+    qz::checkedConnect(m_person->newPerson, SIGNAL(clicked()), this, SLOT(OnResDataI()));
+    qz::checkedConnect(m_person->openFile, SIGNAL(clicked()), this, SLOT(OnOpenFile()));
+    qz::checkedConnect(m_person->saveFile, SIGNAL(clicked()), this, SLOT(OnSaveFile()));
+    qz::checkedConnect(this, SIGNAL(updateStyle()), m_person->nameView, SLOT(updateData()));
+    qz::checkedConnect(this, SIGNAL(updateStyle()), m_person->partnerNameView, SLOT(updateData()));
     m_personBut->raise();
 }
 
@@ -436,7 +429,7 @@ void CQZNum::buildMenu()
         a->setCheckable(true);
         a->setChecked(i == 0);
         m_themeGroup->addAction(a);
-        checkedConnect(a, SIGNAL(triggered()), this, SLOT(OnStyleChange()));
+        qz::checkedConnect(a, SIGNAL(triggered()), this, SLOT(OnStyleChange()));
     }
     m_menu->addAction(QStringLiteral("Calculator Settings"), this, SLOT(OnSettings()));
     m_menu->addSeparator();
