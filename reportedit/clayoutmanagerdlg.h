@@ -23,7 +23,9 @@ class QUndoStack;
  * per-value texts of each field.
  *
  * It edits a copy of the program's list; OK saves the copy through
- * saveLayouts() and only then hands it back. Field edits are undoable.
+ * saveLayouts() and only then hands it back. Every edit (layouts added,
+ * copied, renamed or deleted, fields and their styles) is one undo step;
+ * Cancel or the close button ask before unsaved edits are dropped.
  *
  * Use: host it in CLayoutManagerDlgWin; after exec() read currentName().
  * For a live preview give it a widget (setPreviewWidget) and answer
@@ -66,6 +68,14 @@ public:
     static constexpr int BodyWidth = 590;
     static constexpr int BodyHeight = 640;
 
+    /**
+     * @p wanted (a window's client geometry) made to fit with its window
+     * frame of @p frame inside @p available: shrunk, then moved onto it.
+     */
+    static QRect fitToScreen(const QRect &wanted, const QRect &available, const QSize &frame);
+    /** True when edits were made since the last save. */
+    bool hasUnsavedChanges() const;
+
 signals:
     /** OK (1) or Cancel (0) was pressed; the host closes. */
     void signalPress(int result);
@@ -104,7 +114,10 @@ private slots:
     void OnAvailableDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
     void OnMoveField(int index, int delta);
     void OnRemoveField(int index);
+    void OnAddAvailable(int index);
     void OnLayoutChanged(int index);
+    void OnListChanged();
+    void OnLayoutInserted(int index);
     void OnUndoIndexChanged();
     void OnPreviewTimer();
 
@@ -136,6 +149,7 @@ private:
     QUndoStack *m_undo;
     QString m_currentName;
     int m_cur = -1;
+    quint64 m_curId = 0;
     int m_kind = 0;
     int m_field = -1;
     bool m_filling = false;

@@ -60,7 +60,6 @@ void CLayoutManagerDlg::showFields()
     fieldOrder()->setItems(order, orderLabels);
     availableFields()->setItems(avail, availLabels);
     fieldOrder()->setSelectedIndex(m_field);
-    availableFields()->setSelectedIndex(-1);
     {
         const QSignalBlocker b(m_kindBox);
         m_kindBox->setCurrentIndex(m_kind);
@@ -118,16 +117,19 @@ void CLayoutManagerDlg::OnItemSelected(void *item)
     selectField(row ? row->index() : -1);
 }
 
-void CLayoutManagerDlg::OnItemSelectedAlt(void *)
+void CLayoutManagerDlg::OnItemSelectedAlt(void *item)
 {
     selectField(-1);
+    // Marked for the keyboard (Enter adds it); it is not the selected field.
+    auto *row = static_cast<CWCLItem *>(item);
+    availableFields()->setSelectedIndex(row ? row->index() : -1);
 }
 
 void CLayoutManagerDlg::pushEdit(const CReportLayout &after, const QString &text)
 {
     if (m_cur < 0)
         return;
-    m_undo->push(new CLayoutEditCommand(m_model, m_cur, m_model->layout(m_cur), after, text));
+    m_undo->push(new CLayoutEditCommand(m_model, m_curId, m_model->layout(m_cur), after, text));
 }
 
 void CLayoutManagerDlg::editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text)
@@ -172,6 +174,20 @@ void CLayoutManagerDlg::OnAvailableDropped(int, const QByteArray &, quint64 sour
     // Only a field dragged out of the order is removed; the catalogue stays as it is.
     if (source == quint64(quintptr(fieldOrder())) && sourceIndex >= 0)
         OnRemoveField(sourceIndex);
+}
+
+void CLayoutManagerDlg::OnAddAvailable(int index)
+{
+    const CWCLItem *row = availableFields()->itemAt(index);
+    if (m_cur < 0 || !row)
+        return;
+    CReportLayout after = m_model->layout(m_cur);
+    CReportFieldItem item = row->item();
+    item.padValues();
+    const int end = after.fields(m_kind).size();
+    CLayoutEditModel::insertField(after, m_kind, end, item);
+    m_field = end;
+    pushEdit(after, QStringLiteral("Add field"));
 }
 
 void CLayoutManagerDlg::OnMoveField(int index, int delta)

@@ -1,6 +1,7 @@
 #include "reportedit/ctexteditor.h"
 
 #include "chartedit/ccolordialog.h"
+#include "engine/checkedconnect.h"
 #include "engine/datafolder.h"
 #include "panels/ctheme.h"
 #include "reportedit/cimagepreview.h"
@@ -75,20 +76,20 @@ CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVect
     for (const auto &e : ValueTexts::chooserEntries(m_standard, tableKind))
         m_values->addItem(e.second, e.first);
 
-    connect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
-    connect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
-    connect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
-    connect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
-    connect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
-    connect(m_color, SIGNAL(clicked()), this, SLOT(OnTextColor()));
-    connect(m_image, SIGNAL(clicked()), this, SLOT(OnImage()));
-    connect(m_edit, SIGNAL(currentCharFormatChanged(QTextCharFormat)), this,
+    qz::checkedConnect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
+    qz::checkedConnect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
+    qz::checkedConnect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
+    qz::checkedConnect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
+    qz::checkedConnect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
+    qz::checkedConnect(m_color, SIGNAL(clicked()), this, SLOT(OnTextColor()));
+    qz::checkedConnect(m_image, SIGNAL(clicked()), this, SLOT(OnImage()));
+    qz::checkedConnect(m_edit, SIGNAL(currentCharFormatChanged(QTextCharFormat)), this,
             SLOT(currentCharFormatChanged(QTextCharFormat)));
-    connect(m_edit, SIGNAL(textChanged()), this, SLOT(editText()));
-    connect(m_values, SIGNAL(currentIndexChanged(int)), this, SLOT(setCurList(int)));
-    connect(m_default, SIGNAL(toggled(bool)), this, SLOT(defSet(bool)));
-    connect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    qz::checkedConnect(m_edit, SIGNAL(textChanged()), this, SLOT(editText()));
+    qz::checkedConnect(m_values, SIGNAL(currentIndexChanged(int)), this, SLOT(setCurList(int)));
+    qz::checkedConnect(m_default, SIGNAL(toggled(bool)), this, SLOT(defSet(bool)));
+    qz::checkedConnect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
 
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);

@@ -1,5 +1,6 @@
 #include "reportedit/cwclcontainer.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "reportedit/cwclitem.h"
 #include "reportedit/lmitemmime.h"
@@ -24,7 +25,8 @@ void CWCLContainer::setItems(const QList<CReportFieldItem> &items, const QString
 {
     while (m_rows.size() < items.size()) {
         auto *row = new CWCLItem(CReportFieldItem(), QString(), m_theme, this);
-        connect(row, SIGNAL(clicked(CWCLItem*)), this, SLOT(OnItemClicked(CWCLItem*)));
+        qz::checkedConnect(row, SIGNAL(clicked(CWCLItem*)), this, SLOT(OnItemClicked(CWCLItem*)));
+        qz::checkedConnect(row, SIGNAL(doubleClicked(CWCLItem*)), this, SLOT(OnItemDoubleClicked(CWCLItem*)));
         m_rows.append(row);
     }
     m_count = items.size();
@@ -90,6 +92,12 @@ void CWCLContainer::OnItemClicked(CWCLItem *item)
 {
     setFocus(Qt::MouseFocusReason);
     emit itemSelected(item);
+}
+
+void CWCLContainer::OnItemDoubleClicked(CWCLItem *item)
+{
+    if (item->index() >= 0)
+        emit activated(item->index());
 }
 
 void CWCLContainer::dragEnterEvent(QDragEnterEvent *event)
@@ -160,6 +168,11 @@ void CWCLContainer::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Delete:
         if (m_selected >= 0)
             emit removeRequested(m_selected);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_selected >= 0)
+            emit activated(m_selected);
         return;
     default:
         QWidget::keyPressEvent(event);

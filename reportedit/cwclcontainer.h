@@ -46,6 +46,8 @@ signals:
     void fieldDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
     void moveRequested(int index, int delta);
     void removeRequested(int index);
+    /** Enter on the marked row, or a double-click on a row. */
+    void activated(int index);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -60,6 +62,7 @@ protected:
 
 private slots:
     void OnItemClicked(CWCLItem *item);
+    void OnItemDoubleClicked(CWCLItem *item);
 
 private:
     void placeRows();

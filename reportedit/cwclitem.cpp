@@ -97,3 +97,9 @@ void CWCLItem::mouseMoveEvent(QMouseEvent *event)
     drag->setHotSpot(m_pressPos);
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
 }
+
+void CWCLItem::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(this);
+}

@@ -38,11 +38,13 @@ public:
 
 signals:
     void clicked(CWCLItem *item);
+    void doubleClicked(CWCLItem *item);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     CReportFieldItem m_item;

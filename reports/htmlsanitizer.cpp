@@ -1,5 +1,6 @@
 #include "reports/htmlsanitizer.h"
 
+#include <QTextDocument>
 #include <QVector>
 
 namespace HtmlSanitizer {
@@ -233,6 +234,18 @@ QString fontFamily(const QString &family)
             out += c;
     }
     return out.trimmed();
+}
+
+QString throughRichText(const QString &html)
+{
+    QTextDocument doc;
+    // Qt writes back only what differs from the document's default font; a
+    // family and size no text uses keep every style the text sets.
+    QFont none(QStringLiteral("qz-no-family"));
+    none.setPointSizeF(0.25);
+    doc.setDefaultFont(none);
+    doc.setHtml(html);
+    return doc.toHtml(QByteArrayLiteral("UTF-8"));
 }
 
 } // namespace HtmlSanitizer
