@@ -118,8 +118,10 @@ void CLayoutManagerDlg::buildControls()
             SLOT(OnAvailableDropped(int,QByteArray,quint64,int)));
     qz::checkedConnect(order, SIGNAL(moveRequested(int,int)), this, SLOT(OnMoveField(int,int)));
     qz::checkedConnect(order, SIGNAL(removeRequested(int)), this, SLOT(OnRemoveField(int)));
+    qz::checkedConnect(order, SIGNAL(extendRequested(int,bool)), this, SLOT(OnExtendSelection(int,bool)));
     qz::checkedConnect(avail, SIGNAL(activated(int)), this, SLOT(OnAddAvailable(int)));
-    order->setToolTip(QStringLiteral("Drag fields here; Alt+Up / Alt+Down move the selected field, Delete removes it"));
+    order->setToolTip(QStringLiteral("Drag fields here; Alt+Up / Alt+Down move the selected field, Delete removes it; "
+                                     "Ctrl or Shift selects more fields to style at once"));
     avail->setToolTip(QStringLiteral("Drag a field to \"Field order\" or press Enter to add it at the end; "
                                      "drop a field here to remove it"));
 
@@ -221,6 +223,7 @@ void CLayoutManagerDlg::OnSelectSetting(int row)
     m_cur = row >= 0 && row < m_model->count() ? row : -1;
     m_curId = m_model->idAt(m_cur);
     m_field = -1;
+    m_more.clear();
     availableFields()->setSelectedIndex(-1);
     showFields();
     schedulePreview();
@@ -230,6 +233,7 @@ void CLayoutManagerDlg::OnRepName(int kind)
 {
     m_kind = qBound(0, kind, int(RKCount) - 1);
     m_field = -1;
+    m_more.clear();
     availableFields()->setSelectedIndex(-1);
     showFields();
     schedulePreview();
@@ -379,6 +383,9 @@ void CLayoutManagerDlg::OnLayoutChanged(int index)
             OnRepName(keepKind);
         return;
     }
+    // After undo or redo the rows may hold other fields; a new edit keeps its selection.
+    if (!m_pushing)
+        m_more.clear();
     showFields();
     schedulePreview();
 }

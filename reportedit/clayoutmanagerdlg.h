@@ -2,6 +2,7 @@
 
 #include "reports/creportlayoutlist.h"
 
+#include <QVector>
 #include <QWidget>
 #include <functional>
 
@@ -52,6 +53,8 @@ public:
     int currentKind() const { return m_kind; }
     /** Selected row of "Field order", or -1. */
     int selectedField() const { return m_field; }
+    /** Rows selected besides selectedField() (Ctrl or Shift); style edits apply to them too. */
+    const QVector<int> &moreSelectedFields() const { return m_more; }
     void selectLayout(int row);
     void selectField(int index);
 
@@ -115,6 +118,7 @@ private slots:
     void OnMoveField(int index, int delta);
     void OnRemoveField(int index);
     void OnAddAvailable(int index);
+    void OnExtendSelection(int index, bool range);
     void OnLayoutChanged(int index);
     void OnListChanged();
     void OnLayoutInserted(int index);
@@ -136,7 +140,9 @@ private:
     /** Pushes an undoable edit of the current layout. */
     void pushEdit(const CReportLayout &after, const QString &text);
     const CReportFieldItem *currentItem() const;
-    void editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text);
+    /** One command changing the selected field, and with @p allSelected every selected field. */
+    void editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text,
+                  bool allSelected = true);
     void chooseFont(bool header);
     void chooseColor(bool header);
     QPushButton *button(const QString &text, const QRect &geometry, const char *slot);
@@ -152,6 +158,8 @@ private:
     quint64 m_curId = 0;
     int m_kind = 0;
     int m_field = -1;
+    QVector<int> m_more;
+    bool m_pushing = false;
     bool m_filling = false;
     std::function<bool(const QString &, const QString &)> m_ask;
 

@@ -79,6 +79,7 @@ void CWCLItem::mousePressEvent(QMouseEvent *event)
         return;
     m_pressPos = event->pos();
     m_pressed = true;
+    m_pressModifiers = event->modifiers();
     emit clicked(this);
 }
 

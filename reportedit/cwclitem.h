@@ -30,6 +30,8 @@ public:
     void setIndex(int index) { m_index = index; }
     QString label() const { return m_label; }
     bool isSelected() const { return m_selected; }
+    /** Keyboard modifiers held at the last press (Ctrl or Shift add to a selection). */
+    Qt::KeyboardModifiers pressModifiers() const { return m_pressModifiers; }
     void setSelected(bool on);
     /** Extra drag format naming the list and row the drag came from ("<list id>:<row>"). */
     static QString sourceIndexMimeType();
@@ -54,4 +56,5 @@ private:
     int m_index = -1;
     QPoint m_pressPos;
     bool m_pressed = false;
+    Qt::KeyboardModifiers m_pressModifiers;
 };

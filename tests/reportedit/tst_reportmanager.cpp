@@ -33,6 +33,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
+#include <memory>
+
 namespace {
 
 QPushButton *buttonNamed(QWidget *w, const QString &name)
@@ -152,6 +154,20 @@ void answerPrompts(const QStringList &names, QStringList *messages, QString *tit
     });
 }
 
+/** A shown report manager on one layout made from the built-in lists. */
+struct ShownManager {
+    ShownManager(const QString &name, const QString &folder)
+    {
+        list.append(CReportLayout::createDefault(name));
+        win = std::make_unique<CLayoutManagerDlgWin>(list, nullptr, nullptr, folder);
+        win->show();
+    }
+    CLayoutManagerDlg *dlg() const { return win->content(); }
+
+    CReportLayoutList list;
+    std::unique_ptr<CLayoutManagerDlgWin> win;
+};
+
 NumerologyInput lifePathSeven()
 {
     NumerologyInput in;
@@ -174,6 +190,7 @@ private slots:
     void dragIntoGapAndOut();
     void keyboardReorderAndUndo();
     void controlStates();
+    void selectedFieldsStyledAtOnce();
     void cancelAsksOnlyWithChanges_data();
     void cancelAsksOnlyWithChanges();
     void renameThenUndo();
@@ -466,6 +483,40 @@ void TstReportManager::controlStates()
     QVERIFY(styledEnabled(false));
 }
 
+void TstReportManager::selectedFieldsStyledAtOnce()
+{
+    const ShownManager shown(QStringLiteral("Many"), m_folder);
+    CLayoutManagerDlg *dlg = shown.dlg();
+    CWCLContainer *order = dlg->fieldOrder();
+    auto fields = [&] { return dlg->workingList().at(0).fields(0); };
+    const CReportLayout original = dlg->workingList().at(0);
+
+    clickRow(order, 1);
+    QTest::mouseClick(order->itemAt(4), Qt::LeftButton, Qt::ControlModifier, QPoint(10, 10));
+    QCOMPARE(dlg->moreSelectedFields(), QVector<int>({4}));
+    QVERIFY(order->itemAt(4)->isSelected() && order->itemAt(1)->isSelected() && !order->itemAt(2)->isSelected());
+    clickBox(boxNamed(dlg, QStringLiteral("Default")));
+    QVERIFY(!fields().at(1).defaultStyle && !fields().at(4).defaultStyle && fields().at(2).defaultStyle);
+    QCOMPARE(dlg->undoStack()->count(), 1);
+
+    // Shift takes the range from the selected field; Shift+Down stretches it.
+    QTest::mouseClick(order->itemAt(3), Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 10));
+    QTest::keyClick(order, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(dlg->moreSelectedFields(), QVector<int>({2, 3, 4}));
+    clickBox(boxNamed(dlg, QStringLiteral("Hide Image")));
+    for (int row = 1; row <= 4; ++row)
+        QVERIFY(fields().at(row).hidesImage());
+    QVERIFY(!fields().at(5).hidesImage());
+    QCOMPARE(dlg->undoStack()->count(), 2);
+    // The selection stays for the next style; a plain click ends it.
+    QCOMPARE(dlg->moreSelectedFields(), QVector<int>({2, 3, 4}));
+    clickRow(order, 2);
+    QVERIFY(dlg->moreSelectedFields().isEmpty());
+    dlg->undoStack()->undo();
+    dlg->undoStack()->undo();
+    QVERIFY(dlg->workingList().at(0) == original);
+}
+
 void TstReportManager::cancelAsksOnlyWithChanges_data()
 {
     QTest::addColumn<bool>("edit");
@@ -542,11 +593,8 @@ void TstReportManager::cancelAsksOnlyWithChanges()
 
 void TstReportManager::renameThenUndo()
 {
-    CReportLayoutList list;
-    list.append(CReportLayout::createDefault(QStringLiteral("Alpha")));
-    CLayoutManagerDlgWin win(list, nullptr, nullptr, m_folder);
-    win.show();
-    CLayoutManagerDlg *dlg = win.content();
+    const ShownManager manager(QStringLiteral("Alpha"), m_folder);
+    CLayoutManagerDlg *dlg = manager.dlg();
     auto *names = dlg->findChild<QListWidget *>();
     auto shown = [&]() -> QString {
         return names->item(0)->text() + QLatin1Char('|') + dlg->workingList().at(0).name;
