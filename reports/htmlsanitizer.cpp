@@ -1,5 +1,6 @@
 #include "reports/htmlsanitizer.h"
 
+#include <QGuiApplication>
 #include <QTextDocument>
 #include <QVector>
 
@@ -238,6 +239,10 @@ QString fontFamily(const QString &family)
 
 QString throughRichText(const QString &html)
 {
+    // Qt's HTML reader needs a GUI application (links take the palette's
+    // colour); without one nothing of the text is trusted as markup.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return QStringLiteral("<html><body>") + html.toHtmlEscaped() + QStringLiteral("</body></html>");
     QTextDocument doc;
     // Qt writes back only what differs from the document's default font; a
     // family and size no text uses keep every style the text sets.

@@ -23,7 +23,8 @@ QString richText(const QString &html);
  * @p html as Qt's rich text understands it: read into a QTextDocument and
  * written back as a whole document, so tags, attributes and styles that
  * Qt's rich text does not support are gone. Links and picture sources stay
- * as they were; richText() checks those.
+ * as they were; richText() checks those. Needs a QGuiApplication; without
+ * one the whole text is escaped and shows as plain text.
  */
 QString throughRichText(const QString &html);
 
