@@ -4,8 +4,8 @@
 #include "panels/ctheme.h"
 #include "reportedit/clayouteditmodel.h"
 #include "reportedit/clayoutlistcommand.h"
-#include "reportedit/clayoutrenamecommand.h"
 #include "reportedit/clayoutnameprompt.h"
+#include "reportedit/clayoutrenamecommand.h"
 #include "reportedit/cwclcontainer.h"
 #include "reportedit/cwclcontainerwidget.h"
 #include "reportedit/fieldlabels.h"
@@ -113,9 +113,9 @@ void CLayoutManagerDlg::buildControls()
     qz::checkedConnect(order, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelected(void*)));
     qz::checkedConnect(avail, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelectedAlt(void*)));
     qz::checkedConnect(order, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
-            SLOT(OnOrderDropped(int,QByteArray,quint64,int)));
+                       SLOT(OnOrderDropped(int,QByteArray,quint64,int)));
     qz::checkedConnect(avail, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
-            SLOT(OnAvailableDropped(int,QByteArray,quint64,int)));
+                       SLOT(OnAvailableDropped(int,QByteArray,quint64,int)));
     qz::checkedConnect(order, SIGNAL(moveRequested(int,int)), this, SLOT(OnMoveField(int,int)));
     qz::checkedConnect(order, SIGNAL(removeRequested(int)), this, SLOT(OnRemoveField(int)));
     qz::checkedConnect(order, SIGNAL(extendRequested(int,bool)), this, SLOT(OnExtendSelection(int,bool)));

@@ -105,7 +105,7 @@ CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVect
     qz::checkedConnect(m_color, SIGNAL(clicked()), this, SLOT(OnTextColor()));
     qz::checkedConnect(m_image, SIGNAL(clicked()), this, SLOT(OnImage()));
     qz::checkedConnect(m_edit, SIGNAL(currentCharFormatChanged(QTextCharFormat)), this,
-            SLOT(currentCharFormatChanged(QTextCharFormat)));
+                       SLOT(currentCharFormatChanged(QTextCharFormat)));
     qz::checkedConnect(m_edit, SIGNAL(textChanged()), this, SLOT(editText()));
     qz::checkedConnect(m_values, SIGNAL(currentIndexChanged(int)), this, SLOT(setCurList(int)));
     qz::checkedConnect(m_default, SIGNAL(toggled(bool)), this, SLOT(defSet(bool)));

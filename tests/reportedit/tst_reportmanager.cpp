@@ -2,6 +2,7 @@
 // field lists, control states, saving and undo.
 #include "modalscript.h"
 
+#include "chartedit/ccolordialog.h"
 #include "chartedit/ctextdlg.h"
 #include "chartedit/ctextdlgwin.h"
 #include "engine/cnumerology.h"
@@ -665,6 +666,26 @@ void TstReportManager::everyListEditIsOneStep()
     dlg->selectLayout(1);
     clickRow(dlg->fieldOrder(), 3);
     clickBox(boxNamed(dlg, QStringLiteral("Default")));
+    step();
+    // Caption, colour and per-value texts, each through its own dialog.
+    answerPrompts({QStringLiteral("My caption")}, &messages);
+    click("Caption");
+    QCOMPARE(dlg->workingList().at(1).fields(0).at(3).caption, QStringLiteral("My caption"));
+    step();
+    whenModal<CColorDialog>([](CColorDialog *c) {
+        c->setColor(QColor(0, 0, 255));
+        c->slotOk();
+    });
+    click("Content color");
+    QCOMPARE(dlg->workingList().at(1).fields(0).at(3).contentColor, QColor(0, 0, 255));
+    step();
+    whenModal<CTextEditor>([](CTextEditor *ed) {
+        ed->valueChooser()->setCurrentIndex(1);
+        QTest::keyClicks(ed->textArea(), QStringLiteral("own words"));
+        ed->OnOk();
+    });
+    click("Edit");
+    QVERIFY(dlg->workingList().at(1).fields(0).at(3).customTexts.at(1).contains(QLatin1String("own words")));
     step();
     answerPrompts({QStringLiteral("D")}, &messages);
     click("Copy");
