@@ -67,8 +67,10 @@ void printUsage(FILE *to)
 int main(int argc, char *argv[])
 {
     // Commands that draw need a GUI application; offscreen unless told otherwise.
-    const bool drawing =
-        argc > 1 && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "barcode") == 0);
+    // Reports too: custom texts pass through Qt's rich text, which needs one.
+    const bool drawing = argc > 1
+                         && (std::strcmp(argv[1], "chart") == 0 || std::strcmp(argv[1], "barcode") == 0
+                             || std::strcmp(argv[1], "report") == 0);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app = createReportApplication(argc, argv);

@@ -1,5 +1,6 @@
 #include "reportedit/cimagepreview.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QFileDialog>
@@ -39,7 +40,7 @@ CImagePreview::CImagePreview(QImage &image, int reportKind, const CTheme *theme,
     for (const B &b : buttons) {
         auto *w = new QPushButton(QString::fromLatin1(b.text), this);
         w->setGeometry(b.x, b.y, 80, 20);
-        connect(w, SIGNAL(clicked()), this, b.slot);
+        qz::checkedConnect(w, SIGNAL(clicked()), this, b.slot);
     }
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);

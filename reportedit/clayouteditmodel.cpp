@@ -3,6 +3,18 @@
 CLayoutEditModel::CLayoutEditModel(const CReportLayoutList &list, QObject *parent)
     : QObject(parent), m_list(list)
 {
+    for (int i = 0; i < m_list.count(); ++i)
+        m_ids.append(newId());
+}
+
+quint64 CLayoutEditModel::idAt(int index) const
+{
+    return index >= 0 && index < m_ids.size() ? m_ids.at(index) : 0;
+}
+
+int CLayoutEditModel::indexOfId(quint64 id) const
+{
+    return id ? m_ids.indexOf(id) : -1;
 }
 
 void CLayoutEditModel::setLayout(int index, const CReportLayout &layout)
@@ -13,23 +25,41 @@ void CLayoutEditModel::setLayout(int index, const CReportLayout &layout)
     emit layoutChanged(index);
 }
 
-void CLayoutEditModel::appendLayout(const CReportLayout &layout)
+void CLayoutEditModel::setContent(quint64 id, const CReportLayout &layout)
 {
-    m_list.append(layout);
-    emit listChanged();
+    const int index = indexOfId(id);
+    if (index < 0)
+        return;
+    CReportLayout content = layout;
+    content.name = m_list.at(index).name;
+    setLayout(index, content);
 }
 
-void CLayoutEditModel::removeLayout(int index)
+void CLayoutEditModel::insertLayout(int index, quint64 id, const CReportLayout &layout)
 {
-    if (index < 0 || index >= m_list.count())
+    if (!id || m_ids.contains(id))
+        return;
+    index = qBound(0, index, m_list.count());
+    m_list.insert(index, layout);
+    m_ids.insert(index, id);
+    emit listChanged();
+    emit layoutInserted(index);
+}
+
+void CLayoutEditModel::removeLayout(quint64 id)
+{
+    const int index = indexOfId(id);
+    if (index < 0)
         return;
     m_list.removeAt(index);
+    m_ids.removeAt(index);
     emit listChanged();
 }
 
-void CLayoutEditModel::renameLayout(int index, const QString &name)
+void CLayoutEditModel::renameLayout(quint64 id, const QString &name)
 {
-    if (index < 0 || index >= m_list.count())
+    const int index = indexOfId(id);
+    if (index < 0)
         return;
     m_list[index].name = name;
     emit listChanged();

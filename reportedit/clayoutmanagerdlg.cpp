@@ -1,8 +1,11 @@
 #include "reportedit/clayoutmanagerdlg.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "reportedit/clayouteditmodel.h"
+#include "reportedit/clayoutlistcommand.h"
 #include "reportedit/clayoutnameprompt.h"
+#include "reportedit/clayoutrenamecommand.h"
 #include "reportedit/cwclcontainer.h"
 #include "reportedit/cwclcontainerwidget.h"
 #include "reportedit/fieldlabels.h"
@@ -45,8 +48,10 @@ CLayoutManagerDlg::CLayoutManagerDlg(CReportLayoutList &layouts, const CTheme *t
 {
     m_ask = [this](const QString &title, const QString &text) { return askWithBox(this, title, text); };
     buildControls();
-    connect(m_model, SIGNAL(layoutChanged(int)), this, SLOT(OnLayoutChanged(int)));
-    connect(m_undo, SIGNAL(indexChanged(int)), this, SLOT(OnUndoIndexChanged()));
+    qz::checkedConnect(m_model, SIGNAL(layoutChanged(int)), this, SLOT(OnLayoutChanged(int)));
+    qz::checkedConnect(m_model, SIGNAL(listChanged()), this, SLOT(OnListChanged()));
+    qz::checkedConnect(m_model, SIGNAL(layoutInserted(int)), this, SLOT(OnLayoutInserted(int)));
+    qz::checkedConnect(m_undo, SIGNAL(indexChanged(int)), this, SLOT(OnUndoIndexChanged()));
 
     QAction *undo = m_undo->createUndoAction(this, QStringLiteral("Undo"));
     undo->setShortcut(QKeySequence(QStringLiteral("Ctrl+Z")));
@@ -60,7 +65,7 @@ CLayoutManagerDlg::CLayoutManagerDlg(CReportLayoutList &layouts, const CTheme *t
     m_previewTimer = new QTimer(this);
     m_previewTimer->setSingleShot(true);
     m_previewTimer->setInterval(250);
-    connect(m_previewTimer, SIGNAL(timeout()), this, SLOT(OnPreviewTimer()));
+    qz::checkedConnect(m_previewTimer, SIGNAL(timeout()), this, SLOT(OnPreviewTimer()));
 
     fillLayoutList();
     selectLayout(m_model->count() > 0 ? 0 : -1);
@@ -85,7 +90,7 @@ QPushButton *CLayoutManagerDlg::button(const QString &text, const QRect &geometr
     b->setGeometry(geometry);
     b->setAccessibleName(text);
     if (slot)
-        connect(b, SIGNAL(clicked()), this, slot);
+        qz::checkedConnect(b, SIGNAL(clicked()), this, slot);
     return b;
 }
 
@@ -93,7 +98,7 @@ QCheckBox *CLayoutManagerDlg::checkBox(const QString &text, const QRect &geometr
 {
     auto *b = new QCheckBox(text, this);
     b->setGeometry(geometry);
-    connect(b, SIGNAL(clicked()), this, slot);
+    qz::checkedConnect(b, SIGNAL(clicked()), this, slot);
     return b;
 }
 
@@ -105,22 +110,26 @@ void CLayoutManagerDlg::buildControls()
     m_availList->setGeometry(205, 30, 180, 545);
     CWCLContainer *order = m_orderList->container();
     CWCLContainer *avail = m_availList->container();
-    connect(order, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelected(void*)));
-    connect(avail, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelectedAlt(void*)));
-    connect(order, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
-            SLOT(OnOrderDropped(int,QByteArray,quint64,int)));
-    connect(avail, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
-            SLOT(OnAvailableDropped(int,QByteArray,quint64,int)));
-    connect(order, SIGNAL(moveRequested(int,int)), this, SLOT(OnMoveField(int,int)));
-    connect(order, SIGNAL(removeRequested(int)), this, SLOT(OnRemoveField(int)));
-    order->setToolTip(QStringLiteral("Drag fields here; Alt+Up / Alt+Down move the selected field, Delete removes it"));
-    avail->setToolTip(QStringLiteral("Drag a field to \"Field order\"; drop a field here to remove it"));
+    qz::checkedConnect(order, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelected(void*)));
+    qz::checkedConnect(avail, SIGNAL(itemSelected(void*)), this, SLOT(OnItemSelectedAlt(void*)));
+    qz::checkedConnect(order, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
+                       SLOT(OnOrderDropped(int,QByteArray,quint64,int)));
+    qz::checkedConnect(avail, SIGNAL(fieldDropped(int,QByteArray,quint64,int)), this,
+                       SLOT(OnAvailableDropped(int,QByteArray,quint64,int)));
+    qz::checkedConnect(order, SIGNAL(moveRequested(int,int)), this, SLOT(OnMoveField(int,int)));
+    qz::checkedConnect(order, SIGNAL(removeRequested(int)), this, SLOT(OnRemoveField(int)));
+    qz::checkedConnect(order, SIGNAL(extendRequested(int,bool)), this, SLOT(OnExtendSelection(int,bool)));
+    qz::checkedConnect(avail, SIGNAL(activated(int)), this, SLOT(OnAddAvailable(int)));
+    order->setToolTip(QStringLiteral("Drag fields here; Alt+Up / Alt+Down move the selected field, Delete removes it; "
+                                     "Ctrl or Shift selects more fields to style at once"));
+    avail->setToolTip(QStringLiteral("Drag a field to \"Field order\" or press Enter to add it at the end; "
+                                     "drop a field here to remove it"));
 
     m_kindBox = new QComboBox(this);
     m_kindBox->addItems(FieldLabels::kindNames());
     m_kindBox->setGeometry(kRightX, 28, kRightW, kRowH);
     m_kindBox->setAccessibleName(QStringLiteral("Report Name"));
-    connect(m_kindBox, SIGNAL(currentIndexChanged(int)), this, SLOT(OnRepName(int)));
+    qz::checkedConnect(m_kindBox, SIGNAL(currentIndexChanged(int)), this, SLOT(OnRepName(int)));
     m_hideAll = checkBox(QStringLiteral("Hide All Images"), QRect(kRightX, 58, kRightW, kRowH),
                          SLOT(OnCheckAllImages()));
 
@@ -147,7 +156,7 @@ void CLayoutManagerDlg::buildControls()
     m_layoutList = new QListWidget(this);
     m_layoutList->setGeometry(kRightX, 375, kRightW, 132);
     m_layoutList->setAccessibleName(QStringLiteral("Numerologist"));
-    connect(m_layoutList, SIGNAL(currentRowChanged(int)), this, SLOT(OnSelectSetting(int)));
+    qz::checkedConnect(m_layoutList, SIGNAL(currentRowChanged(int)), this, SLOT(OnSelectSetting(int)));
     m_new = button(QStringLiteral("New"), QRect(kRightX, 511, 54, 20), SLOT(OnNewSetting()));
     m_copy = button(QStringLiteral("Copy"), QRect(kRightX + 58, 511, 54, 20), SLOT(OnCopySetting()));
     m_delete = button(QStringLiteral("Delete"), QRect(kRightX + 116, 511, 54, 20), SLOT(OnDelSetting()));
@@ -157,9 +166,9 @@ void CLayoutManagerDlg::buildControls()
     for (QPushButton *b : {m_new, m_copy, m_delete, m_rename, m_folderBut})
         b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
     m_undoBut = button(QStringLiteral("Undo"), QRect(kRightX, 560, 83, 20), nullptr);
-    connect(m_undoBut, SIGNAL(clicked()), m_undo, SLOT(undo()));
+    qz::checkedConnect(m_undoBut, SIGNAL(clicked()), m_undo, SLOT(undo()));
     m_redoBut = button(QStringLiteral("Redo"), QRect(kRightX + 87, 560, 83, 20), nullptr);
-    connect(m_redoBut, SIGNAL(clicked()), m_undo, SLOT(redo()));
+    qz::checkedConnect(m_redoBut, SIGNAL(clicked()), m_undo, SLOT(redo()));
     m_undoBut->setToolTip(QStringLiteral("Undo (Ctrl+Z)"));
     m_redoBut->setToolTip(QStringLiteral("Redo (Ctrl+Shift+Z)"));
     m_previewBut = button(QStringLiteral("Preview"), QRect(kRightX, 585, kRightW, 22), SLOT(OnPreview()));
@@ -212,7 +221,10 @@ void CLayoutManagerDlg::setQuestionHandler(std::function<bool(const QString &, c
 void CLayoutManagerDlg::OnSelectSetting(int row)
 {
     m_cur = row >= 0 && row < m_model->count() ? row : -1;
+    m_curId = m_model->idAt(m_cur);
     m_field = -1;
+    m_more.clear();
+    availableFields()->setSelectedIndex(-1);
     showFields();
     schedulePreview();
 }
@@ -221,6 +233,8 @@ void CLayoutManagerDlg::OnRepName(int kind)
 {
     m_kind = qBound(0, kind, int(RKCount) - 1);
     m_field = -1;
+    m_more.clear();
+    availableFields()->setSelectedIndex(-1);
     showFields();
     schedulePreview();
 }
@@ -253,9 +267,8 @@ void CLayoutManagerDlg::OnAddSetting(CLayoutManagerDlg::INSERTType valT)
         return;
     CReportLayout layout = valT == InsertCopy && m_cur >= 0 ? m_model->layout(m_cur) : CReportLayout::createDefault();
     layout.name = name;
-    m_model->appendLayout(layout);
-    fillLayoutList();
-    selectLayout(m_model->count() - 1);
+    m_undo->push(new CLayoutListCommand(m_model, CLayoutListCommand::Add, m_model->count(), m_model->newId(), layout,
+                                        valT == InsertCopy ? QStringLiteral("Copy") : QStringLiteral("New")));
 }
 
 void CLayoutManagerDlg::OnDelSetting()
@@ -265,14 +278,8 @@ void CLayoutManagerDlg::OnDelSetting()
     const QString name = m_model->layout(m_cur).name;
     if (!m_ask(QStringLiteral("Question"), QStringLiteral("Do you want remove \"") + name + QStringLiteral("\"?")))
         return;
-    const int row = m_cur;
-    m_model->removeLayout(row);
-    // Edits kept for later rows would now point at the wrong layout.
-    m_undo->clear();
-    if (m_currentName == name)
-        m_currentName.clear();
-    fillLayoutList();
-    selectLayout(row == 0 ? -1 : row - 1);
+    m_undo->push(new CLayoutListCommand(m_model, CLayoutListCommand::Remove, m_cur, m_curId, m_model->layout(m_cur),
+                                        QStringLiteral("Delete")));
 }
 
 void CLayoutManagerDlg::OnRenameSetting()
@@ -281,13 +288,28 @@ void CLayoutManagerDlg::OnRenameSetting()
         return;
     const QString old = m_model->layout(m_cur).name;
     const QString name = askName(QStringLiteral("Rename setting"), old, m_cur);
-    if (name.isEmpty())
+    if (name.isEmpty() || name == old)
         return;
-    m_model->renameLayout(m_cur, name);
-    if (QListWidgetItem *it = m_layoutList->item(m_cur))
-        it->setText(name);
-    if (m_currentName == old)
-        m_currentName = name;
+    m_undo->push(new CLayoutRenameCommand(m_model, m_curId, old, name));
+}
+
+void CLayoutManagerDlg::OnListChanged()
+{
+    fillLayoutList();
+    const int row = m_model->indexOfId(m_curId);
+    if (row >= 0) {
+        m_cur = row;
+        const QSignalBlocker b(m_layoutList);
+        m_layoutList->setCurrentRow(row);
+    } else if (m_curId) {
+        // The shown layout went: the row above takes its place (none above row 0).
+        selectLayout(m_cur - 1);
+    }
+}
+
+void CLayoutManagerDlg::OnLayoutInserted(int index)
+{
+    selectLayout(index);
 }
 
 bool CLayoutManagerDlg::save()
@@ -299,6 +321,7 @@ bool CLayoutManagerDlg::save()
     }
     m_layouts = m_model->list();
     m_currentName = m_cur >= 0 ? m_model->layout(m_cur).name : QString();
+    m_undo->setClean();
     return true;
 }
 
@@ -313,8 +336,22 @@ void CLayoutManagerDlg::OnOk(bool noClose)
         emit signalPress(1);
 }
 
+bool CLayoutManagerDlg::hasUnsavedChanges() const
+{
+    return !m_undo->isClean();
+}
+
 void CLayoutManagerDlg::OnExit()
 {
+    if (hasUnsavedChanges()) {
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            this, QStringLiteral("Report Manager"), QStringLiteral("Save the changes to the report layouts?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        if (answer == QMessageBox::Save)
+            OnOk();
+        if (answer != QMessageBox::Discard)
+            return;
+    }
     emit signalPress(0);
 }
 
@@ -346,6 +383,9 @@ void CLayoutManagerDlg::OnLayoutChanged(int index)
             OnRepName(keepKind);
         return;
     }
+    // After undo or redo the rows may hold other fields; a new edit keeps its selection.
+    if (!m_pushing)
+        m_more.clear();
     showFields();
     schedulePreview();
 }
@@ -370,25 +410,32 @@ void CLayoutManagerDlg::OnPreview()
     m_previewShown = !m_previewShown;
     m_previewBut->setChecked(m_previewShown);
     QWidget *win = window();
-    if (m_previewShown && width() < BodyWidth + kPreviewMinWidth) {
-        // Widen the window for the pane as far as the screen allows.
-        int room = BodyWidth + kPreviewWidth;
-        QScreen *screen = win->screen();
-        const int frame = win->frameGeometry().width() - win->width();
-        if (screen)
-            room = qMin(room, screen->availableGeometry().width() - frame - 8);
-        win->resize(qMax(win->width(), room + (win->width() - width())), win->height());
-        // Keep the widened window on the screen.
-        if (screen) {
-            const QRect avail = screen->availableGeometry();
-            const int right = win->x() + win->width() + frame;
-            if (right > avail.right())
-                win->move(qMax(avail.left(), avail.right() - win->width() - frame), win->y());
-        }
+    // The body fills the window; before the window is shown its own size is not
+    // settled yet, so the window's size is the one to go by.
+    if (m_previewShown && win->width() < BodyWidth + kPreviewMinWidth) {
+        QRect wanted = win->geometry();
+        wanted.setWidth(BodyWidth + kPreviewWidth);
+        if (QScreen *screen = win->screen())
+            wanted = fitToScreen(wanted, screen->availableGeometry(), win->frameGeometry().size() - win->size());
+        win->setGeometry(wanted);
     }
     resizeEvent(nullptr);
     if (m_previewShown)
         OnPreviewTimer();
+}
+
+QRect CLayoutManagerDlg::fitToScreen(const QRect &wanted, const QRect &available, const QSize &frame)
+{
+    const QSize room = available.size() - frame;
+    QRect r(wanted.topLeft(), wanted.size().boundedTo(room).expandedTo(QSize(1, 1)));
+    // Keep the whole frame inside the available area.
+    if (r.right() + frame.width() > available.right())
+        r.moveRight(available.right() - frame.width());
+    if (r.bottom() + frame.height() > available.bottom())
+        r.moveBottom(available.bottom() - frame.height());
+    r.moveLeft(qMax(r.left(), available.left()));
+    r.moveTop(qMax(r.top(), available.top()));
+    return r;
 }
 
 void CLayoutManagerDlg::schedulePreview()

@@ -2,6 +2,7 @@
 
 #include "reports/creportlayoutlist.h"
 
+#include <QVector>
 #include <QWidget>
 #include <functional>
 
@@ -23,7 +24,9 @@ class QUndoStack;
  * per-value texts of each field.
  *
  * It edits a copy of the program's list; OK saves the copy through
- * saveLayouts() and only then hands it back. Field edits are undoable.
+ * saveLayouts() and only then hands it back. Every edit (layouts added,
+ * copied, renamed or deleted, fields and their styles) is one undo step;
+ * Cancel or the close button ask before unsaved edits are dropped.
  *
  * Use: host it in CLayoutManagerDlgWin; after exec() read currentName().
  * For a live preview give it a widget (setPreviewWidget) and answer
@@ -50,6 +53,8 @@ public:
     int currentKind() const { return m_kind; }
     /** Selected row of "Field order", or -1. */
     int selectedField() const { return m_field; }
+    /** Rows selected besides selectedField() (Ctrl or Shift); style edits apply to them too. */
+    const QVector<int> &moreSelectedFields() const { return m_more; }
     void selectLayout(int row);
     void selectField(int index);
 
@@ -65,6 +70,14 @@ public:
     /** Width of the controls without the preview pane. */
     static constexpr int BodyWidth = 590;
     static constexpr int BodyHeight = 640;
+
+    /**
+     * @p wanted (a window's client geometry) made to fit with its window
+     * frame of @p frame inside @p available: shrunk, then moved onto it.
+     */
+    static QRect fitToScreen(const QRect &wanted, const QRect &available, const QSize &frame);
+    /** True when edits were made since the last save. */
+    bool hasUnsavedChanges() const;
 
 signals:
     /** OK (1) or Cancel (0) was pressed; the host closes. */
@@ -104,7 +117,11 @@ private slots:
     void OnAvailableDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
     void OnMoveField(int index, int delta);
     void OnRemoveField(int index);
+    void OnAddAvailable(int index);
+    void OnExtendSelection(int index, bool range);
     void OnLayoutChanged(int index);
+    void OnListChanged();
+    void OnLayoutInserted(int index);
     void OnUndoIndexChanged();
     void OnPreviewTimer();
 
@@ -123,7 +140,9 @@ private:
     /** Pushes an undoable edit of the current layout. */
     void pushEdit(const CReportLayout &after, const QString &text);
     const CReportFieldItem *currentItem() const;
-    void editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text);
+    /** One command changing the selected field, and with @p allSelected every selected field. */
+    void editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text,
+                  bool allSelected = true);
     void chooseFont(bool header);
     void chooseColor(bool header);
     QPushButton *button(const QString &text, const QRect &geometry, const char *slot);
@@ -136,8 +155,11 @@ private:
     QUndoStack *m_undo;
     QString m_currentName;
     int m_cur = -1;
+    quint64 m_curId = 0;
     int m_kind = 0;
     int m_field = -1;
+    QVector<int> m_more;
+    bool m_pushing = false;
     bool m_filling = false;
     std::function<bool(const QString &, const QString &)> m_ask;
 

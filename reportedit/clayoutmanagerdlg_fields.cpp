@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QUndoStack>
 
+#include <algorithm>
+
 namespace {
 
 /** A field as the "Available fields" list offers it. */
@@ -60,7 +62,9 @@ void CLayoutManagerDlg::showFields()
     fieldOrder()->setItems(order, orderLabels);
     availableFields()->setItems(avail, availLabels);
     fieldOrder()->setSelectedIndex(m_field);
-    availableFields()->setSelectedIndex(-1);
+    m_more.erase(std::remove_if(m_more.begin(), m_more.end(), [&order](int i) { return i >= order.size(); }),
+                 m_more.end());
+    fieldOrder()->setExtraSelection(m_more);
     {
         const QSignalBlocker b(m_kindBox);
         m_kindBox->setCurrentIndex(m_kind);
@@ -108,7 +112,30 @@ void CLayoutManagerDlg::selectField(int index)
 {
     const int count = m_cur >= 0 ? m_model->layout(m_cur).fields(m_kind).size() : 0;
     m_field = index >= 0 && index < count ? index : -1;
+    m_more.clear();
     fieldOrder()->setSelectedIndex(m_field);
+    refreshControls();
+}
+
+void CLayoutManagerDlg::OnExtendSelection(int index, bool range)
+{
+    const int count = m_cur >= 0 ? m_model->layout(m_cur).fields(m_kind).size() : 0;
+    if (index < 0 || index >= count)
+        return;
+    if (m_field < 0) {
+        selectField(index);
+        return;
+    }
+    if (range) {
+        m_more.clear();
+        for (int i = qMin(m_field, index); i <= qMax(m_field, index); ++i)
+            if (i != m_field)
+                m_more.append(i);
+    } else if (index != m_field) {
+        if (!m_more.removeOne(index))
+            m_more.append(index);
+    }
+    fieldOrder()->setExtraSelection(m_more);
     refreshControls();
 }
 
@@ -118,27 +145,36 @@ void CLayoutManagerDlg::OnItemSelected(void *item)
     selectField(row ? row->index() : -1);
 }
 
-void CLayoutManagerDlg::OnItemSelectedAlt(void *)
+void CLayoutManagerDlg::OnItemSelectedAlt(void *item)
 {
     selectField(-1);
+    // Marked for the keyboard (Enter adds it); it is not the selected field.
+    auto *row = static_cast<CWCLItem *>(item);
+    availableFields()->setSelectedIndex(row ? row->index() : -1);
 }
 
 void CLayoutManagerDlg::pushEdit(const CReportLayout &after, const QString &text)
 {
     if (m_cur < 0)
         return;
-    m_undo->push(new CLayoutEditCommand(m_model, m_cur, m_model->layout(m_cur), after, text));
+    m_pushing = true;
+    m_undo->push(new CLayoutEditCommand(m_model, m_curId, m_model->layout(m_cur), after, text));
+    m_pushing = false;
 }
 
-void CLayoutManagerDlg::editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text)
+void CLayoutManagerDlg::editItem(const std::function<void(CReportFieldItem &)> &change, const QString &text,
+                                  bool allSelected)
 {
     if (!currentItem())
         return;
-    CReportLayout after = m_model->layout(m_cur);
-    CReportFieldItem &item = after.lists[m_kind][m_field];
-    const CReportFieldItem before = item;
-    change(item);
-    if (item != before)
+    const CReportLayout before = m_model->layout(m_cur);
+    CReportLayout after = before;
+    QVector<int> rows{m_field};
+    if (allSelected)
+        rows += m_more;
+    for (int row : rows)
+        change(after.lists[m_kind][row]);
+    if (!(after == before))
         pushEdit(after, text);
     else
         refreshControls();
@@ -155,6 +191,7 @@ void CLayoutManagerDlg::OnOrderDropped(int gap, const QByteArray &data, quint64 
         if (!CLayoutEditModel::moveField(after, m_kind, sourceIndex, gap))
             return;
         m_field = gap > sourceIndex ? gap - 1 : gap;
+        m_more.clear();
         pushEdit(after, QStringLiteral("Move field"));
         return;
     }
@@ -164,6 +201,7 @@ void CLayoutManagerDlg::OnOrderDropped(int gap, const QByteArray &data, quint64 
     item.padValues();
     CLayoutEditModel::insertField(after, m_kind, gap, item);
     m_field = qBound(0, gap, after.fields(m_kind).size() - 1);
+    m_more.clear();
     pushEdit(after, QStringLiteral("Add field"));
 }
 
@@ -172,6 +210,21 @@ void CLayoutManagerDlg::OnAvailableDropped(int, const QByteArray &, quint64 sour
     // Only a field dragged out of the order is removed; the catalogue stays as it is.
     if (source == quint64(quintptr(fieldOrder())) && sourceIndex >= 0)
         OnRemoveField(sourceIndex);
+}
+
+void CLayoutManagerDlg::OnAddAvailable(int index)
+{
+    const CWCLItem *row = availableFields()->itemAt(index);
+    if (m_cur < 0 || !row)
+        return;
+    CReportLayout after = m_model->layout(m_cur);
+    CReportFieldItem item = row->item();
+    item.padValues();
+    const int end = after.fields(m_kind).size();
+    CLayoutEditModel::insertField(after, m_kind, end, item);
+    m_field = end;
+    m_more.clear();
+    pushEdit(after, QStringLiteral("Add field"));
 }
 
 void CLayoutManagerDlg::OnMoveField(int index, int delta)
@@ -183,6 +236,7 @@ void CLayoutManagerDlg::OnMoveField(int index, int delta)
     if (!CLayoutEditModel::moveField(after, m_kind, index, gap))
         return;
     m_field = index + (delta < 0 ? -1 : 1);
+    m_more.clear();
     pushEdit(after, QStringLiteral("Move field"));
 }
 
@@ -194,6 +248,7 @@ void CLayoutManagerDlg::OnRemoveField(int index)
     if (!CLayoutEditModel::removeField(after, m_kind, index))
         return;
     m_field = -1;
+    m_more.clear();
     pushEdit(after, QStringLiteral("Remove field"));
 }
 
@@ -281,7 +336,7 @@ void CLayoutManagerDlg::OnSetName()
     if (prompt.exec() != QDialog::Accepted)
         return;
     const QString caption = prompt.lineEdit()->text();
-    editItem([caption](CReportFieldItem &it) { it.caption = caption; }, QStringLiteral("Caption"));
+    editItem([caption](CReportFieldItem &it) { it.caption = caption; }, QStringLiteral("Caption"), false);
 }
 
 void CLayoutManagerDlg::OnTextEdit()
@@ -302,5 +357,5 @@ void CLayoutManagerDlg::OnTextEdit()
         it.customTexts = copy.customTexts;
         it.images = copy.images;
         it.useDefaultText = copy.useDefaultText;
-    }, QStringLiteral("Texts and pictures"));
+    }, QStringLiteral("Texts and pictures"), false);
 }

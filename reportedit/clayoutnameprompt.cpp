@@ -1,5 +1,6 @@
 #include "reportedit/clayoutnameprompt.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QLabel>
@@ -26,8 +27,8 @@ CLayoutNamePrompt::CLayoutNamePrompt(const QString &title, const QString &text,
     ok->setDefault(true);
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setGeometry(310, 80, 80, 22);
-    connect(ok, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(cancel, SIGNAL(clicked()), this, SLOT(reject()));
+    qz::checkedConnect(ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(cancel, SIGNAL(clicked()), this, SLOT(reject()));
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);
 }

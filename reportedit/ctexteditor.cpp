@@ -1,6 +1,7 @@
 #include "reportedit/ctexteditor.h"
 
 #include "chartedit/ccolordialog.h"
+#include "engine/checkedconnect.h"
 #include "engine/datafolder.h"
 #include "panels/ctheme.h"
 #include "reportedit/cimagepreview.h"
@@ -17,10 +18,14 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTextBlock>
+#include <QTextList>
 #include <QToolButton>
 
 namespace {
 constexpr int kSlots = 256;
+constexpr int kTextTop = 82;
+const Qt::Alignment kAlignments[4] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
 }
 
 CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVector<bool> &flags,
@@ -61,6 +66,23 @@ CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVect
     m_image->setGeometry(434, 15, 58, 25);
     for (QPushButton *b : {m_color, m_image})
         b->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
+    const char *const alignNames[4] = {"Align left", "Centre", "Align right", "Justify"};
+    const char *const alignTexts[4] = {"Left", "Centre", "Right", "Justify"};
+    for (int i = 0; i < 4; ++i) {
+        m_align[i] = rowButton(QString::fromLatin1(alignTexts[i]), QString::fromLatin1(alignNames[i]),
+                               QRect(10 + i * 54, 47, 52, 25));
+        m_align[i]->setCheckable(true);
+        m_align[i]->setProperty("alignment", int(kAlignments[i]));
+    }
+    m_bullets = rowButton(QStringLiteral("\u2022 List"), QStringLiteral("Bulleted list"), QRect(226, 47, 56, 25));
+    m_numbers = rowButton(QStringLiteral("1. List"), QStringLiteral("Numbered list"), QRect(284, 47, 56, 25));
+    m_undo = rowButton(QStringLiteral("Undo"), QStringLiteral("Undo"), QRect(346, 47, 50, 25));
+    m_redo = rowButton(QStringLiteral("Redo"), QStringLiteral("Redo"), QRect(398, 47, 50, 25));
+    m_undo->setEnabled(false);
+    m_redo->setEnabled(false);
+    m_restore = new QPushButton(QStringLiteral("Restore standard text"), this);
+    m_restore->setGeometry(454, 47, 156, 25);
+    m_restore->setStyleSheet(QStringLiteral("padding: 1px 2px;"));
     m_values = new QComboBox(this);
     m_values->setAccessibleName(QStringLiteral("Value"));
     m_values->setToolTip(QStringLiteral("Value"));
@@ -75,26 +97,37 @@ CTextEditor::CTextEditor(QVector<QString> &texts, QVector<QImage> &images, QVect
     for (const auto &e : ValueTexts::chooserEntries(m_standard, tableKind))
         m_values->addItem(e.second, e.first);
 
-    connect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
-    connect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
-    connect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
-    connect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
-    connect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
-    connect(m_color, SIGNAL(clicked()), this, SLOT(OnTextColor()));
-    connect(m_image, SIGNAL(clicked()), this, SLOT(OnImage()));
-    connect(m_edit, SIGNAL(currentCharFormatChanged(QTextCharFormat)), this,
-            SLOT(currentCharFormatChanged(QTextCharFormat)));
-    connect(m_edit, SIGNAL(textChanged()), this, SLOT(editText()));
-    connect(m_values, SIGNAL(currentIndexChanged(int)), this, SLOT(setCurList(int)));
-    connect(m_default, SIGNAL(toggled(bool)), this, SLOT(defSet(bool)));
-    connect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    qz::checkedConnect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
+    qz::checkedConnect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
+    qz::checkedConnect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
+    qz::checkedConnect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
+    qz::checkedConnect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
+    qz::checkedConnect(m_color, SIGNAL(clicked()), this, SLOT(OnTextColor()));
+    qz::checkedConnect(m_image, SIGNAL(clicked()), this, SLOT(OnImage()));
+    qz::checkedConnect(m_edit, SIGNAL(currentCharFormatChanged(QTextCharFormat)), this,
+                       SLOT(currentCharFormatChanged(QTextCharFormat)));
+    qz::checkedConnect(m_edit, SIGNAL(textChanged()), this, SLOT(editText()));
+    qz::checkedConnect(m_values, SIGNAL(currentIndexChanged(int)), this, SLOT(setCurList(int)));
+    qz::checkedConnect(m_default, SIGNAL(toggled(bool)), this, SLOT(defSet(bool)));
+    qz::checkedConnect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    for (QToolButton *b : m_align)
+        qz::checkedConnect(b, SIGNAL(clicked()), this, SLOT(OnAlignButton()));
+    qz::checkedConnect(m_bullets, SIGNAL(clicked()), this, SLOT(OnBulletList()));
+    qz::checkedConnect(m_numbers, SIGNAL(clicked()), this, SLOT(OnNumberedList()));
+    qz::checkedConnect(m_undo, SIGNAL(clicked()), m_edit, SLOT(undo()));
+    qz::checkedConnect(m_redo, SIGNAL(clicked()), m_edit, SLOT(redo()));
+    qz::checkedConnect(m_edit, SIGNAL(undoAvailable(bool)), m_undo, SLOT(setEnabled(bool)));
+    qz::checkedConnect(m_edit, SIGNAL(redoAvailable(bool)), m_redo, SLOT(setEnabled(bool)));
+    qz::checkedConnect(m_edit, SIGNAL(cursorPositionChanged()), this, SLOT(OnCursorMoved()));
+    qz::checkedConnect(m_restore, SIGNAL(clicked()), this, SLOT(OnRestoreStandard()));
 
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);
     const bool any = m_values->count() > 0;
     m_edit->setEnabled(any);
     m_default->setEnabled(any);
+    m_restore->setEnabled(any);
     resize(620, 480);
     setMinimumSize(620, 300);
     setCurList(m_values->currentIndex());
@@ -115,12 +148,22 @@ QToolButton *CTextEditor::styleButton(const QString &tip, const QString &picture
     return b;
 }
 
+QToolButton *CTextEditor::rowButton(const QString &text, const QString &name, const QRect &geometry)
+{
+    auto *b = new QToolButton(this);
+    b->setText(text);
+    b->setToolTip(name);
+    b->setAccessibleName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+
 void CTextEditor::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     const int w = width();
     const int h = height();
-    m_edit->setGeometry(10, 50, w - 20, h - 50 - 45);
+    m_edit->setGeometry(10, kTextTop, w - 20, h - kTextTop - 45);
     m_default->setGeometry(10, h - 35, 250, 25);
     m_ok->setGeometry(w - 180, h - 32, 80, 20);
     m_cancel->setGeometry(w - 90, h - 32, 80, 20);
@@ -230,6 +273,73 @@ void CTextEditor::OnTextColor()
     QTextCharFormat f;
     f.setForeground(dlg.color());
     mergeFormat(f);
+}
+
+void CTextEditor::OnAlign(int alignment)
+{
+    m_edit->setAlignment(Qt::Alignment(alignment));
+    OnCursorMoved();
+}
+
+void CTextEditor::OnAlignButton()
+{
+    if (auto *b = qobject_cast<QToolButton *>(sender()))
+        OnAlign(b->property("alignment").toInt());
+}
+
+void CTextEditor::OnCursorMoved()
+{
+    // Texts written elsewhere may use absolute left and right; they show as the plain ones.
+    const Qt::Alignment current = m_edit->alignment() & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute;
+    for (QToolButton *b : m_align)
+        b->setChecked(Qt::Alignment(b->property("alignment").toInt()) == current);
+    const QTextList *list = m_edit->textCursor().currentList();
+    m_bullets->setDown(list && list->format().style() == QTextListFormat::ListDisc);
+    m_numbers->setDown(list && list->format().style() == QTextListFormat::ListDecimal);
+}
+
+void CTextEditor::toggleList(int style)
+{
+    QTextCursor cursor = m_edit->textCursor();
+    cursor.beginEditBlock();
+    QTextList *list = cursor.currentList();
+    if (list && list->format().style() == style) {
+        // The same button again takes the chosen paragraphs out of the list.
+        const QTextBlock last = m_edit->document()->findBlock(cursor.selectionEnd());
+        for (QTextBlock b = m_edit->document()->findBlock(cursor.selectionStart()); b.isValid(); b = b.next()) {
+            if (b.textList() == list)
+                list->remove(b);
+            if (b == last)
+                break;
+        }
+    } else {
+        QTextListFormat format;
+        format.setStyle(QTextListFormat::Style(style));
+        format.setIndent(cursor.blockFormat().indent() + 1);
+        cursor.createList(format);
+    }
+    cursor.endEditBlock();
+    OnCursorMoved();
+}
+
+void CTextEditor::OnBulletList()
+{
+    toggleList(QTextListFormat::ListDisc);
+}
+
+void CTextEditor::OnNumberedList()
+{
+    toggleList(QTextListFormat::ListDecimal);
+}
+
+void CTextEditor::OnRestoreStandard()
+{
+    const int slot = currentSlot();
+    if (slot < 0)
+        return;
+    m_texts[slot] = QString();
+    m_flags[slot] = true;
+    setCurList(m_values->currentIndex());
 }
 
 void CTextEditor::OnImage()

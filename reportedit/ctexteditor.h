@@ -14,8 +14,10 @@ class QTextEdit;
 class QToolButton;
 
 /**
- * Rich-text editor for the per-value texts and pictures of one report field.
- * Works on copies of the three lists and writes them back only on "Ok".
+ * Rich-text editor for the per-value texts and pictures of one report field:
+ * character styles, alignment, lists, undo within the shown value, and
+ * "Restore standard text". Works on copies of the three lists and writes
+ * them back only on "Ok".
  *
  * Use: CTextEditor ed(item.customTexts, item.images, item.useDefaultText,
  * ValueTexts::standardTexts(kind, id), kind, textTableFor(kind, id), theme);
@@ -57,6 +59,14 @@ public slots:
     void setCurList(int list);
     void defSet(bool on);
     void editText();
+    void OnAlign(int alignment);
+    void OnBulletList();
+    void OnNumberedList();
+    void OnRestoreStandard();
+
+private slots:
+    void OnCursorMoved();
+    void OnAlignButton();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -64,7 +74,9 @@ protected:
 
 private:
     QToolButton *styleButton(const QString &tip, const QString &picture, const QString &fallback);
+    QToolButton *rowButton(const QString &text, const QString &name, const QRect &geometry);
     void mergeFormat(const QTextCharFormat &format);
+    void toggleList(int style);
 
     QVector<QString> &m_outTexts;
     QVector<QImage> &m_outImages;
@@ -85,6 +97,12 @@ private:
     QToolButton *m_underline = nullptr;
     QPushButton *m_color = nullptr;
     QPushButton *m_image = nullptr;
+    QToolButton *m_align[4] = {};
+    QToolButton *m_bullets = nullptr;
+    QToolButton *m_numbers = nullptr;
+    QToolButton *m_undo = nullptr;
+    QToolButton *m_redo = nullptr;
+    QPushButton *m_restore = nullptr;
     QComboBox *m_values = nullptr;
     QTextEdit *m_edit = nullptr;
     QCheckBox *m_default = nullptr;

@@ -1,5 +1,6 @@
 #include "reportedit/cwclcontainer.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "reportedit/cwclitem.h"
 #include "reportedit/lmitemmime.h"
@@ -24,7 +25,8 @@ void CWCLContainer::setItems(const QList<CReportFieldItem> &items, const QString
 {
     while (m_rows.size() < items.size()) {
         auto *row = new CWCLItem(CReportFieldItem(), QString(), m_theme, this);
-        connect(row, SIGNAL(clicked(CWCLItem*)), this, SLOT(OnItemClicked(CWCLItem*)));
+        qz::checkedConnect(row, SIGNAL(clicked(CWCLItem*)), this, SLOT(OnItemClicked(CWCLItem*)));
+        qz::checkedConnect(row, SIGNAL(doubleClicked(CWCLItem*)), this, SLOT(OnItemDoubleClicked(CWCLItem*)));
         m_rows.append(row);
     }
     m_count = items.size();
@@ -55,8 +57,17 @@ CWCLItem *CWCLContainer::itemAt(int index) const
 void CWCLContainer::setSelectedIndex(int index)
 {
     m_selected = index >= 0 && index < m_count ? index : -1;
+    m_extra.clear();
+    m_lead = m_selected;
     for (int i = 0; i < m_count; ++i)
         m_rows[i]->setSelected(i == m_selected);
+}
+
+void CWCLContainer::setExtraSelection(const QVector<int> &more)
+{
+    m_extra = more;
+    for (int i = 0; i < m_count; ++i)
+        m_rows[i]->setSelected(i == m_selected || m_extra.contains(i));
 }
 
 int CWCLContainer::gapAt(int y) const
@@ -89,7 +100,19 @@ void CWCLContainer::resizeEvent(QResizeEvent *)
 void CWCLContainer::OnItemClicked(CWCLItem *item)
 {
     setFocus(Qt::MouseFocusReason);
+    const Qt::KeyboardModifiers mods = item->pressModifiers();
+    if (m_selected >= 0 && item->index() >= 0 && (mods & (Qt::ControlModifier | Qt::ShiftModifier))) {
+        m_lead = item->index();
+        emit extendRequested(item->index(), mods & Qt::ShiftModifier);
+        return;
+    }
     emit itemSelected(item);
+}
+
+void CWCLContainer::OnItemDoubleClicked(CWCLItem *item)
+{
+    if (item->index() >= 0)
+        emit activated(item->index());
 }
 
 void CWCLContainer::dragEnterEvent(QDragEnterEvent *event)
@@ -151,6 +174,10 @@ void CWCLContainer::keyPressEvent(QKeyEvent *event)
         if (alt) {
             if (m_selected >= 0)
                 emit moveRequested(m_selected, delta);
+        } else if ((event->modifiers() & Qt::ShiftModifier) && m_selected >= 0) {
+            const int lead = qBound(0, (m_lead < 0 ? m_selected : m_lead) + delta, m_count - 1);
+            m_lead = lead;
+            emit extendRequested(lead, true);
         } else if (m_count > 0) {
             const int next = m_selected < 0 ? 0 : qBound(0, m_selected + delta, m_count - 1);
             emit itemSelected(m_rows[next]);
@@ -160,6 +187,11 @@ void CWCLContainer::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Delete:
         if (m_selected >= 0)
             emit removeRequested(m_selected);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_selected >= 0)
+            emit activated(m_selected);
         return;
     default:
         QWidget::keyPressEvent(event);

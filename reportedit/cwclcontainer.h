@@ -29,6 +29,8 @@ public:
     int selectedIndex() const { return m_selected; }
     /** Marks row @p index (-1: none) without emitting anything. */
     void setSelectedIndex(int index);
+    /** Marks the rows @p more besides the selected one (a multiple selection). */
+    void setExtraSelection(const QVector<int> &more);
 
     /** The gap (0..count) a drop at @p y in this widget's coordinates falls into. */
     int gapAt(int y) const;
@@ -44,8 +46,15 @@ signals:
      * @p sourceIndex its row there, else -1.
      */
     void fieldDropped(int gap, const QByteArray &data, quint64 source, int sourceIndex);
+    /**
+     * Ctrl+click on a row (@p range false), Shift+click or Shift+Up/Down
+     * (@p range true, up to @p index): the selection grows.
+     */
+    void extendRequested(int index, bool range);
     void moveRequested(int index, int delta);
     void removeRequested(int index);
+    /** Enter on the marked row, or a double-click on a row. */
+    void activated(int index);
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -60,6 +69,7 @@ protected:
 
 private slots:
     void OnItemClicked(CWCLItem *item);
+    void OnItemDoubleClicked(CWCLItem *item);
 
 private:
     void placeRows();
@@ -68,5 +78,7 @@ private:
     QList<CWCLItem *> m_rows;
     int m_count = 0;
     int m_selected = -1;
+    QVector<int> m_extra;
+    int m_lead = -1;
     int m_dropGap = -1;
 };

@@ -79,6 +79,7 @@ void CWCLItem::mousePressEvent(QMouseEvent *event)
         return;
     m_pressPos = event->pos();
     m_pressed = true;
+    m_pressModifiers = event->modifiers();
     emit clicked(this);
 }
 
@@ -96,4 +97,10 @@ void CWCLItem::mouseMoveEvent(QMouseEvent *event)
     drag->setPixmap(grab());
     drag->setHotSpot(m_pressPos);
     drag->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+}
+
+void CWCLItem::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked(this);
 }

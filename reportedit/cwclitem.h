@@ -30,6 +30,8 @@ public:
     void setIndex(int index) { m_index = index; }
     QString label() const { return m_label; }
     bool isSelected() const { return m_selected; }
+    /** Keyboard modifiers held at the last press (Ctrl or Shift add to a selection). */
+    Qt::KeyboardModifiers pressModifiers() const { return m_pressModifiers; }
     void setSelected(bool on);
     /** Extra drag format naming the list and row the drag came from ("<list id>:<row>"). */
     static QString sourceIndexMimeType();
@@ -38,11 +40,13 @@ public:
 
 signals:
     void clicked(CWCLItem *item);
+    void doubleClicked(CWCLItem *item);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     CReportFieldItem m_item;
@@ -52,4 +56,5 @@ private:
     int m_index = -1;
     QPoint m_pressPos;
     bool m_pressed = false;
+    Qt::KeyboardModifiers m_pressModifiers;
 };

@@ -3,7 +3,7 @@
 namespace {
 
 const char *const kNumerology[] = {
-    "Header", "Life Path", "Brithday", "Expression", "Minor Expression", "Heart Desire",
+    "Header", "Life Path", "Birthday", "Expression", "Minor Expression", "Heart Desire",
     "Minor Heart Desire", "Personality", "Maturity", "Rational Thought", "Karmic Lessons", "Balance",
     "Hidden Passion", "Subconscious Confid.", "Pinnacles", "Challenges", "Personal Year",
     "Personal Month", "Personal Day", "Transits", "Essence", "Minor Personality", "Karmic Debts",

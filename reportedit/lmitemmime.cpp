@@ -1,5 +1,7 @@
 #include "reportedit/lmitemmime.h"
 
+#include "reports/creportlayoutfile.h"
+
 #include <QDataStream>
 
 namespace {
@@ -8,6 +10,8 @@ constexpr int kStreamVersion = 12;
 // Far above the 256 entries the program creates; a drag claiming more is damaged.
 constexpr quint32 kMaxEntries = 4096;
 constexpr quint32 kMaxOptions = 1024;
+// All pictures of one drag together; a field of the program holds far less.
+constexpr qint64 kMaxDragPixels = 2 * CReportLayoutFile::MaxImagePixels;
 
 template <class T>
 void writeList(QDataStream &out, const QVector<T> &list)
@@ -31,6 +35,25 @@ bool readList(QDataStream &in, QVector<T> &list)
         if (in.status() != QDataStream::Ok)
             return false;
         list.append(v);
+    }
+    return true;
+}
+
+// Pictures come from any drag source: each is checked before it is decoded.
+bool readImages(QDataStream &in, QVector<QImage> &list)
+{
+    quint32 n = 0;
+    in >> n;
+    if (in.status() != QDataStream::Ok || n > kMaxEntries)
+        return false;
+    list.clear();
+    qint64 pixels = 0;
+    for (quint32 i = 0; i < n; ++i) {
+        const QImage image = CReportLayoutFile::readStreamImage(in);
+        pixels += qint64(image.width()) * image.height();
+        if (in.status() != QDataStream::Ok || pixels > kMaxDragPixels)
+            return false;
+        list.append(image);
     }
     return true;
 }
@@ -72,7 +95,7 @@ bool decode(const QByteArray &data, CReportFieldItem *item, QString *shortLabel)
     in >> id >> label >> kind >> r.headerFont >> r.contentFont >> r.headerColor >> r.contentColor >> r.defaultStyle;
     if (in.status() != QDataStream::Ok || kind < 0 || kind >= RKCount || id < 0 || id > 255)
         return false;
-    if (!readList(in, r.customTexts) || !readList(in, r.images) || !readList(in, r.useDefaultText))
+    if (!readList(in, r.customTexts) || !readImages(in, r.images) || !readList(in, r.useDefaultText))
         return false;
     in >> r.caption;
     quint32 n = 0;

@@ -19,7 +19,8 @@ QByteArray encode(const CReportFieldItem &item, const QString &shortLabel);
 
 /**
  * Reads the drag form back. Returns false for a damaged or oversized stream
- * (counts are capped before anything is allocated).
+ * (counts are capped before anything is allocated, each picture is measured
+ * before it is decoded, and all pictures together are capped).
  */
 bool decode(const QByteArray &data, CReportFieldItem *item, QString *shortLabel);
 

@@ -208,6 +208,11 @@ void writeItem(QDataStream &out, quint32 version, const CReportFieldItem &item)
 
 } // namespace
 
+QImage CReportLayoutFile::readStreamImage(QDataStream &in)
+{
+    return readImage(in);
+}
+
 CReportLayoutFile::Status CReportLayoutFile::read(QIODevice *device, CReportLayout &layout)
 {
     QDataStream in(device);

@@ -50,6 +50,13 @@ public:
     static QString statusText(Status status);
     /** Reads a layout from an open device; the name is left alone. */
     static Status read(QIODevice *device, CReportLayout &layout);
+    /**
+     * Reads one picture in QDataStream form (a marker, then PNG) with the
+     * checks of the layout reader: at most MaxImageBytes of PNG and
+     * MaxImagePixels pixels, measured before decoding. A damaged or oversized
+     * picture sets the stream status and gives a null image.
+     */
+    static QImage readStreamImage(QDataStream &in);
 
     /**
      * Writes @p layout atomically to @p path: the old file is replaced only

@@ -23,6 +23,7 @@ public:
     const QList<CReportLayout> &layouts() const { return m_layouts; }
 
     void append(const CReportLayout &layout) { m_layouts.append(layout); }
+    void insert(int index, const CReportLayout &layout) { m_layouts.insert(index, layout); }
     void removeAt(int index) { m_layouts.removeAt(index); }
     /** Index of the layout named @p name (letter case ignored), or -1. */
     int indexOf(const QString &name) const;

@@ -195,7 +195,7 @@ void CReportTools::addFieldText(const QString &text, const CReportFieldItem &ite
 {
     QString body = text;
     if (item.usesCustomText(valueIndex))
-        body = HtmlSanitizer::richText(extractBody(item.customText(valueIndex)));
+        body = customTextBody(item.customText(valueIndex));
 
     QString open, close;
     if (!item.usesCustomText(valueIndex)) {
@@ -396,6 +396,15 @@ QString CReportTools::splitParagraphs(const QString &text, const QString &openTa
         }
     }
     return out;
+}
+
+QString CReportTools::customTextBody(const QString &stored)
+{
+    static const QLatin1String marker("<!-- md --><br>");
+    QString html = HtmlSanitizer::throughRichText(QString(stored).remove(marker));
+    // Marked again as stored texts are, so the body starts where it did.
+    html.replace(QLatin1String("<p"), marker + QLatin1String("<p"));
+    return HtmlSanitizer::richText(extractBody(html));
 }
 
 QString CReportTools::extractBody(const QString &html)

@@ -74,6 +74,12 @@ public:
                                    const QString &closeTags);
     /** Body content of a rich-text document (after "<!-- md --><br>" when present). */
     static QString extractBody(const QString &html);
+    /**
+     * The printable body of a stored custom text: passed through Qt's rich
+     * text (whatever it does not know is dropped), then checked for links
+     * and sources that could run script.
+     */
+    static QString customTextBody(const QString &stored);
 
     /** The document built so far. */
     const QString &document() const { return m_document; }

@@ -1,7 +1,5 @@
 #include "reports/creportwriter.h"
 
-#include "reports/htmlsanitizer.h"
-
 #include "reports/creportfielditem.h"
 #include "reports/creporttexts.h"
 
@@ -42,7 +40,7 @@ void CReportWriter::addFieldPart(const QString &heading, const QString &prefix, 
             addLine(QStringLiteral("<b>") + heading + QStringLiteral("</b>"), QColor(Qt::black), defaultHeadingFont());
     }
     if (custom && item->usesCustomText(valueIndex)) {
-        addParagraph(splitParagraphs(prefix + HtmlSanitizer::richText(extractBody(item->customText(valueIndex))), QString(), QString()));
+        addParagraph(splitParagraphs(prefix + CReportTools::customTextBody(item->customText(valueIndex)), QString(), QString()));
     } else if (custom) {
         addFieldText(prefix + body, *item, valueIndex);
     } else {

@@ -1,5 +1,7 @@
 #include "reports/htmlsanitizer.h"
 
+#include <QGuiApplication>
+#include <QTextDocument>
 #include <QVector>
 
 namespace HtmlSanitizer {
@@ -233,6 +235,22 @@ QString fontFamily(const QString &family)
             out += c;
     }
     return out.trimmed();
+}
+
+QString throughRichText(const QString &html)
+{
+    // Qt's HTML reader needs a GUI application (links take the palette's
+    // colour); without one nothing of the text is trusted as markup.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return QStringLiteral("<html><body>") + html.toHtmlEscaped() + QStringLiteral("</body></html>");
+    QTextDocument doc;
+    // Qt writes back only what differs from the document's default font; a
+    // family and size no text uses keep every style the text sets.
+    QFont none(QStringLiteral("qz-no-family"));
+    none.setPointSizeF(0.25);
+    doc.setDefaultFont(none);
+    doc.setHtml(html);
+    return doc.toHtml(QByteArrayLiteral("UTF-8"));
 }
 
 } // namespace HtmlSanitizer

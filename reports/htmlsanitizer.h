@@ -20,6 +20,15 @@ namespace HtmlSanitizer {
 QString richText(const QString &html);
 
 /**
+ * @p html as Qt's rich text understands it: read into a QTextDocument and
+ * written back as a whole document, so tags, attributes and styles that
+ * Qt's rich text does not support are gone. Links and picture sources stay
+ * as they were; richText() checks those. Needs a QGuiApplication; without
+ * one the whole text is escaped and shows as plain text.
+ */
+QString throughRichText(const QString &html);
+
+/**
  * A font family name as it may stand in a style attribute: letters, digits,
  * spaces and "-_." only (family names need nothing else).
  */

@@ -309,7 +309,8 @@ void TestCliSaves::hostileLayoutFile()
     const QString doc = QString::fromUtf8(f.readAll()).toLower();
     const QString body = doc.mid(doc.indexOf(QLatin1String("<body")));
     QVERIFY(body.contains(QLatin1String("&lt;script&gt;document.title=")));
-    QVERIFY(body.contains(QLatin1String("<i>kept</i>")));
+    // Kept as Qt's rich text writes it back.
+    QVERIFY(body.contains(QLatin1String("font-style:italic;\">kept</span>")));
     for (const char *sign : {"<script", "onerror", "<iframe", "javascript:"})
         QVERIFY2(!body.contains(QLatin1String(sign)), sign);
 }

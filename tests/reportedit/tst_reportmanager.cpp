@@ -2,6 +2,7 @@
 // field lists, control states, saving and undo.
 #include "modalscript.h"
 
+#include "chartedit/ccolordialog.h"
 #include "chartedit/ctextdlg.h"
 #include "chartedit/ctextdlgwin.h"
 #include "engine/cnumerology.h"
@@ -28,9 +29,12 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextEdit>
 #include <QUndoStack>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 
@@ -70,6 +74,12 @@ QByteArray bytesOf(const CReportLayout &layout)
 QStringList layoutFiles(const QString &folder)
 {
     return QDir(folder).entryList({QStringLiteral("*.qznr")}, QDir::Files, QDir::Name);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 CReportLayout readLayout(const QString &folder, const QString &name)
@@ -145,6 +155,20 @@ void answerPrompts(const QStringList &names, QStringList *messages, QString *tit
     });
 }
 
+/** A shown report manager on one layout made from the built-in lists. */
+struct ShownManager {
+    ShownManager(const QString &name, const QString &folder)
+    {
+        list.append(CReportLayout::createDefault(name));
+        win = std::make_unique<CLayoutManagerDlgWin>(list, nullptr, nullptr, folder);
+        win->show();
+    }
+    CLayoutManagerDlg *dlg() const { return win->content(); }
+
+    CReportLayoutList list;
+    std::unique_ptr<CLayoutManagerDlgWin> win;
+};
+
 NumerologyInput lifePathSeven()
 {
     NumerologyInput in;
@@ -167,7 +191,14 @@ private slots:
     void dragIntoGapAndOut();
     void keyboardReorderAndUndo();
     void controlStates();
-    void cancelWritesNothing();
+    void selectedFieldsStyledAtOnce();
+    void cancelAsksOnlyWithChanges_data();
+    void cancelAsksOnlyWithChanges();
+    void renameThenUndo();
+    void everyListEditIsOneStep();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void opensOnScreenAtItsLastSize();
     void okWritesWhatTheReportShows();
     void dragFormRoundTrip();
 
@@ -453,40 +484,290 @@ void TstReportManager::controlStates()
     QVERIFY(styledEnabled(false));
 }
 
-void TstReportManager::cancelWritesNothing()
+void TstReportManager::selectedFieldsStyledAtOnce()
 {
+    const ShownManager shown(QStringLiteral("Many"), m_folder);
+    CLayoutManagerDlg *dlg = shown.dlg();
+    CWCLContainer *order = dlg->fieldOrder();
+    auto fields = [&] { return dlg->workingList().at(0).fields(0); };
+    const CReportLayout original = dlg->workingList().at(0);
+
+    clickRow(order, 1);
+    QTest::mouseClick(order->itemAt(4), Qt::LeftButton, Qt::ControlModifier, QPoint(10, 10));
+    QCOMPARE(dlg->moreSelectedFields(), QVector<int>({4}));
+    QVERIFY(order->itemAt(4)->isSelected() && order->itemAt(1)->isSelected() && !order->itemAt(2)->isSelected());
+    clickBox(boxNamed(dlg, QStringLiteral("Default")));
+    QVERIFY(!fields().at(1).defaultStyle && !fields().at(4).defaultStyle && fields().at(2).defaultStyle);
+    QCOMPARE(dlg->undoStack()->count(), 1);
+
+    // Shift takes the range from the selected field; Shift+Down stretches it.
+    QTest::mouseClick(order->itemAt(3), Qt::LeftButton, Qt::ShiftModifier, QPoint(10, 10));
+    QTest::keyClick(order, Qt::Key_Down, Qt::ShiftModifier);
+    QCOMPARE(dlg->moreSelectedFields(), QVector<int>({2, 3, 4}));
+    clickBox(boxNamed(dlg, QStringLiteral("Hide Image")));
+    for (int row = 1; row <= 4; ++row)
+        QVERIFY(fields().at(row).hidesImage());
+    QVERIFY(!fields().at(5).hidesImage());
+    QCOMPARE(dlg->undoStack()->count(), 2);
+    // The selection stays for the next style; a plain click ends it.
+    QCOMPARE(dlg->moreSelectedFields(), QVector<int>({2, 3, 4}));
+    clickRow(order, 2);
+    QVERIFY(dlg->moreSelectedFields().isEmpty());
+    dlg->undoStack()->undo();
+    dlg->undoStack()->undo();
+    QVERIFY(dlg->workingList().at(0) == original);
+}
+
+void TstReportManager::cancelAsksOnlyWithChanges_data()
+{
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<bool>("closeButton");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("stillOpen");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("no changes") << false << false << 0 << false << false;
+    QTest::newRow("no changes, close button") << false << true << 0 << false << false;
+    QTest::newRow("discard") << true << false << int(QMessageBox::Discard) << false << false;
+    QTest::newRow("discard, close button") << true << true << int(QMessageBox::Discard) << false << false;
+    QTest::newRow("save") << true << false << int(QMessageBox::Save) << false << true;
+    QTest::newRow("cancel") << true << true << int(QMessageBox::Cancel) << true << false;
+}
+
+void TstReportManager::cancelAsksOnlyWithChanges()
+{
+    QFETCH(bool, edit);
+    QFETCH(bool, closeButton);
+    QFETCH(int, answer);
+    QFETCH(bool, stillOpen);
+    QFETCH(bool, written);
+    m_folder += QString::number(QTest::currentDataTag() ? qHash(QString::fromLatin1(QTest::currentDataTag())) : 0);
+    QVERIFY(QDir().mkpath(m_folder));
     CReportLayoutList list;
     list.append(CReportLayout::createDefault(QStringLiteral("Kept")));
     QVERIFY(saveLayouts(list, m_folder));
-    const QByteArray file = [&] {
-        QFile f(m_folder + QStringLiteral("/Kept.qznr"));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }();
+    const QByteArray file = fileBytes(m_folder + QStringLiteral("/Kept.qznr"));
     const CReportLayoutList original = list;
     CLayoutManagerDlgWin win(list, nullptr, nullptr, m_folder);
     win.show();
     CLayoutManagerDlg *dlg = win.content();
     dlg->setQuestionHandler([](const QString &, const QString &) { return true; });
-    clickRow(dlg->fieldOrder(), 2);
-    QTest::keyClick(dlg->fieldOrder(), Qt::Key_Delete);
-    QStringList messages;
-    answerPrompts({QStringLiteral("Extra")}, &messages);
-    QTest::mouseClick(buttonNamed(dlg, QStringLiteral("New")), Qt::LeftButton);
-    dlg->selectLayout(0);
-    QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Delete")), Qt::LeftButton);
-    // Escape does not close the window; Cancel does, and writes nothing.
+    if (edit) {
+        clickRow(dlg->fieldOrder(), 2);
+        QTest::keyClick(dlg->fieldOrder(), Qt::Key_Delete);
+        QStringList messages;
+        answerPrompts({QStringLiteral("Extra")}, &messages);
+        QTest::mouseClick(buttonNamed(dlg, QStringLiteral("New")), Qt::LeftButton);
+        dlg->selectLayout(0);
+        QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Delete")), Qt::LeftButton);
+    }
+    // Escape never closes the window.
     QTest::keyClick(&win, Qt::Key_Escape);
     QVERIFY(win.isVisible());
-    QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Cancel")), Qt::LeftButton);
-    QVERIFY(!win.isVisible());
-    QCOMPARE(win.result(), int(QDialog::Rejected));
+
+    QString question;
+    if (answer) {
+        whenModal<QMessageBox>([&question, answer](QMessageBox *box) {
+            question = box->text();
+            QCOMPARE(box->standardButtons(), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+            box->button(QMessageBox::StandardButton(answer))->click();
+        });
+    }
+    if (closeButton)
+        win.close();
+    else
+        QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Cancel")), Qt::LeftButton);
+    QCOMPARE(question.isEmpty(), answer == 0);
+    QCOMPARE(win.isVisible(), stillOpen);
+    if (written) {
+        QCOMPARE(layoutFiles(m_folder), QStringList({QStringLiteral("Extra.qznr")}));
+        QCOMPARE(list.count(), 1);
+        QCOMPARE(win.result(), int(QDialog::Accepted));
+        return;
+    }
     QCOMPARE(layoutFiles(m_folder), QStringList({QStringLiteral("Kept.qznr")}));
-    QFile f(m_folder + QStringLiteral("/Kept.qznr"));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), file);
+    QCOMPARE(fileBytes(m_folder + QStringLiteral("/Kept.qznr")), file);
     QCOMPARE(list.count(), 1);
     QVERIFY(list.at(0) == original.at(0));
+    if (!stillOpen)
+        QCOMPARE(win.result(), int(QDialog::Rejected));
+}
+
+void TstReportManager::renameThenUndo()
+{
+    const ShownManager manager(QStringLiteral("Alpha"), m_folder);
+    CLayoutManagerDlg *dlg = manager.dlg();
+    auto *names = dlg->findChild<QListWidget *>();
+    auto shown = [&]() -> QString {
+        return names->item(0)->text() + QLatin1Char('|') + dlg->workingList().at(0).name;
+    };
+    const QVector<int> fields = ids(dlg->workingList().at(0).fields(0));
+    clickRow(dlg->fieldOrder(), 1);
+    QTest::keyClick(dlg->fieldOrder(), Qt::Key_Delete);
+    QStringList messages;
+    answerPrompts({QStringLiteral("Beta")}, &messages);
+    QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Rename")), Qt::LeftButton);
+    QCOMPARE(shown(), QStringLiteral("Beta|Beta"));
+
+    // The rename is its own step; undoing the field edit keeps the name.
+    dlg->undoStack()->undo();
+    QCOMPARE(shown(), QStringLiteral("Alpha|Alpha"));
+    QCOMPARE(ids(dlg->workingList().at(0).fields(0)).size(), fields.size() - 1);
+    dlg->undoStack()->redo();
+    answerPrompts({QStringLiteral("Gamma")}, &messages);
+    QTest::mouseClick(buttonNamed(dlg, QStringLiteral("Rename")), Qt::LeftButton);
+    clickRow(dlg->fieldOrder(), 1);
+    QTest::keyClick(dlg->fieldOrder(), Qt::Key_Delete);
+    dlg->undoStack()->undo();
+    QCOMPARE(shown(), QStringLiteral("Gamma|Gamma"));
+    QCOMPARE(ids(dlg->workingList().at(0).fields(0)).size(), fields.size() - 1);
+    dlg->undoStack()->undo();
+    QCOMPARE(shown(), QStringLiteral("Beta|Beta"));
+    QTest::mouseClick(buttonNamed(dlg, QStringLiteral("OK")), Qt::LeftButton);
+    QCOMPARE(layoutFiles(m_folder), QStringList({QStringLiteral("Beta.qznr")}));
+    QCOMPARE(dlg->currentName(), QStringLiteral("Beta"));
+}
+
+void TstReportManager::everyListEditIsOneStep()
+{
+    CReportLayoutList list;
+    for (const char *name : {"A", "B", "C"})
+        list.append(CReportLayout::createDefault(QString::fromLatin1(name)));
+    CLayoutManagerDlgWin win(list, nullptr, nullptr, m_folder);
+    win.show();
+    CLayoutManagerDlg *dlg = win.content();
+    dlg->setQuestionHandler([](const QString &, const QString &) { return true; });
+    auto *names = dlg->findChild<QListWidget *>();
+    auto state = [&]() -> QByteArray {
+        QByteArray all;
+        for (int i = 0; i < dlg->workingList().count(); ++i) {
+            all += dlg->workingList().at(i).name.toUtf8() + '|' + bytesOf(dlg->workingList().at(i));
+            if (names->item(i)->text() != dlg->workingList().at(i).name)
+                all += "list and model differ";
+        }
+        return all + QByteArray::number(names->count());
+    };
+    QVector<QByteArray> states{state()};
+    QStringList messages;
+    auto step = [&] {
+        QCOMPARE(dlg->undoStack()->count(), states.size());
+        states << state();
+    };
+    auto click = [&](const char *name) { QTest::mouseClick(buttonNamed(dlg, QString::fromLatin1(name)), Qt::LeftButton); };
+
+    dlg->selectLayout(2);
+    clickBox(boxNamed(dlg, QStringLiteral("Hide All Images")));
+    QVERIFY(buttonNamed(dlg, QStringLiteral("Undo"))->isEnabled());
+    step();
+    dlg->selectLayout(1);
+    click("Delete");
+    step();
+    // C moved up a row; its edits still reach it.
+    QCOMPARE(dlg->currentLayout(), 0);
+    dlg->selectLayout(1);
+    clickRow(dlg->fieldOrder(), 3);
+    clickBox(boxNamed(dlg, QStringLiteral("Default")));
+    step();
+    // Caption, colour and per-value texts, each through its own dialog.
+    answerPrompts({QStringLiteral("My caption")}, &messages);
+    click("Caption");
+    QCOMPARE(dlg->workingList().at(1).fields(0).at(3).caption, QStringLiteral("My caption"));
+    step();
+    whenModal<CColorDialog>([](CColorDialog *c) {
+        c->setColor(QColor(0, 0, 255));
+        c->slotOk();
+    });
+    click("Content color");
+    QCOMPARE(dlg->workingList().at(1).fields(0).at(3).contentColor, QColor(0, 0, 255));
+    step();
+    whenModal<CTextEditor>([](CTextEditor *ed) {
+        ed->valueChooser()->setCurrentIndex(1);
+        QTest::keyClicks(ed->textArea(), QStringLiteral("own words"));
+        ed->OnOk();
+    });
+    click("Edit");
+    QVERIFY(dlg->workingList().at(1).fields(0).at(3).customTexts.at(1).contains(QLatin1String("own words")));
+    step();
+    answerPrompts({QStringLiteral("D")}, &messages);
+    click("Copy");
+    QCOMPARE(dlg->currentLayout(), 2);
+    QVERIFY(dlg->workingList().at(2).hidesAllImages(0));
+    step();
+    answerPrompts({QStringLiteral("E")}, &messages);
+    click("New");
+    step();
+    dlg->selectLayout(0);
+    answerPrompts({QStringLiteral("F")}, &messages);
+    click("Rename");
+    step();
+    dlg->findChild<QComboBox *>()->setCurrentIndex(RKPet);
+    const int custom = rowOf(dlg->availableFields(), QStringLiteral("Custom Text"));
+    clickRow(dlg->availableFields(), custom);
+    QTest::keyClick(dlg->availableFields(), Qt::Key_Return);
+    QCOMPARE(dlg->fieldOrder()->itemAt(dlg->fieldOrder()->count() - 1)->label(), QStringLiteral("Custom Text"));
+    step();
+    QTest::mouseDClick(dlg->availableFields()->itemAt(1), Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(dlg->fieldOrder()->itemAt(dlg->fieldOrder()->count() - 1)->label(), QStringLiteral("Pet"));
+    step();
+    dlg->selectLayout(1);
+    click("Delete");
+    step();
+    QCOMPARE(messages, QStringList());
+
+    for (int i = states.size() - 2; i >= 0; --i) {
+        dlg->undoStack()->undo();
+        QCOMPARE(state(), states.at(i));
+    }
+    for (int i = 1; i < states.size(); ++i) {
+        dlg->undoStack()->redo();
+        QCOMPARE(state(), states.at(i));
+    }
+}
+
+void TstReportManager::fitsTheScreen_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("wanted");
+    QTest::newRow("1024x700, body") << QRect(0, 0, 1024, 700) << QRect(100, 80, 590, 640);
+    QTest::newRow("1024x700, with preview") << QRect(0, 0, 1024, 700) << QRect(200, 50, 1210, 640);
+    QTest::newRow("1920x1080, once too wide") << QRect(0, 0, 1920, 1080) << QRect(300, 200, 2320, 640);
+    QTest::newRow("second screen, off to the left") << QRect(1920, 0, 1440, 900) << QRect(1700, -20, 1210, 640);
+}
+
+void TstReportManager::fitsTheScreen()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, wanted);
+    const QSize frame(8, 32);
+    const QRect r = CLayoutManagerDlg::fitToScreen(wanted, screen, frame);
+    QVERIFY(screen.contains(QRect(r.topLeft(), r.size() + frame)));
+    // Only what does not fit is taken away.
+    QCOMPARE(r.width(), qMin(wanted.width(), screen.width() - frame.width()));
+    QCOMPARE(r.height(), qMin(wanted.height(), screen.height() - frame.height()));
+}
+
+void TstReportManager::opensOnScreenAtItsLastSize()
+{
+    CReportLayoutList list;
+    list.append(CReportLayout::createDefault(QStringLiteral("Size")));
+    const QRect avail = QApplication::primaryScreen()->availableGeometry();
+    QSize left;
+    {
+        CLayoutManagerDlgWin win(list, nullptr, nullptr, m_folder);
+        QWidget preview;
+        win.content()->setPreviewWidget(&preview);
+        win.resize(CLayoutManagerDlg::BodyWidth + 620, CLayoutManagerDlg::BodyHeight);
+        win.content()->OnPreview();
+        win.show();
+        QVERIFY(avail.contains(win.frameGeometry()));
+        QCOMPARE(win.content()->size(), win.size());
+        win.resize(win.width() - 50, win.height() - 40);
+        left = win.size();
+        QTest::mouseClick(buttonNamed(win.content(), QStringLiteral("Cancel")), Qt::LeftButton);
+        win.content()->setPreviewWidget(nullptr);
+    }
+    CLayoutManagerDlgWin again(list, nullptr, nullptr, m_folder);
+    again.show();
+    QCOMPARE(again.size(), left);
 }
 
 void TstReportManager::okWritesWhatTheReportShows()
@@ -581,6 +862,26 @@ void TstReportManager::dragFormRoundTrip()
     out << qint32(1) << QStringLiteral("x") << qint32(0) << QFont() << QFont() << QColor() << QColor() << true
         << quint32(0xFFFFFFF0);
     QVERIFY(!LmItemMime::decode(huge, &back, &label));
+    // A picture whose header claims more pixels than a layout may hold is refused before decoding.
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    QVERIFY(QImage(2, 2, QImage::Format_RGB32).save(&pngBuffer, "PNG"));
+    for (int at : {16, 20})
+        qToBigEndian<quint32>(100000, png.data() + at);
+    QByteArray giant;
+    QDataStream pic(&giant, QIODevice::WriteOnly);
+    pic.setVersion(12);
+    pic << qint32(1) << QStringLiteral("x") << qint32(0) << QFont() << QFont() << QColor() << QColor() << true
+        << quint32(0) << quint32(1) << qint32(1);
+    pic.writeRawData(png.constData(), png.size());
+    pic << quint32(0) << QString() << quint32(0);
+    QVERIFY(!LmItemMime::decode(giant, &back, &label));
+    // The same stream with the true size reads.
+    for (int at : {16, 20})
+        qToBigEndian<quint32>(2, giant.data() + giant.indexOf("IHDR") + (at - 12));
+    QVERIFY(LmItemMime::decode(giant, &back, &label));
+    QCOMPARE(back.images.value(0).size(), QSize(2, 2));
 }
 
 QTEST_MAIN(TstReportManager)

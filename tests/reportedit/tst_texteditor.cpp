@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QTextEdit>
+#include <QTextList>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -33,6 +35,14 @@ void choose(CTextEditor &ed, const QString &label)
     const int i = ed.valueChooser()->findText(label);
     QVERIFY2(i >= 0, qPrintable(label));
     ed.valueChooser()->setCurrentIndex(i);
+}
+
+QToolButton *toolNamed(QWidget *w, const QString &name)
+{
+    for (QToolButton *b : w->findChildren<QToolButton *>())
+        if (b->accessibleName() == name)
+            return b;
+    return nullptr;
 }
 
 QString savePicture(const QTemporaryDir &dir, const QString &name, int w, int h)
@@ -55,6 +65,7 @@ private slots:
     void storageRuleRoundTrip();
     void emptyTextRestoresStandardText();
     void defaultBoxAndCancel();
+    void paragraphsListsUndoAndRestore();
     void pictureRules_data();
     void pictureRules();
     void picturePreviewOkCancelDefault();
@@ -192,6 +203,58 @@ void TstTextEditor::defaultBoxAndCancel()
     QTest::mouseClick(buttonNamed(&ed, QStringLiteral("Cancel")), Qt::LeftButton);
     QVERIFY(!ed.isVisible());
     QVERIFY(item == original);
+}
+
+void TstTextEditor::paragraphsListsUndoAndRestore()
+{
+    CReportFieldItem item = CReportFieldItem::create(RKNumerology, 1);
+    const QVector<QString> standard = ValueTexts::standardTexts(RKNumerology, 1);
+    CTextEditor ed(item.customTexts, item.images, item.useDefaultText, standard, RKNumerology, 101, nullptr);
+    ed.show();
+    choose(ed, QStringLiteral("7"));
+    const int slot = ed.currentSlot();
+    QTextEdit *text = ed.textArea();
+    QVERIFY(!toolNamed(&ed, QStringLiteral("Undo"))->isEnabled());
+    text->selectAll();
+    QTest::keyClicks(text, QStringLiteral("first"));
+    QTest::keyClick(text, Qt::Key_Return);
+    QTest::keyClicks(text, QStringLiteral("second"));
+
+    const struct {
+        const char *button;
+        Qt::Alignment alignment;
+    } aligns[] = {{"Centre", Qt::AlignHCenter}, {"Align right", Qt::AlignRight}, {"Justify", Qt::AlignJustify},
+                  {"Align left", Qt::AlignLeft}};
+    for (const auto &a : aligns) {
+        QTest::mouseClick(toolNamed(&ed, QString::fromLatin1(a.button)), Qt::LeftButton);
+        QCOMPARE(text->alignment() & Qt::AlignHorizontal_Mask, a.alignment);
+        QVERIFY(toolNamed(&ed, QString::fromLatin1(a.button))->isChecked());
+    }
+    QTest::mouseClick(toolNamed(&ed, QStringLiteral("Centre")), Qt::LeftButton);
+    QVERIFY(ed.workingTexts().at(slot).contains(QLatin1String("align=\"center\"")));
+    QTest::mouseClick(toolNamed(&ed, QStringLiteral("Numbered list")), Qt::LeftButton);
+    QCOMPARE(text->textCursor().currentList()->format().style(), QTextListFormat::ListDecimal);
+    QVERIFY(ed.workingTexts().at(slot).contains(QLatin1String("<ol")));
+    QTest::mouseClick(toolNamed(&ed, QStringLiteral("Bulleted list")), Qt::LeftButton);
+    QCOMPARE(text->textCursor().currentList()->format().style(), QTextListFormat::ListDisc);
+    QTest::mouseClick(toolNamed(&ed, QStringLiteral("Bulleted list")), Qt::LeftButton);
+    QVERIFY(!text->textCursor().currentList());
+
+    // Undo walks back within the value; the stored text follows.
+    const QString listed = ed.workingTexts().at(slot);
+    QTest::mouseClick(toolNamed(&ed, QStringLiteral("Undo")), Qt::LeftButton);
+    QVERIFY(text->textCursor().currentList());
+    QVERIFY(ed.workingTexts().at(slot) != listed);
+    QTest::mouseClick(toolNamed(&ed, QStringLiteral("Redo")), Qt::LeftButton);
+    QVERIFY(!text->textCursor().currentList());
+
+    // "Restore standard text" drops the custom text and prints the standard one.
+    QVERIFY(!ed.workingFlags().at(slot));
+    QTest::mouseClick(buttonNamed(&ed, QStringLiteral("Restore standard text")), Qt::LeftButton);
+    QVERIFY(ed.workingTexts().at(slot).isNull());
+    QVERIFY(ed.workingFlags().at(slot));
+    QVERIFY(ed.defaultBox()->isChecked());
+    QCOMPARE(text->toPlainText().trimmed(), QTextDocumentFragment::fromHtml(standard.at(slot)).toPlainText().trimmed());
 }
 
 void TstTextEditor::pictureRules_data()

@@ -6,6 +6,7 @@
 #include "reports/cpmatrixreport.h"
 #include "reports/creportlayout.h"
 #include "reports/creporttexts.h"
+#include "reports/creporttools.h"
 #include "reports/htmlsanitizer.h"
 
 #include <QtTest>
@@ -50,6 +51,8 @@ private slots:
     void formattingStays();
     void fontFamilies();
     void hostileLayoutInReports();
+    void customTextsPassThroughRichText_data();
+    void customTextsPassThroughRichText();
 };
 
 void TestHtmlSanitizer::activeContentIsRemoved_data()
@@ -167,11 +170,43 @@ void TestHtmlSanitizer::hostileLayoutInReports()
         const QString body = doc.mid(doc.indexOf(QLatin1String("<body")));
         QVERIFY(body.size() > 1000);
         QVERIFY2(!looksActive(body), qPrintable(body.left(2000)));
-        // Captions are shown as the text they are; custom texts keep their formatting.
+        // Captions are shown as the text they are; custom texts keep their formatting, written as Qt writes it.
         QVERIFY(doc.contains(QStringLiteral("&lt;script&gt;alert(&#x27;caption&#x27;)&lt;/script&gt;"))
                 || doc.contains(QStringLiteral("&lt;script&gt;alert('caption')&lt;/script&gt;")));
-        QVERIFY(doc.contains(QStringLiteral("<b>Mine</b>")));
+        QVERIFY(doc.contains(QStringLiteral("<span style=\" font-weight:bold;\">Mine</span>")));
     }
+}
+
+void TestHtmlSanitizer::customTextsPassThroughRichText_data()
+{
+    QTest::addColumn<QString>("hostile");
+    QTest::newRow("script") << QStringLiteral("<script>alert(1)</script>");
+    QTest::newRow("event attributes")
+        << QStringLiteral("<img src=x onerror=alert(2)><p onclick=\"alert(3)\" onmouseover='x()'>p</p>");
+    QTest::newRow("javascript links") << QStringLiteral(
+        "<a href=\"javascript:alert(4)\">a</a><a href=\" jav&#x09;ascript:alert(5)\">b</a>"
+        "<img src=\"javascript:alert(6)\">");
+    QTest::newRow("iframe") << QStringLiteral("<iframe src=\"https://example.org/\">f</iframe>");
+    QTest::newRow("svg") << QStringLiteral("<svg onload=\"alert(7)\"><script>alert(8)</script></svg>");
+    QTest::newRow("object, embed, meta, base, style")
+        << QStringLiteral("<object data=\"x.swf\"></object><embed src=\"x\"><meta http-equiv=\"refresh\" "
+                          "content=\"0;url=javascript:alert(9)\"><base href=\"javascript:/\">"
+                          "<style>body{background:url(javascript:alert(10))}</style>");
+}
+
+void TestHtmlSanitizer::customTextsPassThroughRichText()
+{
+    QFETCH(QString, hostile);
+    // Stored as the text editor stores it, with Qt's own markup around the attack.
+    const QString stored = QStringLiteral("<html><head></head><body><!-- md --><br><p align=\"center\">"
+                                          "<span style=\" font-weight:600; color:#aa0000;\">Kept</span></p>")
+                           + hostile + QStringLiteral("</body></html>");
+    const QString out = CReportTools::customTextBody(stored);
+    QVERIFY2(!looksActive(out), qPrintable(out));
+    QVERIFY2(!out.contains(QLatin1String("alert(")), qPrintable(out));
+    // What Qt's rich text supports stays.
+    QVERIFY2(out.contains(QLatin1String("align=\"center\"")), qPrintable(out));
+    QVERIFY2(out.contains(QLatin1String("font-weight:600; color:#aa0000;\">Kept</span>")), qPrintable(out));
 }
 
 QTEST_MAIN(TestHtmlSanitizer)
