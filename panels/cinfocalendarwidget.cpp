@@ -83,6 +83,21 @@ bool CInfoCalendarWidget::isReferenceCell(int row, int i) const
     }
 }
 
+QString CInfoCalendarWidget::rowValue(int row) const
+{
+    QStringList cells;
+    for (int i = 0; i < cellCount(); ++i) {
+        const QString text = cellText(row, i);
+        if (text.isEmpty())
+            continue;
+        if (isReferenceCell(row, i))
+            cells.prepend(text);
+        else
+            cells.append(text);
+    }
+    return cells.join(QStringLiteral(", "));
+}
+
 QSize CInfoCalendarWidget::sizeHint() const
 {
     return QSize(600, headerHeight() + 3 * RowHeight + 6);

@@ -101,6 +101,29 @@ int CInfoNameWidget::letterClass(int row, int index) const
     return 0;
 }
 
+QString CInfoNameWidget::rowName(int row) const
+{
+    return row == 0 ? QStringLiteral("Full name") : row == 1 ? QStringLiteral("Short name") : QString();
+}
+
+QString CInfoNameWidget::rowValue(int row) const
+{
+    if (row < 0 || row > 1)
+        return QString();
+    const NameRow &r = m_rows[row];
+    QStringList parts;
+    if (!r.letters.isEmpty())
+        parts << r.letters;
+    if (!r.calculation.isEmpty())
+        parts << r.calculation;
+    return parts.join(QStringLiteral(": "));
+}
+
+QRect CInfoNameWidget::rowRect(int row) const
+{
+    return QRect(0, headerHeight() + 2 + row * NameRowHeight, paintWidth(), NameRowHeight);
+}
+
 void CInfoNameWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

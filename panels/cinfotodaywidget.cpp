@@ -11,10 +11,11 @@
 using namespace PanelPaint;
 
 CInfoTodayWidget::CInfoTodayWidget(CTheme *theme, QWidget *parent)
-    : QWidget(parent), m_theme(theme)
+    : QWidget(parent), CPanelRows(this), m_theme(theme)
 {
     m_values = QStringList({QString(), QString(), QString()});
     m_text = new QTextBrowser(this);
+    m_text->setAccessibleName(QStringLiteral("Personal Day meaning"));
     m_text->setFrameShape(QFrame::NoFrame);
     m_text->setOpenLinks(false);
     m_text->setAttribute(Qt::WA_TranslucentBackground);
@@ -84,6 +85,18 @@ void CInfoTodayWidget::updateData()
         m_text->setStyleSheet(QStringLiteral(
             "QTextBrowser { background: transparent; border: none; font-size: 12px; color: #ece7e0; }"));
     update();
+}
+
+QString CInfoTodayWidget::rowName(int row) const
+{
+    static const char *const names[3] = {"Personal Year", "Personal Month", "Personal Day"};
+    return row >= 0 && row < 3 ? QString::fromLatin1(names[row]) : QString();
+}
+
+QRect CInfoTodayWidget::rowRect(int row) const
+{
+    const int cellW = (width() - 16) / 3;
+    return QRect(8 + row * cellW, 62, cellW, 60);
 }
 
 void CInfoTodayWidget::resizeEvent(QResizeEvent *)

@@ -3,6 +3,7 @@
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,7 +16,7 @@ constexpr int kMinPixels = 8;
 
 CInfoWidget::CInfoWidget(CTheme *theme, const QString &title, const QStringList &itemNames,
                          QWidget *parent)
-    : QWidget(parent), m_theme(theme), m_title(title), m_names(itemNames)
+    : QWidget(parent), CPanelRows(this), m_theme(theme), m_title(title), m_names(itemNames)
 {
     m_values.reserve(m_names.size());
     for (int i = 0; i < m_names.size(); ++i)
@@ -57,6 +58,8 @@ void CInfoWidget::setClickable(bool on)
 {
     m_clickable = on;
     setMouseTracking(on);
+    // Rows that open something are reached by Tab as well as by the mouse.
+    setFocusPolicy(on && !m_names.isEmpty() ? Qt::StrongFocus : Qt::NoFocus);
     if (!on)
         unsetCursor();
     update();
@@ -153,7 +156,47 @@ void CInfoWidget::paintEvent(QPaintEvent *)
     }
 
     drawFrame(p, m_theme, header, w, n);
+    drawFocusRow(p);
     drawTitle(p);
+}
+
+QRect CInfoWidget::rowRect(int row) const
+{
+    return QRect(2, headerHeight() + 3 + row * RowHeight, paintWidth() - 4, RowHeight);
+}
+
+bool CInfoWidget::rowActivates(int row) const
+{
+    return m_clickable && row >= 0 && row < m_names.size() && row < m_clickableRows;
+}
+
+void CInfoWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleRowKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+void CInfoWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    setFocusRow(rowActivates(focusRow()) ? focusRow() : (rowActivates(0) ? 0 : -1));
+}
+
+void CInfoWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void CInfoWidget::drawFocusRow(QPainter &p) const
+{
+    if (!hasFocus() || !rowActivates(focusRow()))
+        return;
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(themed(kHeading), 1, Qt::DotLine));
+    p.drawRect(rowRect(focusRow()).adjusted(0, 0, -1, -1));
+    p.restore();
 }
 
 void CInfoWidget::mousePressEvent(QMouseEvent *event)
