@@ -138,10 +138,15 @@ void CInfoNameWidget::paintEvent(QPaintEvent *)
     const QFont digitFont = pixelFont(QStringLiteral("Courier"), 12);
     const QFont calcFont = pixelFont(QStringLiteral("Arial"), 10);
     const QColor text = themed(kText);
-    const QColor accent = themed(kAccent);
     const QColor dim = themed(0xb4a79b);
     QColor tile = themed(kHover);
     tile.setAlpha(90);
+    // Vowels sit on the tile, a blend of the hover colour over the body.
+    const QColor body = themed(kBody);
+    const auto blend = [&](int a, int b) { return (a * tile.alpha() + b * (255 - tile.alpha())) / 255; };
+    const QColor onTile(blend(tile.red(), body.red()), blend(tile.green(), body.green()),
+                        blend(tile.blue(), body.blue()));
+    const QColor accent = readableThemed(m_theme, kAccent, onTile);
 
     for (int row = 0; row < 2; ++row) {
         const NameRow &r = m_rows[row];

@@ -114,8 +114,9 @@ void CInfoTodayWidget::paintEvent(QPaintEvent *)
     p.setBrush(themed(m_theme, kBody));
     p.drawRoundedRect(frame, 6, 6);
 
-    const QColor heading = themed(m_theme, kHeading);
-    const QColor green = themed(m_theme, kGreen);
+    const QColor well = themed(m_theme, 0x2c2420);
+    const QColor heading = readableThemed(m_theme, kHeading, well);
+    const QColor green = readableThemed(m_theme, kGreen, well);
     const QFont big = pixelFont(QStringLiteral("Arial"), 32, true);
     const QFont small = pixelFont(QStringLiteral("Arial"), 12, true);
 
@@ -135,7 +136,6 @@ void CInfoTodayWidget::paintEvent(QPaintEvent *)
     const int cellW = (width() - 16) / 3;
     for (int i = 0; i < 3; ++i) {
         const QRect cell(8 + i * cellW, 62, cellW, 60);
-        QColor well = themed(m_theme, 0x2c2420);
         p.setPen(Qt::NoPen);
         p.setBrush(well);
         p.drawRoundedRect(QRectF(cell).adjusted(2, 0, -2, 0), 5, 5);

@@ -132,11 +132,9 @@ void CInfoWidget::paintEvent(QPaintEvent *)
 
     fillBody(p, m_theme, header, w, n);
 
-    if (m_clickable && m_mouseInside) {
-        const int row = rowAt(m_mouse);
-        if (row >= 0)
-            p.fillRect(QRect(2, header + 3 + row * RowHeight, w - 2, RowHeight), themed(kHover));
-    }
+    const int hover = m_clickable && m_mouseInside ? rowAt(m_mouse) : -1;
+    if (hover >= 0)
+        p.fillRect(QRect(2, header + 3 + hover * RowHeight, w - 2, RowHeight), themed(kHover));
 
     if (m_values.size() == n) {
         const QFont nameFont = pixelFont(QStringLiteral("Arial"), 12);
@@ -146,12 +144,14 @@ void CInfoWidget::paintEvent(QPaintEvent *)
             const int y = header + 3 + i * RowHeight;
             const QString name = nameColour.arg(m_names.at(i).toHtmlEscaped());
             const QFont nf = fittedFont(name, nameFont, kNameWidth, kMinPixels);
-            drawRichText(p, m_theme, 4, y + 1 + (12 - nf.pixelSize()), kNameWidth, name, nf);
+            // The row under the mouse is lighter: its texts are lifted to stay readable.
+            const QColor back = i == hover ? themed(kHover) : QColor();
+            drawRichText(p, m_theme, 4, y + 1 + (12 - nf.pixelSize()), kNameWidth, name, nf, back);
             // Long values start smaller and shrink further where the panel is narrow.
             const QString &v = m_values.at(i);
             const QString value = valueMarkup(v, !m_ageRows.contains(i));
             const QFont vf = fittedFont(value, v.size() >= 13 ? smallFont : nameFont, w - 108, kMinPixels);
-            drawRichText(p, m_theme, 104, y + 1 + (12 - vf.pixelSize()), w - 108, value, vf);
+            drawRichText(p, m_theme, 104, y + 1 + (12 - vf.pixelSize()), w - 108, value, vf, back);
         }
     }
 
