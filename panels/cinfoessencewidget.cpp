@@ -114,7 +114,8 @@ void CInfoEssenceWidget::paintEvent(QPaintEvent *)
 
     const QFont small = pixelFont(QStringLiteral("Arial"), 10);
     const QFont mono = pixelFont(QStringLiteral("Courier"), 12, true);
-    const QColor text = themed(kText);
+    // Every second column is lighter: texts are made readable on that one.
+    const QColor text = readableThemed(m_theme, kText, dark);
     p.setFont(small);
     for (int k = 0; k <= LastAge; ++k) {
         p.setPen(text);
@@ -125,7 +126,7 @@ void CInfoEssenceWidget::paintEvent(QPaintEvent *)
     }
 
     if (!m_values.isEmpty() && !m_values.first().isEmpty()) {
-        const QColor accent = themed(kAccent);
+        const QColor accent = readableThemed(m_theme, kAccent, dark);
         for (int k = 0; k <= LastAge; ++k) {
             p.setPen(text);
             p.drawText(QRect(16 * k, 83, 16, 16), Qt::AlignCenter, QString::number(m_essenceRaw[k]));

@@ -6,6 +6,8 @@
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "engine/calculatorflags.h"
+#include "panels/cinfocalendarwidget.h"
+#include "panels/cinfoessencewidget.h"
 #include "panels/cinfomatrwidget.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
@@ -47,7 +49,8 @@ void hoverRow(QWidget *w, int y)
     QApplication::sendEvent(w, &move);
 }
 
-enum Highlight { MasterOnBody, MasterOnHover, TextOnHover, VowelLetter, TodayNumber, MatrixDigit };
+enum Highlight { MasterOnBody, MasterOnHover, TextOnHover, VowelLetter, TodayNumber, MatrixDigit,
+                 CalendarMark, EssenceRow };
 
 // The panel picture with the highlighted text and without it, all else equal.
 QPair<QImage, QImage> highlightPair(CTheme *theme, Highlight kind)
@@ -76,6 +79,25 @@ QPair<QImage, QImage> highlightPair(CTheme *theme, Highlight kind)
         w.setValues(QStringLiteral("7 (2026)"), QStringLiteral("3 (Dec)"), QStringLiteral("5"));
         out.first = grabbed(&w);
         w.setValues(QStringLiteral("1 (2026)"), QStringLiteral("3 (Dec)"), QStringLiteral("5"));
+        out.second = grabbed(&w);
+    } else if (kind == CalendarMark) {
+        // The marked year among the others; only its number changes.
+        CInfoCalendarWidget w(theme);
+        w.setItemNames({QStringLiteral("Years "), QStringLiteral("Months"), QStringLiteral("Days")});
+        w.resize(w.sizeHint());
+        const QDate day(2026, 3, 1);
+        w.setCalendar(day, day.addYears(1), {QStringLiteral("1"), QStringLiteral("7")}, {}, {});
+        out.first = grabbed(&w);
+        w.setCalendar(day, day.addYears(1), {QStringLiteral("1"), QStringLiteral("1")}, {}, {});
+        out.second = grabbed(&w);
+    } else if (kind == EssenceRow) {
+        CInfoEssenceWidget w(theme, QStringLiteral("Essence and Transit"));
+        w.resize(600, 148);
+        const QString letters(101, QLatin1Char('A'));
+        const QStringList transits{letters, letters, letters};
+        w.setEssence(1990, QVector<int>(128, 7), QVector<int>(128, 16), transits);
+        out.first = grabbed(&w);
+        w.setEssence(1990, QVector<int>(128, 1), QVector<int>(128, 16), transits);
         out.second = grabbed(&w);
     } else {
         CInfoMatrWidget w(theme);
@@ -177,10 +199,10 @@ private slots:
         QTest::addColumn<int>("kind");
         const char *const kinds[] = {"master number", "master number, row under the mouse",
                                      "value, row under the mouse", "vowel", "today's number",
-                                     "psychomatrix digits"};
+                                     "psychomatrix digits", "marked calendar cell", "essence row"};
         CTheme names(QString::fromUtf8(QZ_BIN_DIR "/images/"));
         for (int t = 0; t < names.count(); ++t)
-            for (int k = MasterOnBody; k <= MatrixDigit; ++k)
+            for (int k = MasterOnBody; k <= EssenceRow; ++k)
                 QTest::newRow(qPrintable(names.names().at(t) + QStringLiteral(", ") + QLatin1String(kinds[k])))
                     << t << k;
     }
