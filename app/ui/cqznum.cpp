@@ -4,6 +4,7 @@
 #include "app/core/apppaths.h"
 #include "app/ui/appurls.h"
 #include "app/ui/cdateedit.h"
+#include "app/ui/cmenubutton.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "engine/checkedconnect.h"
@@ -83,6 +84,11 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
     loadInterpretationTexts();
     fillCelebrityTable(m_celebs);
     loadLayouts();
+
+    // Web content reaches screen readers on Linux only when asked for before
+    // the first view exists; it costs nothing while no screen reader listens.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
 
     m_central = new QWidget(this);
     m_central->setObjectName(QStringLiteral("central"));
@@ -404,7 +410,8 @@ void CQZNum::buildButtons()
                                       SLOT(OnExportHTML()), SLOT(OnExportPDFAll())};
     const char *const toolTips[5] = {"Menu", "Clear all data", "About", "Save report", "Print"};
     for (int i = 0; i < 5; ++i) {
-        m_tools[i] = new QPushButton(m_toolRow);
+        // The menu itself is made later, with the rest of the menu.
+        m_tools[i] = i == 0 ? new CMenuButton(nullptr, m_toolRow) : new QPushButton(m_toolRow);
         m_tools[i]->setObjectName(QStringLiteral("tool%1").arg(i));
         m_tools[i]->setGeometry(i * 24, 0, 20, 20);
         m_tools[i]->setIconSize(QSize(16, 16));
@@ -445,6 +452,7 @@ void CQZNum::buildPersonPanel()
 void CQZNum::buildMenu()
 {
     m_menu = new QMenu(QStringLiteral("Numerology"), this);
+    static_cast<CMenuButton *>(m_tools[0])->setPopupMenu(m_menu);
     QMenu *style = m_menu->addMenu(QStringLiteral("Style"));
     m_themeGroup = new QActionGroup(this);
     m_themeGroup->setExclusive(true);

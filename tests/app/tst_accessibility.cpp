@@ -20,6 +20,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <functional>
+
 namespace {
 
 // Focusable, shown nodes below @p iface that a screen reader could not name.
@@ -75,6 +77,9 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        // Offscreen has no screen reader to switch the web content's tree on:
+        // ask the web engine for it as one would.
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--force-renderer-accessibility");
         AppState s;
         s.guideNotAtStart = true;
         s.lastUpdateCheck = QDateTime::currentDateTime();
@@ -304,6 +309,52 @@ private slots:
         QCOMPARE(found->shortcut(), QKeySequence(keys));
         // Works with the menu closed.
         QVERIFY(m_win->actions().contains(found));
+    }
+
+    void openMenuIsInTheTree()
+    {
+        closePersonPanel();
+        auto *button = m_win->findChild<QPushButton *>(QStringLiteral("tool0"));
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(iface->state().hasPopup && !iface->state().expanded);
+        QCOMPARE(iface->childCount(), 0);
+        m_win->OnMenu();
+        QTRY_VERIFY(m_win->mainMenu()->isVisible());
+        QVERIFY(iface->state().expanded);
+        QAccessibleInterface *menu = iface->child(0);
+        QVERIFY(menu && menu->role() == QAccessible::PopupMenu);
+        QCOMPARE(iface->indexOfChild(menu), 0);
+        QStringList items;
+        for (int i = 0; i < menu->childCount(); ++i)
+            items << menu->child(i)->text(QAccessible::Name);
+        QVERIFY2(items.contains(QStringLiteral("Calculator Settings")), qPrintable(items.join(QLatin1Char(','))));
+        m_win->mainMenu()->hide();
+        QCOMPARE(iface->childCount(), 0);
+    }
+
+    void reportTextIsReachable()
+    {
+        closePersonPanel();
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+        auto *view = m_win->findChild<QWidget *>(QStringLiteral("view0"));
+        QVERIFY(view);
+        QAccessibleInterface *root = QAccessible::queryAccessibleInterface(view);
+        QStringList seen;
+        bool name = false;
+        bool heading = false;
+        std::function<void(QAccessibleInterface *, int)> walk = [&](QAccessibleInterface *i, int depth) {
+            if (!i || depth > 40)
+                return;
+            const QString text = i->text(QAccessible::Name) + QLatin1Char(' ') + i->text(QAccessible::Value);
+            name = name || text.contains(QStringLiteral("Jean Luc OBrien"), Qt::CaseInsensitive);
+            heading = heading || (i->role() == QAccessible::Heading && !text.trimmed().isEmpty());
+            if (seen.size() < 30)
+                seen << QString::number(i->role()) + QLatin1Char(':') + text.left(30);
+            for (int c = 0; c < i->childCount(); ++c)
+                walk(i->child(c), depth + 1);
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT((seen.clear(), name = heading = false, walk(root, 0), name && heading),
+                                  qPrintable(seen.join(QStringLiteral(" | "))), 15000);
     }
 
     void f1OpensTheGuide()
