@@ -83,6 +83,21 @@ bool CInfoCalendarWidget::isReferenceCell(int row, int i) const
     }
 }
 
+QString CInfoCalendarWidget::rowValue(int row) const
+{
+    QStringList cells;
+    for (int i = 0; i < cellCount(); ++i) {
+        const QString text = cellText(row, i);
+        if (text.isEmpty())
+            continue;
+        if (isReferenceCell(row, i))
+            cells.prepend(text);
+        else
+            cells.append(text);
+    }
+    return cells.join(QStringLiteral(", "));
+}
+
 QSize CInfoCalendarWidget::sizeHint() const
 {
     return QSize(600, headerHeight() + 3 * RowHeight + 6);
@@ -99,11 +114,15 @@ void CInfoCalendarWidget::paintEvent(QPaintEvent *)
     const QFont normal = pixelFont(QStringLiteral("Arial"), 10);
     const QFont bold = pixelFont(QStringLiteral("Arial"), 11, true);
     const QFont captionFont = pixelFont(QStringLiteral("Arial"), 10, true);
-    const QPen normalPen(themed(kText));
-    const QPen highlightPen(themed(kHeading));
     QColor mark = themed(kHover);
     mark.setAlpha(160);
     QColor stripe = themed(kDarkColumn);
+    // The marked cell is the hover colour blended over a stripe at worst.
+    const auto blend = [&](int a, int b) { return (a * mark.alpha() + b * (255 - mark.alpha())) / 255; };
+    const QColor onMark(blend(mark.red(), stripe.red()), blend(mark.green(), stripe.green()),
+                        blend(mark.blue(), stripe.blue()));
+    const QPen normalPen(readableThemed(m_theme, kText, stripe));
+    const QPen highlightPen(readableThemed(m_theme, kHeading, onMark));
 
     for (int row = 0; row < 3; ++row) {
         const int y = header + 3 + row * RowHeight;

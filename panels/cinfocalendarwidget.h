@@ -41,6 +41,9 @@ public:
 
     QSize sizeHint() const override;
 
+    /** The row's cells, the reference date's one first. */
+    QString rowValue(int row) const override;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -12,7 +12,7 @@ using namespace MatrixGrid;
 using namespace PanelPaint;
 
 CInfoCompMatrWidget::CInfoCompMatrWidget(CTheme *theme, QWidget *parent)
-    : QWidget(parent), m_theme(theme)
+    : QWidget(parent), CPanelRows(this), m_theme(theme)
 {
     if (m_theme)
         connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
@@ -48,6 +48,33 @@ void CInfoCompMatrWidget::clearCells()
 QSize CInfoCompMatrWidget::sizeHint() const
 {
     return QSize(600, 290);
+}
+
+int CInfoCompMatrWidget::rowCount() const
+{
+    return existingCellCount();
+}
+
+QString CInfoCompMatrWidget::rowName(int row) const
+{
+    const int cell = nthCell(row);
+    return cell < 0 ? QString() : label(cell, true);
+}
+
+QString CInfoCompMatrWidget::rowValue(int row) const
+{
+    const int cell = nthCell(row);
+    if (cell < 0 || (m_first.isEmpty() && m_second.isEmpty()))
+        return QString();
+    const QStringList sides = sideCaptions();
+    return sides.at(0) + QStringLiteral(": ") + m_first.value(cell) + QStringLiteral(", ") + sides.at(1)
+        + QStringLiteral(": ") + m_second.value(cell);
+}
+
+QRect CInfoCompMatrWidget::rowRect(int row) const
+{
+    const int cell = nthCell(row);
+    return cell < 0 ? QRect() : cellRect(cell % Columns, cell / Columns);
 }
 
 void CInfoCompMatrWidget::updateData()

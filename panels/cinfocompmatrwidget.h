@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/cpanelrows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ class CTheme;
  * the right. Same layout and labels as the psychomatrix panel, with
  * "Money" for "Finance"; it does not react to clicks.
  */
-class CInfoCompMatrWidget : public QWidget
+class CInfoCompMatrWidget : public QWidget, public CPanelRows
 {
     Q_OBJECT
 
@@ -29,6 +31,13 @@ public:
     void clearCells();
 
     QSize sizeHint() const override;
+
+    // Each cell by label, with both persons' values.
+    QString panelName() const override { return QStringLiteral("Compatibility matrix"); }
+    int rowCount() const override;
+    QString rowName(int row) const override;
+    QString rowValue(int row) const override;
+    QRect rowRect(int row) const override;
 
 public slots:
     void updateData();

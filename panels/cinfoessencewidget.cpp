@@ -114,7 +114,8 @@ void CInfoEssenceWidget::paintEvent(QPaintEvent *)
 
     const QFont small = pixelFont(QStringLiteral("Arial"), 10);
     const QFont mono = pixelFont(QStringLiteral("Courier"), 12, true);
-    const QColor text = themed(kText);
+    // Every second column is lighter: texts are made readable on that one.
+    const QColor text = readableThemed(m_theme, kText, dark);
     p.setFont(small);
     for (int k = 0; k <= LastAge; ++k) {
         p.setPen(text);
@@ -125,7 +126,7 @@ void CInfoEssenceWidget::paintEvent(QPaintEvent *)
     }
 
     if (!m_values.isEmpty() && !m_values.first().isEmpty()) {
-        const QColor accent = themed(kAccent);
+        const QColor accent = readableThemed(m_theme, kAccent, dark);
         for (int k = 0; k <= LastAge; ++k) {
             p.setPen(text);
             p.drawText(QRect(16 * k, 83, 16, 16), Qt::AlignCenter, QString::number(m_essenceRaw[k]));
@@ -167,4 +168,36 @@ void CInfoEssenceWidget::mouseMoveEvent(QMouseEvent *event)
     QToolTip::showText(event->globalPos(),
                        QStringLiteral("%1, age %2").arg(QString::fromLatin1(kRowNames[row])).arg(age),
                        this);
+}
+
+int CInfoEssenceWidget::rowCount() const
+{
+    return m_values.isEmpty() || m_values.first().isEmpty() ? 0 : 4;
+}
+
+QString CInfoEssenceWidget::rowName(int row) const
+{
+    static const char *const names[4] = {"Physical transit", "Mental transit", "Spiritual transit", "Essence"};
+    return row >= 0 && row < 4 ? QString::fromLatin1(names[row]) : QString();
+}
+
+QString CInfoEssenceWidget::rowValue(int row) const
+{
+    if (row < 0 || row >= rowCount())
+        return QString();
+    QStringList ages;
+    const int last = qMin(LastAge, firstVisibleAge() + 31);
+    for (int k = firstVisibleAge(); k <= last; ++k) {
+        const QString v = row == 3 ? QString::number(m_essence[k]) : m_values.value(row).mid(k, 1);
+        if (!v.isEmpty())
+            ages << QString::number(k) + QLatin1Char(' ') + v;
+    }
+    return ages.join(QStringLiteral(", "));
+}
+
+QRect CInfoEssenceWidget::rowRect(int row) const
+{
+    // Transit rows at y = 35, 51, 67 of the strip, the essence at 99.
+    const int y = row == 3 ? 99 : 35 + 16 * row;
+    return QRect(4, headerHeight() + y, paintWidth() - 8, 16);
 }

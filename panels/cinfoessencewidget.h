@@ -37,6 +37,13 @@ public:
     int essenceRawAt(int age) const;
     /** First age visible on the current page. */
     int firstVisibleAge() const { return 32 * m_agePage; }
+
+    // Screen readers hear the transits and the essence of the ages shown, age by age.
+    int rowCount() const override;
+    QString rowName(int row) const override;
+    QString rowValue(int row) const override;
+    QRect rowRect(int row) const override;
+    bool rowActivates(int) const override { return false; }
     /** The "< Age >" button. */
     QPushButton *ageButton() const { return m_ageButton; }
 

@@ -10,6 +10,7 @@ using namespace PanelPaint;
 
 CInfoExprPlanWidget::CInfoExprPlanWidget(CTheme *theme, const QString &title, QWidget *parent)
     : QWidget(parent),
+      CPanelRows(this),
       m_theme(theme),
       m_title(title),
       m_names({QStringLiteral("Creative"), QStringLiteral("Dual"), QStringLiteral("Grounded")})
@@ -58,6 +59,23 @@ void CInfoExprPlanWidget::updateData()
         ? QImage()
         : CTheme::titleImageFor(m_theme, m_title, width(), CInfoWidget::HeaderHeight);
     update();
+}
+
+QString CInfoExprPlanWidget::rowValue(int row) const
+{
+    const QStringList planes = planeNames();
+    QStringList parts;
+    for (int c = 0; c < planes.size(); ++c) {
+        const QString v = m_cells.value(row * 5 + c);
+        if (!v.isEmpty())
+            parts << planes.at(c) + QLatin1Char(' ') + v;
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QRect CInfoExprPlanWidget::rowRect(int row) const
+{
+    return QRect(2, headerHeight() + 3 + 16 * (row + 1), width() - 4, 16);
 }
 
 void CInfoExprPlanWidget::resizeEvent(QResizeEvent *)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include "panels/cpanelrows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ class CTheme;
  * rows against the planes "Mental", "Physical", "Emotional" and "Intuitive"
  * in columns, under the list panel's title bar.
  */
-class CInfoExprPlanWidget : public QWidget
+class CInfoExprPlanWidget : public QWidget, public CPanelRows
 {
     Q_OBJECT
 
@@ -34,6 +36,13 @@ public:
     int headerHeight() const;
 
     QSize sizeHint() const override;
+
+    // One row per kind; its value names each plane with its cell.
+    QString panelName() const override { return m_title; }
+    int rowCount() const override { return m_names.size(); }
+    QString rowName(int row) const override { return m_names.value(row); }
+    QString rowValue(int row) const override;
+    QRect rowRect(int row) const override;
 
 public slots:
     void updateData();

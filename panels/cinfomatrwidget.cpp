@@ -5,15 +5,18 @@
 #include "panels/matrixpaint.h"
 #include "panels/panelpaint.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 using namespace MatrixGrid;
 
+
 CInfoMatrWidget::CInfoMatrWidget(CTheme *theme, QWidget *parent)
-    : QWidget(parent), m_theme(theme)
+    : QWidget(parent), CPanelRows(this), m_theme(theme)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     if (m_theme)
         connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
 }
@@ -64,6 +67,57 @@ void CInfoMatrWidget::paintEvent(QPaintEvent *)
         if (isCell(cell % Columns, cell / Columns))
             paintValue(p, m_theme, cellRect(cell % Columns, cell / Columns), m_cells.at(cell), false);
     }
+    if (hasFocus() && focusRow() >= 0) {
+        p.setPen(QPen(PanelPaint::themed(m_theme, PanelPaint::kHeading), 1, Qt::DotLine));
+        p.drawRoundedRect(QRectF(rowRect(focusRow())).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    }
+}
+
+int CInfoMatrWidget::rowCount() const
+{
+    return existingCellCount();
+}
+
+QString CInfoMatrWidget::rowName(int row) const
+{
+    const int cell = nthCell(row);
+    return cell < 0 ? QString() : label(cell);
+}
+
+QString CInfoMatrWidget::rowValue(int row) const
+{
+    return m_cells.value(nthCell(row));
+}
+
+QRect CInfoMatrWidget::rowRect(int row) const
+{
+    const int cell = nthCell(row);
+    return cell < 0 ? QRect() : cellRect(cell % Columns, cell / Columns);
+}
+
+void CInfoMatrWidget::activateRow(int row)
+{
+    const int cell = nthCell(row);
+    if (cell >= 0)
+        emit itemCliked(cell);
+}
+
+void CInfoMatrWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleRowKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+void CInfoMatrWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    setFocusRow(qMax(0, focusRow()));
+}
+
+void CInfoMatrWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void CInfoMatrWidget::mousePressEvent(QMouseEvent *event)

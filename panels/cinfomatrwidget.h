@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/cpanelrows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ class CTheme;
  * picture. The cell under the mouse is highlighted; a press emits
  * itemCliked(c + 5r) (1-4, 6-9, 11-14, 15-19).
  */
-class CInfoMatrWidget : public QWidget
+class CInfoMatrWidget : public QWidget, public CPanelRows
 {
     Q_OBJECT
 
@@ -28,6 +30,15 @@ public:
 
     QSize sizeHint() const override;
 
+    // Screen readers hear the existing cells in cell order, by label.
+    QString panelName() const override { return QStringLiteral("Psycho Matrix"); }
+    int rowCount() const override;
+    QString rowName(int row) const override;
+    QString rowValue(int row) const override;
+    QRect rowRect(int row) const override;
+    bool rowActivates(int row) const override { return row >= 0 && row < rowCount(); }
+    void activateRow(int row) override;
+
 signals:
     void itemCliked(int cell);
 
@@ -36,6 +47,9 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;

@@ -101,6 +101,29 @@ int CInfoNameWidget::letterClass(int row, int index) const
     return 0;
 }
 
+QString CInfoNameWidget::rowName(int row) const
+{
+    return row == 0 ? QStringLiteral("Full name") : row == 1 ? QStringLiteral("Short name") : QString();
+}
+
+QString CInfoNameWidget::rowValue(int row) const
+{
+    if (row < 0 || row > 1)
+        return QString();
+    const NameRow &r = m_rows[row];
+    QStringList parts;
+    if (!r.letters.isEmpty())
+        parts << r.letters;
+    if (!r.calculation.isEmpty())
+        parts << r.calculation;
+    return parts.join(QStringLiteral(": "));
+}
+
+QRect CInfoNameWidget::rowRect(int row) const
+{
+    return QRect(0, headerHeight() + 2 + row * NameRowHeight, paintWidth(), NameRowHeight);
+}
+
 void CInfoNameWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -115,10 +138,15 @@ void CInfoNameWidget::paintEvent(QPaintEvent *)
     const QFont digitFont = pixelFont(QStringLiteral("Courier"), 12);
     const QFont calcFont = pixelFont(QStringLiteral("Arial"), 10);
     const QColor text = themed(kText);
-    const QColor accent = themed(kAccent);
     const QColor dim = themed(0xb4a79b);
     QColor tile = themed(kHover);
     tile.setAlpha(90);
+    // Vowels sit on the tile, a blend of the hover colour over the body.
+    const QColor body = themed(kBody);
+    const auto blend = [&](int a, int b) { return (a * tile.alpha() + b * (255 - tile.alpha())) / 255; };
+    const QColor onTile(blend(tile.red(), body.red()), blend(tile.green(), body.green()),
+                        blend(tile.blue(), body.blue()));
+    const QColor accent = readableThemed(m_theme, kAccent, onTile);
 
     for (int row = 0; row < 2; ++row) {
         const NameRow &r = m_rows[row];

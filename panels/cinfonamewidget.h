@@ -50,6 +50,13 @@ public:
 
     QSize sizeHint() const override;
 
+    // Screen readers hear each name with its letters' numbers and its chains.
+    int rowCount() const override { return 2; }
+    QString rowName(int row) const override;
+    QString rowValue(int row) const override;
+    QRect rowRect(int row) const override;
+    bool rowActivates(int) const override { return false; }
+
 signals:
     void symbolCliked(int name, int letter);
 

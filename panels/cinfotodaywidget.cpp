@@ -11,10 +11,11 @@
 using namespace PanelPaint;
 
 CInfoTodayWidget::CInfoTodayWidget(CTheme *theme, QWidget *parent)
-    : QWidget(parent), m_theme(theme)
+    : QWidget(parent), CPanelRows(this), m_theme(theme)
 {
     m_values = QStringList({QString(), QString(), QString()});
     m_text = new QTextBrowser(this);
+    m_text->setAccessibleName(QStringLiteral("Personal Day meaning"));
     m_text->setFrameShape(QFrame::NoFrame);
     m_text->setOpenLinks(false);
     m_text->setAttribute(Qt::WA_TranslucentBackground);
@@ -86,6 +87,18 @@ void CInfoTodayWidget::updateData()
     update();
 }
 
+QString CInfoTodayWidget::rowName(int row) const
+{
+    static const char *const names[3] = {"Personal Year", "Personal Month", "Personal Day"};
+    return row >= 0 && row < 3 ? QString::fromLatin1(names[row]) : QString();
+}
+
+QRect CInfoTodayWidget::rowRect(int row) const
+{
+    const int cellW = (width() - 16) / 3;
+    return QRect(8 + row * cellW, 62, cellW, 60);
+}
+
 void CInfoTodayWidget::resizeEvent(QResizeEvent *)
 {
     m_text->setGeometry(8, TextTop + 4, qMax(0, width() - 14), qMax(0, height() - TextTop - 10));
@@ -101,8 +114,9 @@ void CInfoTodayWidget::paintEvent(QPaintEvent *)
     p.setBrush(themed(m_theme, kBody));
     p.drawRoundedRect(frame, 6, 6);
 
-    const QColor heading = themed(m_theme, kHeading);
-    const QColor green = themed(m_theme, kGreen);
+    const QColor well = themed(m_theme, 0x2c2420);
+    const QColor heading = readableThemed(m_theme, kHeading, well);
+    const QColor green = readableThemed(m_theme, kGreen, well);
     const QFont big = pixelFont(QStringLiteral("Arial"), 32, true);
     const QFont small = pixelFont(QStringLiteral("Arial"), 12, true);
 
@@ -122,7 +136,6 @@ void CInfoTodayWidget::paintEvent(QPaintEvent *)
     const int cellW = (width() - 16) / 3;
     for (int i = 0; i < 3; ++i) {
         const QRect cell(8 + i * cellW, 62, cellW, 60);
-        QColor well = themed(m_theme, 0x2c2420);
         p.setPen(Qt::NoPen);
         p.setBrush(well);
         p.drawRoundedRect(QRectF(cell).adjusted(2, 0, -2, 0), 5, 5);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDate>
+#include "panels/cpanelrows.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ class QTextBrowser;
  * "Today": the personal year, month and day of the forecast date as three
  * large numbers, with the day's interpretation text below them.
  */
-class CInfoTodayWidget : public QWidget
+class CInfoTodayWidget : public QWidget, public CPanelRows
 {
     Q_OBJECT
 
@@ -38,6 +40,12 @@ public:
     static QPair<QString, QString> splitValue(const QString &value);
 
     QSize sizeHint() const override;
+
+    QString panelName() const override { return QStringLiteral("Today"); }
+    int rowCount() const override { return 3; }
+    QString rowName(int row) const override;
+    QString rowValue(int row) const override { return m_values.value(row); }
+    QRect rowRect(int row) const override;
 
 public slots:
     void updateData();

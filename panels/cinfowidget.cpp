@@ -3,6 +3,7 @@
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -15,7 +16,7 @@ constexpr int kMinPixels = 8;
 
 CInfoWidget::CInfoWidget(CTheme *theme, const QString &title, const QStringList &itemNames,
                          QWidget *parent)
-    : QWidget(parent), m_theme(theme), m_title(title), m_names(itemNames)
+    : QWidget(parent), CPanelRows(this), m_theme(theme), m_title(title), m_names(itemNames)
 {
     m_values.reserve(m_names.size());
     for (int i = 0; i < m_names.size(); ++i)
@@ -57,6 +58,8 @@ void CInfoWidget::setClickable(bool on)
 {
     m_clickable = on;
     setMouseTracking(on);
+    // Rows that open something are reached by Tab as well as by the mouse.
+    setFocusPolicy(on && !m_names.isEmpty() ? Qt::StrongFocus : Qt::NoFocus);
     if (!on)
         unsetCursor();
     update();
@@ -129,11 +132,9 @@ void CInfoWidget::paintEvent(QPaintEvent *)
 
     fillBody(p, m_theme, header, w, n);
 
-    if (m_clickable && m_mouseInside) {
-        const int row = rowAt(m_mouse);
-        if (row >= 0)
-            p.fillRect(QRect(2, header + 3 + row * RowHeight, w - 2, RowHeight), themed(kHover));
-    }
+    const int hover = m_clickable && m_mouseInside ? rowAt(m_mouse) : -1;
+    if (hover >= 0)
+        p.fillRect(QRect(2, header + 3 + hover * RowHeight, w - 2, RowHeight), themed(kHover));
 
     if (m_values.size() == n) {
         const QFont nameFont = pixelFont(QStringLiteral("Arial"), 12);
@@ -143,17 +144,59 @@ void CInfoWidget::paintEvent(QPaintEvent *)
             const int y = header + 3 + i * RowHeight;
             const QString name = nameColour.arg(m_names.at(i).toHtmlEscaped());
             const QFont nf = fittedFont(name, nameFont, kNameWidth, kMinPixels);
-            drawRichText(p, m_theme, 4, y + 1 + (12 - nf.pixelSize()), kNameWidth, name, nf);
+            // The row under the mouse is lighter: its texts are lifted to stay readable.
+            const QColor back = i == hover ? themed(kHover) : QColor();
+            drawRichText(p, m_theme, 4, y + 1 + (12 - nf.pixelSize()), kNameWidth, name, nf, back);
             // Long values start smaller and shrink further where the panel is narrow.
             const QString &v = m_values.at(i);
             const QString value = valueMarkup(v, !m_ageRows.contains(i));
             const QFont vf = fittedFont(value, v.size() >= 13 ? smallFont : nameFont, w - 108, kMinPixels);
-            drawRichText(p, m_theme, 104, y + 1 + (12 - vf.pixelSize()), w - 108, value, vf);
+            drawRichText(p, m_theme, 104, y + 1 + (12 - vf.pixelSize()), w - 108, value, vf, back);
         }
     }
 
     drawFrame(p, m_theme, header, w, n);
+    drawFocusRow(p);
     drawTitle(p);
+}
+
+QRect CInfoWidget::rowRect(int row) const
+{
+    return QRect(2, headerHeight() + 3 + row * RowHeight, paintWidth() - 4, RowHeight);
+}
+
+bool CInfoWidget::rowActivates(int row) const
+{
+    return m_clickable && row >= 0 && row < m_names.size() && row < m_clickableRows;
+}
+
+void CInfoWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleRowKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+void CInfoWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    setFocusRow(rowActivates(focusRow()) ? focusRow() : (rowActivates(0) ? 0 : -1));
+}
+
+void CInfoWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void CInfoWidget::drawFocusRow(QPainter &p) const
+{
+    if (!hasFocus() || !rowActivates(focusRow()))
+        return;
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(themed(kHeading), 1, Qt::DotLine));
+    p.drawRect(rowRect(focusRow()).adjusted(0, 0, -1, -1));
+    p.restore();
 }
 
 void CInfoWidget::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panels/cpanelrows.h"
+
 #include <QImage>
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +15,7 @@ class CTheme;
  * highlight the row under the mouse and emit itemCliked(row) for rows
  * below clickableRows().
  */
-class CInfoWidget : public QWidget
+class CInfoWidget : public QWidget, public CPanelRows
 {
     Q_OBJECT
 
@@ -57,6 +59,18 @@ public:
 
     QSize sizeHint() const override;
 
+    // What screen readers hear: the title, then each row's name and value.
+    QString panelName() const override { return m_title; }
+    int rowCount() const override { return m_names.size(); }
+    QString rowName(int row) const override { return m_names.value(row); }
+    QString rowValue(int row) const override
+    {
+        return m_values.size() == m_names.size() ? m_values.value(row) : QString();
+    }
+    QRect rowRect(int row) const override;
+    bool rowActivates(int row) const override;
+    void activateRow(int row) override { emit itemCliked(row); }
+
 signals:
     void itemCliked(int row);
 
@@ -66,6 +80,11 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    /** The dotted frame around the keyboard row while the panel has focus. */
+    void drawFocusRow(QPainter &p) const;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;

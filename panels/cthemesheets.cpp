@@ -32,6 +32,7 @@ QPushButton:checked { background-color: #382d27; border-color: #b89b72; }
 QPushButton:default { border-color: #b89b72; }
 QPushButton:disabled { color: #7d716a; background-color: #352b26; border-color: #4a3f38; }
 QPushButton:flat { background: transparent; border: none; }
+QPushButton:focus { border-color: #eddbb2; outline: none; }
 
 QLineEdit, QTextEdit, QPlainTextEdit, QSpinBox, QDoubleSpinBox, QDateEdit, QTimeEdit, QDateTimeEdit {
   color: #f4ece0; background-color: #231c19;
@@ -79,6 +80,7 @@ QComboBox:hover { border-color: #9a8a7c; background-color: #4c3e35; }
 QComboBox:on { background-color: #382d27; }
 QComboBox:disabled { color: #7d716a; background-color: #352b26; border-color: #4a3f38; }
 QComboBox:editable { color: #f4ece0; background-color: #231c19; }
+QComboBox:focus { border-color: #eddbb2; }
 QComboBox::drop-down {
   subcontrol-origin: padding; subcontrol-position: center right; width: 20px; border: none;
 }
@@ -98,6 +100,7 @@ QCheckBox::indicator:checked, QGroupBox::indicator:checked {
   background-color: #eddbb2; border-color: #eddbb2; image: url(IMGDIR/check.png);
 }
 QCheckBox::indicator:disabled { border-color: #4a3f38; background-color: #2a221e; }
+QCheckBox::indicator:focus { border-color: #eddbb2; }
 QRadioButton::indicator {
   width: 13px; height: 13px; border: 1px solid #8a7a6e; border-radius: 7px; background-color: #231c19;
 }
@@ -230,6 +233,7 @@ QScrollBar::add-page, QScrollBar::sub-page { background: none; }
 QPushButton, QToolButton { background: transparent; border: 1px solid transparent; border-radius: 4px; padding: 0px; }
 QPushButton:hover, QToolButton:hover { background-color: #4c3e35; border-color: #6a5d55; }
 QPushButton:pressed, QToolButton:pressed { background-color: #382d27; border-color: #8a7a6e; }
+QPushButton:focus, QToolButton:focus { border-color: #eddbb2; outline: none; }
 )QSS");
     // 7: progress bars; the same in every theme.
     s << QStringLiteral(R"QSS(
@@ -250,6 +254,7 @@ QPushButton { color: #eddbb2; background-color: #44372f; border: 1px solid #7a6b
   font-family: "Arial", sans-serif; font-size: 14px; font-weight: bold; padding: 6px 12px; }
 QPushButton:hover { border-color: #d4bc8e; color: #ffffff; }
 QPushButton:pressed { background-color: #382d27; }
+QPushButton:focus { border-color: #eddbb2; outline: none; }
 )QSS");
     // 10: the feature button column (icon above text).
     s << QStringLiteral(R"QSS(
@@ -258,6 +263,7 @@ QPushButton, QToolButton { color: #d8c9b0; background: transparent; border: 1px 
 QPushButton:hover, QToolButton:hover { color: #ffffff; background-color: #3a2f29; border-color: #5c524c; }
 QPushButton:pressed, QToolButton:pressed { background-color: #44372f; }
 QPushButton:checked, QToolButton:checked { color: #eddbb2; background-color: #44372f; border-color: #7a6b61; }
+QPushButton:focus, QToolButton:focus { border-color: #eddbb2; outline: none; }
 )QSS");
     // 11: the sliding person panel.
     s << QStringLiteral(R"QSS(
@@ -281,6 +287,7 @@ QLineEdit:disabled { color: #7d716a; background-color: #2a221e; }
 QPushButton { background: transparent; border: none; padding: 0px; border-image: url(IMAGE_S) 0 0 0 0 stretch stretch; }
 QPushButton:hover { border-image: url(IMAGE_H) 0 0 0 0 stretch stretch; }
 QPushButton:pressed { border-image: url(IMAGE_P) 0 0 0 0 stretch stretch; }
+QPushButton:focus { border-image: url(IMAGE_H) 0 0 0 0 stretch stretch; outline: none; }
 )QSS");
     return s;
 }

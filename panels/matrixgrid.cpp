@@ -50,4 +50,18 @@ QString mark(int cell)
     return QStringLiteral("*");
 }
 
+int nthCell(int n)
+{
+    int seen = 0;
+    for (int cell = 0; cell < Cells; ++cell)
+        if (isCell(cell % Columns, cell / Columns) && seen++ == n)
+            return cell;
+    return -1;
+}
+
+int existingCellCount()
+{
+    return Cells - 3;
+}
+
 }  // namespace MatrixGrid

@@ -19,6 +19,10 @@ bool isCell(int column, int row);
 int cellAt(const QPoint &pos);
 /** Label of cell c + 5r ("Character", "Purposeful" ...); @p money uses "Money" for "Finance". */
 QString label(int cell, bool money = false);
+/** Number of the @p n-th existing cell in cell order (0 -> 1, 4 -> 6 ...), or -1. */
+int nthCell(int n);
+/** How many cells exist (17). */
+int existingCellCount();
 /** Caption mark of a cell: its digit for digit cells, "*" for sums and diagonals. */
 QString mark(int cell);
 

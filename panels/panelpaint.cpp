@@ -43,11 +43,17 @@ QColor themed(const CTheme *theme, QRgb rgb)
     if (!theme)
         return c;
     const QColor mapped = theme->mapColor(c);
-    // Recolouring keeps only brightness, which leaves the accent (master
-    // numbers, essence row) dimmer than plain text: lift it to stay readable.
-    if (rgb == kAccent && !theme->entry(theme->currentIndex()).keepColours)
+    // The accent (master numbers, essence row) is dimmer than plain text, and
+    // recolouring keeps only its brightness: lift it to stay readable.
+    if (rgb == kAccent)
         return readableOn(mapped, theme->mapColor(QColor::fromRgb(kBody)), kAccentContrast);
     return mapped;
+}
+
+QColor readableThemed(const CTheme *theme, QRgb rgb, const QColor &background)
+{
+    // A little to spare: blending and rounding in the painter cost a few hundredths.
+    return readableOn(themed(theme, rgb), background, kAccentContrast + 0.1);
 }
 
 QFont pixelFont(const QString &family, int px, bool bold)
@@ -102,14 +108,18 @@ QFont fittedFont(const QString &html, QFont font, int maxWidth, int minPx)
 }
 
 void drawRichText(QPainter &p, const CTheme *theme, int x, int y, int maxWidth,
-                  const QString &html, const QFont &font)
+                  const QString &html, const QFont &font, const QColor &background)
 {
     QTextDocument doc;
     doc.setDocumentMargin(0);
     doc.setDefaultFont(font);
     QString mapped = theme ? theme->mapStyleText(html) : html;
-    if (theme)
-        mapped.replace(theme->mapColor(QColor::fromRgb(kAccent)).name(), themed(theme, kAccent).name());
+    if (theme) {
+        const QColor back = background.isValid() ? background : themed(theme, kBody);
+        for (QRgb rgb : {kAccent, kText})
+            mapped.replace(theme->mapColor(QColor::fromRgb(rgb)).name(),
+                           readableThemed(theme, rgb, back).name(), Qt::CaseInsensitive);
+    }
     doc.setHtml(mapped);
     p.save();
     p.translate(x, y);

@@ -22,7 +22,7 @@ constexpr QRgb kGreen = 0x9cb62d;     ///< (156, 182, 45)
 constexpr QRgb kDarkColumn = 0x4e4037;///< (78, 64, 55)
 constexpr QRgb kSeparator = 0x8b7e75; ///< (139, 126, 117)
 
-/** Contrast the accent keeps against the panel body in recoloured themes. */
+/** Contrast every highlighted text keeps against what it is drawn on, in every theme. */
 constexpr double kAccentContrast = 4.5;
 
 /** WCAG contrast ratio of two colours, 1 to 21. */
@@ -35,6 +35,8 @@ QColor readableOn(const QColor &colour, const QColor &background, double ratio);
  * accent is kept readable against the body.
  */
 QColor themed(const CTheme *theme, QRgb rgb);
+/** @p rgb themed and lightened where needed to stay readable on @p background. */
+QColor readableThemed(const CTheme *theme, QRgb rgb, const QColor &background);
 
 /** Pixel-sized font of a family. */
 QFont pixelFont(const QString &family, int px, bool bold = false);
@@ -63,8 +65,12 @@ int richTextWidth(const QString &html, const QFont &font);
  */
 QFont fittedFont(const QString &html, QFont font, int maxWidth, int minPx);
 
-/** Draws rich @p html with its top-left corner at (x, y), clipped to @p maxWidth. */
+/**
+ * Draws rich @p html with its top-left corner at (x, y), clipped to
+ * @p maxWidth; its text and accent colours stay readable on @p background
+ * (the panel body when invalid).
+ */
 void drawRichText(QPainter &p, const CTheme *theme, int x, int y, int maxWidth,
-                  const QString &html, const QFont &font);
+                  const QString &html, const QFont &font, const QColor &background = QColor());
 
 }  // namespace PanelPaint

@@ -8,6 +8,7 @@ CEulaDlg::CEulaDlg(QWidget *parent) : QDialog(parent)
     setFixedSize(400, 400);
     m_text = new QPlainTextEdit(this);
     m_text->setReadOnly(true);
+    m_text->setAccessibleName(QStringLiteral("Licence agreement"));
     m_text->setPlainText(licenceText());
     m_text->setGeometry(10, 10, width() - 20, height() - 50);
 

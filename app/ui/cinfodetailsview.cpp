@@ -55,9 +55,11 @@ QString CInfoDetailsView::detailsHtml(int section, const QString &picture)
            + body + QStringLiteral("</body></html>");
 }
 
-CInfoDetailsView::CInfoDetailsView(CTheme *theme, const QString &html, QWidget *parent) : QDialog(parent)
+CInfoDetailsView::CInfoDetailsView(CTheme *theme, const QString &html, QWidget *parent,
+                                   const QString &title)
+    : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Qzarel Numerology"));
+    setWindowTitle(title.isEmpty() ? QStringLiteral("Qzarel Numerology") : title);
     setMinimumSize(600, 300);
     setMaximumSize(1280, 800);
     resize(600, 500);

@@ -10,7 +10,9 @@ class CInfoDetailsView : public QDialog
 {
     Q_OBJECT
 public:
-    CInfoDetailsView(CTheme *theme, const QString &html, QWidget *parent = nullptr);
+    /** @p title names the number explained ("Life Path 7"); empty: the program's name. */
+    CInfoDetailsView(CTheme *theme, const QString &html, QWidget *parent = nullptr,
+                     const QString &title = QString());
     ~CInfoDetailsView() override;
 
     /**

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -16,10 +17,13 @@
 
 namespace {
 
-QLabel *label(const QString &text, QWidget *parent, int x, int y, int w = 110)
+// A caption that names its field for screen readers (and gives it focus on click).
+QLabel *label(const QString &text, QWidget *buddy, int x, int y, int w = 110)
 {
-    auto *l = new QLabel(text, parent);
+    auto *l = new QLabel(text, buddy->parentWidget());
     l->setGeometry(x, y, w, 22);
+    l->setBuddy(buddy);
+    buddy->setAccessibleName(text);
     return l;
 }
 
@@ -40,39 +44,44 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
     setAttribute(Qt::WA_StyledBackground, true);
 
     m_personBox = new QGroupBox(QStringLiteral("Personal (Full Name, Short Name, Birth Date)"), this);
-    label(QStringLiteral("Full Name"), m_personBox, 14, 30);
     fullName = new QLineEdit(m_personBox);
+    label(QStringLiteral("Full Name"), fullName, 14, 30);
     fullName->setObjectName(QStringLiteral("fullName"));
     fullName->setMaxLength(300);
     m_hints.append(new CFieldHint(fullName, QStringLiteral("Name as given at birth"), theme));
-    label(QStringLiteral("Short Name"), m_personBox, 14, 64);
     shortName = new QLineEdit(m_personBox);
+    label(QStringLiteral("Short Name"), shortName, 14, 64);
     shortName->setObjectName(QStringLiteral("shortName"));
     shortName->setMaxLength(300);
     m_hints.append(new CFieldHint(shortName, QStringLiteral("Everyday name (optional)"), theme));
-    label(QStringLiteral("Birth Date"), m_personBox, 14, 98);
     birthDate = dateEdit(m_personBox, QStringLiteral("Birth Date"));
+    label(QStringLiteral("Birth Date"), birthDate, 14, 98);
     birthDate->setObjectName(QStringLiteral("birthDate"));
     gender = new QComboBox(m_personBox);
+    gender->setObjectName(QStringLiteral("gender"));
     gender->addItems({QStringLiteral("Female"), QStringLiteral("Male")});
-    chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_personBox);
-    chaldean->setObjectName(QStringLiteral("chaldean"));
-    label(QStringLiteral("Gender"), m_personBox, 14, 132);
-    label(QStringLiteral("Phonetic:"), m_personBox, 14, 166, 70);
+    label(QStringLiteral("Gender"), gender, 14, 132);
+    // Created in screen order, so Tab reaches them as they are shown.
     phonetic = new QComboBox(m_personBox);
     phonetic->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
+    label(QStringLiteral("Phonetic:"), phonetic, 14, 166, 70);
+    chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_personBox);
+    chaldean->setObjectName(QStringLiteral("chaldean"));
 
     m_partnerBox = new QGroupBox(QStringLiteral("Partner (Full Name, Short Name, Birth Date)"), this);
-    label(QStringLiteral("Full Name"), m_partnerBox, 14, 30);
     partnerFullName = new QLineEdit(m_partnerBox);
+    label(QStringLiteral("Full Name"), partnerFullName, 14, 30);
+    partnerFullName->setAccessibleName(QStringLiteral("Partner Full Name"));
     partnerFullName->setObjectName(QStringLiteral("partnerFullName"));
     partnerFullName->setMaxLength(300);
-    label(QStringLiteral("Short Name"), m_partnerBox, 14, 64);
     partnerShortName = new QLineEdit(m_partnerBox);
+    label(QStringLiteral("Short Name"), partnerShortName, 14, 64);
+    partnerShortName->setAccessibleName(QStringLiteral("Partner Short Name"));
     partnerShortName->setObjectName(QStringLiteral("partnerShortName"));
     partnerShortName->setMaxLength(300);
-    label(QStringLiteral("Birth Date"), m_partnerBox, 14, 98);
     partnerBirthDate = dateEdit(m_partnerBox, QStringLiteral("Partner Birth Date"));
+    label(QStringLiteral("Birth Date"), partnerBirthDate, 14, 98);
+    partnerBirthDate->setAccessibleName(QStringLiteral("Partner Birth Date"));
     partnerBirthDate->setObjectName(QStringLiteral("partnerBirthDate"));
 
     nameView = new CInfoNameWidget(theme, QStringLiteral("Name calculation"), this);
@@ -130,6 +139,16 @@ void CPersonPanel::setDayFirst(bool dayFirst)
     const QString f = dayFirst ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
     birthDate->setDisplayFormat(f);
     partnerBirthDate->setDisplayFormat(f);
+}
+
+void CPersonPanel::keyPressEvent(QKeyEvent *event)
+{
+    // Fields, boxes and date edits pass Enter on; buttons take it themselves.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit applyRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CPersonPanel::resizeEvent(QResizeEvent *)

@@ -48,7 +48,12 @@ public:
     QPushButton *openFile = nullptr;
     QPushButton *saveFile = nullptr;
 
+signals:
+    /** Enter pressed in one of the inputs: the user is done. */
+    void applyRequested();
+
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 

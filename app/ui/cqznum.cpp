@@ -4,6 +4,7 @@
 #include "app/core/apppaths.h"
 #include "app/ui/appurls.h"
 #include "app/ui/cdateedit.h"
+#include "app/ui/cmenubutton.h"
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "engine/checkedconnect.h"
@@ -84,6 +85,11 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
     fillCelebrityTable(m_celebs);
     loadLayouts();
 
+    // Web content reaches screen readers on Linux only when asked for before
+    // the first view exists; it costs nothing while no screen reader listens.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"))
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+
     m_central = new QWidget(this);
     m_central->setObjectName(QStringLiteral("central"));
     setCentralWidget(m_central);
@@ -135,6 +141,10 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
     m_startUpTimer->setSingleShot(true);
     qz::checkedConnect(m_startUpTimer, SIGNAL(timeout()), this, SLOT(OnFinishedSU()));
     m_startUpTimer->start(startUpDelay);
+
+    // Outside dialogs Enter does not press a focused button by itself.
+    for (QPushButton *b : findChildren<QPushButton *>())
+        b->setAutoDefault(true);
 }
 
 QWebEngineView *CQZNum::newReportView(QWidget *parent)
@@ -172,6 +182,7 @@ void CQZNum::buildPages()
     petNameCap->setObjectName(QStringLiteral("petNameCaption"));
     petNameCap->setGeometry(10, 8, 80, 24);
     m_petName = new QLineEdit(pet);
+    petNameCap->setBuddy(m_petName);
     m_petName->setObjectName(QStringLiteral("petName"));
     m_petName->setMaxLength(300);
     m_petName->setGeometry(90, 5, 200, 30);
@@ -181,6 +192,8 @@ void CQZNum::buildPages()
     m_petBirth = newDateEdit(pet, QDate::currentDate());
     m_petBirth->setObjectName(QStringLiteral("petBirth"));
     m_petBirth->setGeometry(380, 8, 120, 24);
+    petBirthCap->setBuddy(m_petBirth);
+    m_petBirth->setAccessibleName(QStringLiteral("Pet Birth Date"));
     m_petCalc = new QPushButton(QStringLiteral("CALCULATE"), pet);
     m_petCalc->setObjectName(QStringLiteral("petCalc"));
     m_petCalc->setGeometry(515, 6, 110, 28);
@@ -197,6 +210,7 @@ void CQZNum::buildPages()
     auto *anNameCap = new QLabel(QStringLiteral("Name / Title"), an);
     anNameCap->setGeometry(0, 40, 110, 24);
     m_anName = new QLineEdit(an);
+    anNameCap->setBuddy(m_anName);
     m_anName->setObjectName(QStringLiteral("advisorName"));
     m_anName->setMaxLength(300);
     m_anName->setGeometry(115, 37, 300, 30);
@@ -208,6 +222,7 @@ void CQZNum::buildPages()
     m_anDate = newDateEdit(an, QDate::currentDate());
     m_anDate->setObjectName(QStringLiteral("advisorDate"));
     m_anDate->setGeometry(115, 74, 130, 24);
+    m_anDate->setAccessibleName(m_anUseDate->text());
     m_anDate->setEnabled(false);
     qz::checkedConnect(m_anUseDate, SIGNAL(toggled(bool)), m_anDate, SLOT(setEnabled(bool)));
     m_anChaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), an);
@@ -228,6 +243,8 @@ void CQZNum::buildPages()
     m_chartCaption->setObjectName(QStringLiteral("chartCaption"));
     m_chartChooser = new QComboBox(chart);
     m_chartChooser->setObjectName(QStringLiteral("chartChooser"));
+    m_chartCaption->setBuddy(m_chartChooser);
+    m_chartChooser->setAccessibleName(m_chartCaption->text());
     m_chartEdit = new QPushButton(QStringLiteral("Edit"), chart);
     m_chartNew = new QPushButton(QStringLiteral("New"), chart);
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);
@@ -264,6 +281,8 @@ void CQZNum::buildPages()
     m_forecastCaption->setObjectName(QStringLiteral("forecastCaption"));
     m_forecastDate = newDateEdit(m_central, QDate::currentDate());
     m_forecastDate->setObjectName(QStringLiteral("forecastDate"));
+    m_forecastCaption->setBuddy(m_forecastDate);
+    m_forecastDate->setAccessibleName(m_forecastCaption->text());
     qz::checkedConnect(m_forecastDate, SIGNAL(dateChanged(QDate)), this, SLOT(slotPNC(QDate)));
 }
 
@@ -347,6 +366,8 @@ void CQZNum::buildRightColumn()
     m_layoutCaption->setObjectName(QStringLiteral("layoutCaption"));
     m_layoutChooser = new QComboBox(m_central);
     m_layoutChooser->setObjectName(QStringLiteral("layoutChooser"));
+    m_layoutCaption->setBuddy(m_layoutChooser);
+    m_layoutChooser->setAccessibleName(m_layoutCaption->text());
     m_layoutChooser->addItem(QStringLiteral("Default"));
     for (int i = 0; i < m_layouts.count(); ++i)
         m_layoutChooser->addItem(m_layouts.at(i).name);
@@ -354,6 +375,7 @@ void CQZNum::buildRightColumn()
     m_reportManagerBut = new QPushButton(m_central);
     m_reportManagerBut->setObjectName(QStringLiteral("reportManagerBut"));
     m_reportManagerBut->setToolTip(QStringLiteral("Report manager"));
+    m_reportManagerBut->setAccessibleName(m_reportManagerBut->toolTip());
     qz::checkedConnect(m_reportManagerBut, SIGNAL(clicked()), this, SLOT(OnReportManager()));
 }
 
@@ -370,6 +392,12 @@ void CQZNum::buildButtons()
         qz::checkedConnect(b, SIGNAL(clicked()), this, kFeatures[f].slot);
         m_featureButs[f] = b;
     }
+    // Tab walks the column as it is shown, not in feature order.
+    QPushButton *byPosition[FeatureCount] = {};
+    for (int f = 0; f < FeatureCount; ++f)
+        byPosition[kFeatures[f].position] = m_featureButs[f];
+    for (int i = 1; i < FeatureCount; ++i)
+        setTabOrder(byPosition[i - 1], byPosition[i]);
 
     m_personBut = new QPushButton(m_central);
     m_personBut->setObjectName(QStringLiteral("personBut"));
@@ -382,11 +410,14 @@ void CQZNum::buildButtons()
                                       SLOT(OnExportHTML()), SLOT(OnExportPDFAll())};
     const char *const toolTips[5] = {"Menu", "Clear all data", "About", "Save report", "Print"};
     for (int i = 0; i < 5; ++i) {
-        m_tools[i] = new QPushButton(m_toolRow);
+        // The menu itself is made later, with the rest of the menu.
+        m_tools[i] = i == 0 ? new CMenuButton(nullptr, m_toolRow) : new QPushButton(m_toolRow);
         m_tools[i]->setObjectName(QStringLiteral("tool%1").arg(i));
         m_tools[i]->setGeometry(i * 24, 0, 20, 20);
         m_tools[i]->setIconSize(QSize(16, 16));
         m_tools[i]->setToolTip(QString::fromLatin1(toolTips[i]));
+        // Icon buttons: a screen reader gets the tool tip only as description.
+        m_tools[i]->setAccessibleName(m_tools[i]->toolTip());
         qz::checkedConnect(m_tools[i], SIGNAL(clicked()), this, toolSlots[i]);
     }
 }
@@ -412,6 +443,7 @@ void CQZNum::buildPersonPanel()
     qz::checkedConnect(m_person->newPerson, SIGNAL(clicked()), this, SLOT(OnResDataI()));
     qz::checkedConnect(m_person->openFile, SIGNAL(clicked()), this, SLOT(OnOpenFile()));
     qz::checkedConnect(m_person->saveFile, SIGNAL(clicked()), this, SLOT(OnSaveFile()));
+    qz::checkedConnect(m_person, SIGNAL(applyRequested()), this, SLOT(OnNameSel()));
     qz::checkedConnect(this, SIGNAL(updateStyle()), m_person->nameView, SLOT(updateData()));
     qz::checkedConnect(this, SIGNAL(updateStyle()), m_person->partnerNameView, SLOT(updateData()));
     m_personBut->raise();
@@ -420,6 +452,7 @@ void CQZNum::buildPersonPanel()
 void CQZNum::buildMenu()
 {
     m_menu = new QMenu(QStringLiteral("Numerology"), this);
+    static_cast<CMenuButton *>(m_tools[0])->setPopupMenu(m_menu);
     QMenu *style = m_menu->addMenu(QStringLiteral("Style"));
     m_themeGroup = new QActionGroup(this);
     m_themeGroup->setExclusive(true);
@@ -435,13 +468,19 @@ void CQZNum::buildMenu()
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("About"), this, SLOT(OnAbout()));
     m_menu->addAction(QStringLiteral("Help"), this, SLOT(OnHelp()));
+    m_menu->addAction(QStringLiteral("Guide"), this, SLOT(OnOpenGuide()), QKeySequence(Qt::Key_F1));
     QAction *support = m_menu->addAction(QStringLiteral("Support"), this, SLOT(OnSupport()));
     support->setVisible(!AppUrls::supportMail().isEmpty());
     m_menu->addSeparator();
     m_menu->addAction(QStringLiteral("Save All Reports to PDF"), this, SLOT(OnExportPDFAll()));
     m_menu->addAction(QStringLiteral("Print"), this, SLOT(OnExportPDFAll()), QKeySequence(QStringLiteral("Ctrl+P")));
-    m_menu->addAction(QStringLiteral("Save Report"), this, SLOT(OnExportHTML()));
+    m_menu->addAction(QStringLiteral("Save Report"), this, SLOT(OnExportHTML()), QKeySequence(QStringLiteral("Ctrl+S")));
     m_menu->addSeparator();
+    m_menu->addAction(QStringLiteral("Open Person..."), this, SLOT(OnOpenFile()), QKeySequence(QStringLiteral("Ctrl+O")));
+    m_menu->addAction(QStringLiteral("Save Person..."), this, SLOT(OnSaveFile()),
+                      QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    m_menu->addSeparator();
+    m_menu->addAction(QStringLiteral("Quit"), this, SLOT(close()), QKeySequence(QStringLiteral("Ctrl+Q")));
     // The menu's shortcuts work in the whole window, not only while it is open.
     for (QAction *a : m_menu->actions()) {
         if (!a->shortcut().isEmpty()) {

@@ -156,6 +156,7 @@ public slots:
     void OnSettings();
     void OnAbout();
     void OnHelp();
+    void OnOpenGuide();
     void OnSupport();
     void OnExportHTML();
     void OnExportPDFAll();
@@ -190,6 +191,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // construction (cqznum.cpp)
@@ -214,6 +216,8 @@ private:
     QSize panelSize(QWidget *panel) const;
     QPoint parkedPos(QWidget *panel) const;
     void slideMarker(int feature);
+    /** Whether Tab may stop at @p w: shown, enabled, on screen, not behind the person panel. */
+    bool reachableByTab(const QWidget *w) const;
     void stopSlides();
     void setPersonButtonText(const QString &text);
     void startPulse();
@@ -241,7 +245,8 @@ private:
     void applyDateFormat();
     void startUpdateCheck();
     // details (cqznum_menu.cpp)
-    void showDetails(int section, const QString &picture);
+    /** @p title names the number in the window title ("Life Path 7"). */
+    void showDetails(int section, const QString &picture, const QString &title = QString());
     void renderChartPreview();
     /** Runs the chart creator on @p path (empty: a new chart), then refreshes the chooser. */
     void runChartCreator(const QString &path);

@@ -11,7 +11,10 @@
 #include "app/ui/cpersonpanel.h"
 #include "engine/calculatorflags.h"
 #include "app/ui/csettingsdlg.h"
+#include "panels/cinfomatrwidget.h"
+#include "panels/cinfowidget.h"
 #include "panels/ctheme.h"
+#include "panels/matrixgrid.h"
 
 #include <QWebEngineView>
 #include <QAction>
@@ -26,6 +29,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimeLine>
 
 #include "chart/chartdocument.h"
@@ -73,39 +77,60 @@ Detail matrixDetail(int cell)
     }
 }
 
+// "Life Path" and "11/11+11+5/23=27=9" -> "Life Path 9"; "Expression (M)" and
+// "5/23 (3)" -> "Expression 5"; rows without one number keep only their name.
+QString detailTitle(const QString &name, const QString &value)
+{
+    QString label = name;
+    label.remove(QStringLiteral(" (M)"));
+    QString number = value.section(QStringLiteral(" ("), 0, 0);
+    number = number.section(QLatin1Char('='), -1).section(QLatin1Char('/'), 0, 0).trimmed();
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+    return digits.match(number).hasMatch() ? label + QLatin1Char(' ') + number : label;
+}
+
+QString rowTitle(const CPanelRows *panel, int row)
+{
+    return detailTitle(panel->rowName(row), panel->rowValue(row));
+}
+
 } // namespace
 
 void CQZNum::MFitemCliked(int item)
 {
     if (item >= 0 && item < 6)
-        showDetails(kMainFeatures[item].section, QString::fromLatin1(kMainFeatures[item].picture));
+        showDetails(kMainFeatures[item].section, QString::fromLatin1(kMainFeatures[item].picture),
+                    rowTitle(m_mainFeat, item));
 }
 
 void CQZNum::AFitemCliked(int item)
 {
     if (item >= 0 && item < 6)
-        showDetails(kAdditional[item].section, QString::fromLatin1(kAdditional[item].picture));
+        showDetails(kAdditional[item].section, QString::fromLatin1(kAdditional[item].picture),
+                    rowTitle(m_addFeat, item));
 }
 
 void CQZNum::LCitemCliked(int item)
 {
     if (item >= 0 && item < 4)
-        showDetails(kLifeCycles[item].section, QString::fromLatin1(kLifeCycles[item].picture));
+        showDetails(kLifeCycles[item].section, QString::fromLatin1(kLifeCycles[item].picture),
+                    rowTitle(m_lifeCycles, item));
 }
 
 void CQZNum::PMitemCliked(int item)
 {
     const Detail d = matrixDetail(item);
     if (d.section >= 0)
-        showDetails(d.section, QString::fromLatin1(d.picture));
+        showDetails(d.section, QString::fromLatin1(d.picture),
+                    QString(MatrixGrid::label(item) + QLatin1Char(' ') + m_matrW->cells().value(item)).trimmed());
 }
 
-void CQZNum::showDetails(int section, const QString &picture)
+void CQZNum::showDetails(int section, const QString &picture, const QString &title)
 {
     const QString html = CInfoDetailsView::detailsHtml(section, picture);
     if (html.isEmpty())
         return;
-    auto *dlg = new CInfoDetailsView(m_theme, html, this);
+    auto *dlg = new CInfoDetailsView(m_theme, html, this, title);
     dlg->exec();
     delete dlg;
 }
@@ -143,13 +168,18 @@ void CQZNum::OnHelp()
 {
     // Without an online help page the bundled guide answers.
     if (AppUrls::helpPage().isEmpty()) {
-        if (m_personOpen)
-            OnNameSel();
-        navigate(FeatGuide);
-        OnGuideHome();
+        OnOpenGuide();
         return;
     }
     AppUrls::open(AppUrls::helpPage());
+}
+
+void CQZNum::OnOpenGuide()
+{
+    if (m_personOpen)
+        OnNameSel();
+    navigate(FeatGuide);
+    OnGuideHome();
 }
 
 void CQZNum::OnSupport()

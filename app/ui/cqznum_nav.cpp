@@ -549,3 +549,33 @@ void CQZNum::OnNameSel()
     layoutWindow();
     placePanels(false);
 }
+
+bool CQZNum::reachableByTab(const QWidget *w) const
+{
+    if (!w || w == this || w->isWindow() || !isAncestorOf(w) || w->focusProxy())
+        return false;
+    if (!(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() || !w->isVisible())
+        return false;
+    // The open person panel covers everything but itself and its button.
+    if (m_personOpen && w != m_personBut && !m_person->isAncestorOf(w))
+        return false;
+    // Parked panels wait below the window's edge.
+    const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+    return rect().contains(r.center());
+}
+
+bool CQZNum::focusNextPrevChild(bool next)
+{
+    QWidget *start = focusWidget();
+    if (!start || !isAncestorOf(start))
+        return QMainWindow::focusNextPrevChild(next);
+    QWidget *w = start;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (reachableByTab(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w && w != start);
+    return false;
+}
