@@ -1,7 +1,5 @@
 // The report manager driven through its real widgets, offscreen: layouts,
 // field lists, control states, saving and undo.
-#include "modalscript.h"
-
 #include "chartedit/ctextdlg.h"
 #include "chartedit/ctextdlgwin.h"
 #include "engine/cnumerology.h"
@@ -16,7 +14,9 @@
 #include "reports/cnumerologyreport.h"
 #include "reports/creportlayoutfile.h"
 #include "reports/reportcatalogue.h"
+#include "tests/common/widgettestmain.h"
 #include "texts/interpretationtexts.h"
+#include "tests/common/modaldialogs.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -130,12 +130,12 @@ void answerPrompts(const QStringList &names, QStringList *messages, QString *tit
 {
     if (names.isEmpty())
         return;
-    whenModal<CLayoutNamePrompt>([names, messages, title](CLayoutNamePrompt *p) {
+    qztest::whenModal<CLayoutNamePrompt>([names, messages, title](CLayoutNamePrompt *p) {
         if (title && title->isEmpty())
             *title = p->windowTitle() + QLatin1Char('|') + p->lineEdit()->text();
         p->lineEdit()->setText(names.first());
         if (names.size() > 1) {
-            whenModal<QMessageBox>([names, messages, title](QMessageBox *box) {
+            qztest::whenModal<QMessageBox>([names, messages, title](QMessageBox *box) {
                 messages->append(box->windowTitle() + QLatin1Char('|') + box->text());
                 answerPrompts(names.mid(1), messages, title);
                 box->accept();
@@ -504,7 +504,7 @@ void TstReportManager::okWritesWhatTheReportShows()
     clickBox(boxNamed(dlg, QStringLiteral("Default")));
 
     // Another heading font through the font dialog.
-    whenModal<CTextDlgWin>([](CTextDlgWin *w) {
+    qztest::whenModal<CTextDlgWin>([](CTextDlgWin *w) {
         QCOMPARE(w->content()->sampleText(), QStringLiteral("Example Text"));
         w->content()->familyBox()->setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
         QTest::mouseClick(buttonNamed(w->content(), QStringLiteral("Ok")), Qt::LeftButton);
@@ -516,7 +516,7 @@ void TstReportManager::okWritesWhatTheReportShows()
 
     // A custom text for Life Path 7 through the text editor.
     bool edited = false;
-    whenModal<CTextEditor>([&edited](CTextEditor *ed) {
+    qztest::whenModal<CTextEditor>([&edited](CTextEditor *ed) {
         const int seven = ed->valueChooser()->findText(QStringLiteral("7"));
         QVERIFY(seven >= 0);
         ed->valueChooser()->setCurrentIndex(seven);
@@ -583,5 +583,5 @@ void TstReportManager::dragFormRoundTrip()
     QVERIFY(!LmItemMime::decode(huge, &back, &label));
 }
 
-QTEST_MAIN(TstReportManager)
+QZ_WIDGET_TEST_MAIN(TstReportManager)
 #include "tst_reportmanager.moc"
