@@ -1,5 +1,6 @@
 #include "panels/cexpandwidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
@@ -23,14 +24,14 @@ CExpandWidget::CExpandWidget(CTheme *theme, QWidget *parent) : QWidget(parent), 
     m_toggle->setCursor(Qt::PointingHandCursor);
     m_toggle->setArrowType(Qt::UpArrow);
     m_toggle->setToolTip(QStringLiteral("Expand"));
-    connect(m_toggle, SIGNAL(clicked()), this, SLOT(slotExpand()));
+    qz::checkedConnect(m_toggle, SIGNAL(clicked()), this, SLOT(slotExpand()));
 
     m_animation = new QPropertyAnimation(this, "geometry", this);
     m_animation->setDuration(260);
     m_animation->setEasingCurve(QEasingCurve::OutCubic);
 
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(slotUpdate()));
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(slotUpdate()));
     restyle();
 }
 

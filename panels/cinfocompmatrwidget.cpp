@@ -1,5 +1,6 @@
 #include "panels/cinfocompmatrwidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/matrixgrid.h"
 #include "panels/matrixpaint.h"
@@ -15,7 +16,7 @@ CInfoCompMatrWidget::CInfoCompMatrWidget(CTheme *theme, QWidget *parent)
     : QWidget(parent), CPanelRows(this), m_theme(theme)
 {
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
 }
 
 void CInfoCompMatrWidget::setCells(const QStringList &first, const QStringList &second)

@@ -1,5 +1,6 @@
 #include "panels/cinfoessencewidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
@@ -25,7 +26,7 @@ CInfoEssenceWidget::CInfoEssenceWidget(CTheme *theme, const QString &title, QWid
     m_ageButton->setCursor(Qt::PointingHandCursor);
     m_ageButton->setToolTip(QStringLiteral("Show the next ages"));
     m_ageButton->setGeometry(528, 0, 64, HeaderHeight);
-    connect(m_ageButton, SIGNAL(clicked()), this, SLOT(OnSwitchAge()));
+    qz::checkedConnect(m_ageButton, SIGNAL(clicked()), this, SLOT(OnSwitchAge()));
     styleButton();
     setMouseTracking(true);
 }

@@ -1,5 +1,6 @@
 #include "panels/cinfoexprplanwidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/cinfowidget.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
@@ -16,7 +17,7 @@ CInfoExprPlanWidget::CInfoExprPlanWidget(CTheme *theme, const QString &title, QW
       m_names({QStringLiteral("Creative"), QStringLiteral("Dual"), QStringLiteral("Grounded")})
 {
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
 }
 
 QStringList CInfoExprPlanWidget::planeNames()

@@ -1,5 +1,6 @@
 #include "panels/cinfomatrwidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/matrixgrid.h"
 #include "panels/matrixpaint.h"
@@ -18,7 +19,7 @@ CInfoMatrWidget::CInfoMatrWidget(CTheme *theme, QWidget *parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
 }
 
 void CInfoMatrWidget::setCells(const QStringList &cells)

@@ -1,5 +1,6 @@
 #include "panels/cinfotodaywidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
@@ -22,7 +23,7 @@ CInfoTodayWidget::CInfoTodayWidget(CTheme *theme, QWidget *parent)
     m_text->viewport()->setAutoFillBackground(false);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
     updateData();
 }
 

@@ -1,5 +1,6 @@
 #include "panels/cinfowidget.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
@@ -23,7 +24,7 @@ CInfoWidget::CInfoWidget(CTheme *theme, const QString &title, const QStringList 
         m_values << QString();
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     if (m_theme)
-        connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
     rebuildTitleImage();
 }
 

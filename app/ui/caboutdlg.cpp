@@ -2,6 +2,7 @@
 #include "engine/datafolder.h"
 
 #include "app/ui/appurls.h"
+#include "engine/checkedconnect.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -19,13 +20,13 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent)
     m_visit->setGeometry(width() / 2 - 130, height() - 50, 120, 30);
     m_close = new QPushButton(QStringLiteral("Close"), this);
     m_close->setGeometry(width() / 2 + 10, height() - 50, 120, 30);
-    connect(m_visit, SIGNAL(clicked()), this, SLOT(OnVisit()));
+    qz::checkedConnect(m_visit, SIGNAL(clicked()), this, SLOT(OnVisit()));
     // Without a configured web site the button would lead nowhere.
     if (AppUrls::homePage().isEmpty()) {
         m_visit->hide();
         m_close->move(width() / 2 - m_close->width() / 2, m_close->y());
     }
-    connect(m_close, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_close, SIGNAL(clicked()), this, SLOT(OnOk()));
 }
 
 QString CAboutDlg::versionText()

@@ -1,5 +1,7 @@
 #include "app/ui/cdateedit.h"
 
+#include "engine/checkedconnect.h"
+
 #include <QAction>
 #include <QCalendarWidget>
 #include <QKeyEvent>
@@ -13,9 +15,9 @@ CDateEdit::CDateEdit(const QDate &date, QWidget *parent) : QLineEdit(parent)
     m_calendarAction = addAction(QIcon(), QLineEdit::TrailingPosition);
     m_calendarAction->setToolTip(QStringLiteral("Open the calendar"));
     m_calendarAction->setText(QStringLiteral("Open the calendar"));
-    connect(m_calendarAction, SIGNAL(triggered()), this, SLOT(OnOpenCalendar()));
-    connect(this, SIGNAL(textEdited(QString)), this, SLOT(OnTextEdited(QString)));
-    connect(this, SIGNAL(editingFinished()), this, SLOT(OnEditingFinished()));
+    qz::checkedConnect(m_calendarAction, SIGNAL(triggered()), this, SLOT(OnOpenCalendar()));
+    qz::checkedConnect(this, SIGNAL(textEdited(QString)), this, SLOT(OnTextEdited(QString)));
+    qz::checkedConnect(this, SIGNAL(editingFinished()), this, SLOT(OnEditingFinished()));
     m_date = date.isValid() ? qBound(m_min, date, m_max) : m_min;
     showDate();
     updateButtonIcon();

@@ -1,5 +1,7 @@
 #include "app/ui/ceuladlg.h"
 
+#include "engine/checkedconnect.h"
+
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -21,8 +23,8 @@ CEulaDlg::CEulaDlg(QWidget *parent) : QDialog(parent)
     m_reject->setStyleSheet(QStringLiteral("color: black;"));
     m_reject->setGeometry(width() / 2 + 10, height() - 30, 80, 20);
 
-    connect(m_accept, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(m_reject, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    qz::checkedConnect(m_accept, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_reject, SIGNAL(clicked()), this, SLOT(OnCancel()));
 }
 
 void CEulaDlg::OnOk()

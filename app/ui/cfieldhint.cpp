@@ -1,5 +1,6 @@
 #include "app/ui/cfieldhint.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QEvent>
@@ -12,7 +13,7 @@ CFieldHint::CFieldHint(QLineEdit *field, const QString &hint, CTheme *theme)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     field->setAccessibleDescription(hint);
     field->installEventFilter(this);
-    connect(field, SIGNAL(textChanged(QString)), this, SLOT(OnFieldChanged()));
+    qz::checkedConnect(field, SIGNAL(textChanged(QString)), this, SLOT(OnFieldChanged()));
     applyTheme();
     OnFieldChanged();
 }

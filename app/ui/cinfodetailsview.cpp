@@ -1,4 +1,5 @@
 #include "app/ui/cinfodetailsview.h"
+#include "engine/checkedconnect.h"
 #include "engine/datafolder.h"
 
 #include "panels/ctheme.h"
@@ -71,7 +72,7 @@ CInfoDetailsView::CInfoDetailsView(CTheme *theme, const QString &html, QWidget *
     // The page takes the keyboard, so Escape is caught above it.
     auto *esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     esc->setContext(Qt::WindowShortcut);
-    connect(esc, SIGNAL(activated()), this, SLOT(reject()));
+    qz::checkedConnect(esc, SIGNAL(activated()), this, SLOT(reject()));
 }
 
 CInfoDetailsView::~CInfoDetailsView()

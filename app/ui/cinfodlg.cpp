@@ -1,5 +1,6 @@
 #include "app/ui/cinfodlg.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QLabel>
@@ -30,8 +31,8 @@ CInfoDlg::CInfoDlg(CTheme *theme, const QString &text, QWidget *parent) : QWidge
         b->setDefault(false);
     }
     m_no->setFocus();
-    connect(m_yes, SIGNAL(clicked()), this, SLOT(OnYes()));
-    connect(m_no, SIGNAL(clicked()), this, SLOT(OnNo()));
+    qz::checkedConnect(m_yes, SIGNAL(clicked()), this, SLOT(OnYes()));
+    qz::checkedConnect(m_no, SIGNAL(clicked()), this, SLOT(OnNo()));
 }
 
 void CInfoDlg::OnYes()

@@ -1,4 +1,5 @@
 #include "app/ui/cmanualview.h"
+#include "engine/checkedconnect.h"
 #include "engine/datafolder.h"
 
 #include "panels/ctheme.h"
@@ -30,7 +31,7 @@ CManualVieW::CManualVieW(CTheme *theme, bool *notAtStart, QWidget *parent)
         theme->styleWidget(m_ok, 1);
         theme->styleWidget(m_check, 11);
     }
-    connect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
 }
 
 CManualVieW::~CManualVieW()

@@ -74,6 +74,7 @@ public:
     int currentFeature() const { return m_feature; }
     bool personPanelOpen() const { return m_personOpen; }
     bool startUpFinished() const { return m_startUpFinished; }
+    bool slidesRunning() const; ///< pages or panels still moving into place
     QRect pageRect(int feature) const;
     QWidget *page(int feature) const;
     CPersonPanel *personPanel() const { return m_person; }

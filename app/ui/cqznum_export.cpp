@@ -11,6 +11,7 @@
 #include "chart/chartfile.h"
 #include "chart/chartprofileengine.h"
 #include "chart/chartrender.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "reports/htmlinliner.h"
 #include "reports/pdf/genpdffromhtml.h"
@@ -199,10 +200,8 @@ void CQZNum::OnExportPDFAll()
     // The window opens the finished file itself, through the program's URL handler.
     m_pdfGen->setOpenWhenDone(false);
     // Queued: the answer (and any message box) comes after the engine's callback returned.
-    const bool ok = connect(m_pdfGen, SIGNAL(finished(bool)), this, SLOT(OnBgTaskFinished(bool)),
-                            Qt::QueuedConnection);
-    Q_ASSERT(ok);
-    Q_UNUSED(ok);
+    qz::checkedConnect(m_pdfGen, SIGNAL(finished(bool)), this, SLOT(OnBgTaskFinished(bool)),
+                       Qt::QueuedConnection);
     m_reportBusy = true;
     m_pdfGen->start();
 }

@@ -38,6 +38,7 @@
 #include "chart/chartrender.h"
 #include "chartedit/creportcreator.h"
 #include "chartedit/creportcreatorwin.h"
+#include "engine/checkedconnect.h"
 
 namespace {
 
@@ -267,7 +268,7 @@ void CQZNum::OnUpdateListReport()
     const QStringList files = QDir(folder).entryList({QStringLiteral("*.qnr")});
     for (const QString &f : files)
         m_chartChooser->addItem(f.left(f.size() - 4), QString(folder + QLatin1Char('/') + f));
-    connect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
+    qz::checkedConnect(m_chartChooser, SIGNAL(currentIndexChanged(int)), this, SLOT(slotGChart(int)));
 }
 
 void CQZNum::slotGChart(int index)

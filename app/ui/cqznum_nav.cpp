@@ -62,7 +62,9 @@ void CQZNum::OnGuideBack()
 void CQZNum::OnGuideHome()
 {
     const QUrl home = QUrl::fromLocalFile(DataFolder::path() + QStringLiteral("/images/manual/index.html"));
-    if (m_views[FeatGuide] && m_views[FeatGuide]->url() != home)
+    // Always load: while another page is on its way, url() still names the
+    // page shown, and skipping the load would land the user on the other page.
+    if (m_views[FeatGuide])
         m_views[FeatGuide]->load(home);
 }
 
@@ -258,6 +260,15 @@ QPoint CQZNum::parkedPos(QWidget *panel) const
     // slides never cross.
     const int i = qMax(0, m_allPanels.indexOf(panel));
     return {(width() - 1024) / 2 + 220, height() + 702 + 16 * i};
+}
+
+bool CQZNum::slidesRunning() const
+{
+    for (const QPointer<QAbstractAnimation> &a : m_slides) {
+        if (a && a->state() == QAbstractAnimation::Running)
+            return true;
+    }
+    return false;
 }
 
 void CQZNum::stopSlides()

@@ -2,6 +2,7 @@
 #include "app/ui/cqznum.h"
 
 #include "app/ui/cinfodlgwin.h"
+#include "engine/checkedconnect.h"
 #include "reportedit/clayoutmanagerdlg.h"
 #include "reportedit/clayoutmanagerdlgwin.h"
 
@@ -31,10 +32,8 @@ void CQZNum::OnReportManager()
     m_layoutPreview = newReportView(nullptr);
     m_layoutPreview->setAccessibleName(QStringLiteral("Preview"));
     dlg->setPreviewWidget(m_layoutPreview);
-    const bool ok = connect(dlg, SIGNAL(previewRequested(int,const CReportLayout*)), this,
-                            SLOT(OnLayoutPreview(int,const CReportLayout*)));
-    Q_ASSERT(ok);
-    Q_UNUSED(ok);
+    qz::checkedConnect(dlg, SIGNAL(previewRequested(int,const CReportLayout*)), this,
+                       SLOT(OnLayoutPreview(int,const CReportLayout*)));
     const QScreen *screen = QApplication::primaryScreen();
     if (screen && screen->availableGeometry().width() >= kWideScreen) {
         win->resize(CLayoutManagerDlg::BodyWidth + 620, CLayoutManagerDlg::BodyHeight);

@@ -1,5 +1,7 @@
 #include "app/ui/creportchoicedlg.h"
 
+#include "engine/checkedconnect.h"
+
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -22,9 +24,7 @@ CReportChoiceDlg::CReportChoiceDlg(bool chaldean, QWidget *parent) : QDialog(par
     m_ok->setObjectName(QStringLiteral("okBut"));
     m_ok->setGeometry(60, 172, 100, 28);
     m_ok->setDefault(true);
-    const bool ok = connect(m_ok, SIGNAL(clicked()), this, SLOT(accept()));
-    Q_ASSERT(ok);
-    Q_UNUSED(ok);
+    qz::checkedConnect(m_ok, SIGNAL(clicked()), this, SLOT(accept()));
 }
 
 QCheckBox *CReportChoiceDlg::addBox(const char *name, const QString &text, int y)

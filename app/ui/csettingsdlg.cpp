@@ -1,5 +1,7 @@
 #include "app/ui/csettingsdlg.h"
 
+#include "engine/checkedconnect.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -45,8 +47,8 @@ CSettingsDlg::CSettingsDlg(QWidget *parent) : QDialog(parent)
     m_defaults->setObjectName(QStringLiteral("defaultSettingsBut"));
     m_defaults->setGeometry(10, 330, 191, 32);
 
-    connect(m_buttons, SIGNAL(accepted()), this, SLOT(accept()));
-    connect(m_buttons, SIGNAL(rejected()), this, SLOT(reject()));
+    qz::checkedConnect(m_buttons, SIGNAL(accepted()), this, SLOT(accept()));
+    qz::checkedConnect(m_buttons, SIGNAL(rejected()), this, SLOT(reject()));
     QMetaObject::connectSlotsByName(this);
 }
 

@@ -1,11 +1,10 @@
 // Date fields as a user meets them: clicks, typed dates, impossible dates,
 // and the person panel after a resize.
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
-#include "app/ui/cqznum.h"
-#include "engine/calculatorflags.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -72,18 +71,8 @@ class TestDateInput : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
-        QVERIFY(QTest::qWaitForWindowExposed(m_win.get()));
+        QVERIFY(qztest::prepareMainWindowState());
+        QVERIFY(qztest::startMainWindow(m_win));
         openPersonPanel();
     }
 
@@ -180,13 +169,7 @@ private slots:
 
         // APPLY names the wrong date and keeps the panel open.
         QString shown;
-        QTimer::singleShot(100, [&shown] {
-            QWidget *w = QApplication::activeModalWidget();
-            if (auto *box = qobject_cast<QMessageBox *>(w)) {
-                shown = box->text();
-                box->accept();
-            }
-        });
+        qztest::catchMessage(&shown);
         m_win->OnNameSel();
         QVERIFY2(shown.contains(typed), qPrintable(shown));
         QVERIFY(shown.contains(QStringLiteral("Birth Date")));
@@ -219,5 +202,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDateInput)
+QZ_WIDGET_TEST_MAIN(TestDateInput)
 #include "tst_dateinput.moc"

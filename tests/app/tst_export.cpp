@@ -1,17 +1,16 @@
 // Saving reports from the main window: the report chooser, HTML with its
 // pictures inlined, the chart as PNG, the combined PDF and failed saves.
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
-#include "app/ui/cqznum.h"
 #include "app/ui/creportchoicedlg.h"
 #include "app/ui/exportdocument.h"
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
 #include "chart/chartrender.h"
-#include "engine/calculatorflags.h"
 #include "reports/pdf/genpdffromhtml.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,77 +33,14 @@
 
 namespace {
 
-/**
- * Answers the modal dialogs that a call opens, one step per dialog in order.
- * A step returns false while the dialog on top is not yet the one it wants.
- */
-class ModalDriver : public QObject
-{
-public:
-    using Step = std::function<bool(QWidget *)>;
-
-    explicit ModalDriver(QList<Step> steps) : m_steps(std::move(steps)) { schedule(); }
-
-    bool done() const { return m_steps.isEmpty(); }
-
-private:
-    // A fresh single shot per tick: a repeating timer would not fire again
-    // while a step sits in a nested dialog of its own.
-    void schedule() { QTimer::singleShot(30, this, [this] { tick(); }); }
-
-    void tick()
-    {
-        schedule();
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w || !w->isVisible() || m_steps.isEmpty()) {
-            m_unexpected = 0;
-            return;
-        }
-        // The step may open the next dialog itself (the overwrite question
-        // inside the file dialog's accept): it is off the list meanwhile.
-        const Step step = m_steps.takeFirst();
-        const QString title = w->windowTitle();
-        if (step(w)) {
-            m_unexpected = 0;
-            return;
-        }
-        m_steps.prepend(step);
-        if (++m_unexpected > 100) {
-            // A dialog nobody expected: note it and close it rather than hang.
-            auto *box = qobject_cast<QMessageBox *>(w);
-            qWarning("unexpected dialog %s \"%s\" %s", w->metaObject()->className(), qPrintable(title),
-                     box ? qPrintable(box->text()) : "");
-            w->close();
-            m_unexpected = 0;
-        }
-    }
-
-    QList<Step> m_steps;
-    int m_unexpected = 0;
-};
+using qztest::ModalDriver;
 
 ModalDriver::Step saveAs(const QString &path, QString *title = nullptr)
 {
-    return [path, title](QWidget *w) {
-        auto *dlg = qobject_cast<QFileDialog *>(w);
-        if (!dlg)
-            return false;
+    return qztest::answerFileDialog(path, [title](QFileDialog *dlg) {
         if (title)
             *title = dlg->windowTitle() + QLatin1Char('|') + dlg->nameFilters().join(QLatin1Char(';'));
-        // Give the dialog a moment to read its folder, which resets the name field.
-        if (!dlg->property("qzSeen").toBool()) {
-            dlg->setProperty("qzSeen", true);
-            return false;
-        }
-        // Typed as a user would (selectFile() leaves a focused name field alone).
-        dlg->setDirectory(QFileInfo(path).absolutePath());
-        auto *name = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        if (!name)
-            return false;
-        name->setText(QFileInfo(path).fileName());
-        static_cast<QDialog *>(dlg)->accept();
-        return !dlg->isVisible();
-    };
+    });
 }
 
 ModalDriver::Step cancelFileDialog()
@@ -247,13 +183,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_out.isValid());
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
+        QVERIFY(qztest::prepareMainWindowState());
 
         // Charts come from the user folder; take the samples the build made.
         const QString user = AppPaths::userFolder();
@@ -263,10 +193,7 @@ private slots:
 
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openUrl");
 
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(qztest::startMainWindow(m_win));
         QVERIFY(m_win->chartChooser()->count() > 0);
         setPerson();
         QVERIFY(!m_win->reportHtml(CQZNum::FeatCompatibility).isEmpty());
@@ -495,9 +422,8 @@ private slots:
         m_win->featureButton(CQZNum::FeatGuide)->click();
         QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatGuide));
         ModalDriver driver({saveAs(out(QStringLiteral("guide")))});
-        m_win->OnExportHTML();
-        QTest::qWait(200);
-        QVERIFY(!driver.done()); // no dialog was shown
+        m_win->OnExportHTML(); // a dialog would be answered in here
+        QVERIFY(!driver.done());
         QVERIFY(!QFile::exists(out(QStringLiteral("guide.html"))));
         m_win->featureButton(CQZNum::FeatNumerology)->click();
     }
@@ -651,13 +577,15 @@ private slots:
         QVERIFY(m_win->reportHtml(CQZNum::FeatNumerology).isEmpty());
         m_win->featureButton(CQZNum::FeatNumerology)->click();
 
-        // A single report: said before any file is asked for.
+        // A single report: said before any file is asked for. (The driver goes
+        // with its block: left waiting, it would answer the next file dialog.)
         QString message;
-        ModalDriver html({messageBox(&message), saveAs(out(QStringLiteral("empty")))});
-        m_win->OnExportHTML();
+        {
+            const ModalDriver html({messageBox(&message), saveAs(out(QStringLiteral("empty")))});
+            m_win->OnExportHTML();
+            QVERIFY(!html.done());
+        }
         QCOMPARE(message, QStringLiteral("|Enter your data before calculation!"));
-        QTest::qWait(200);
-        QVERIFY(!html.done());
         QVERIFY(!QFile::exists(out(QStringLiteral("empty.html"))));
 
         // The combined document without the chart has nothing in it: no PDF run.
@@ -727,5 +655,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestExport)
+QZ_WIDGET_TEST_MAIN(TestExport)
 #include "tst_export.moc"

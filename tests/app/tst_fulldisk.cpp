@@ -8,6 +8,7 @@
 #include "reports/creportlayoutfile.h"
 #include "reports/creportlayoutlist.h"
 #include "tests/common/fulldisk.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QImage>
 #include <QtTest>
@@ -116,5 +117,5 @@ void TestFullDisk::renamedLayoutSurvivesAFailedSave()
     QCOMPARE(CReportLayoutFile::read(disk.filePath(QStringLiteral("Ours.qznr")), ours), CReportLayoutFile::Ok);
 }
 
-QTEST_MAIN(TestFullDisk)
+QZ_WIDGET_TEST_MAIN(TestFullDisk)
 #include "tst_fulldisk.moc"

@@ -1,15 +1,14 @@
 // Results the user made stay until their own inputs change; wrong input is
 // explained and never replaces the person on screen.
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
-#include "app/ui/cqznum.h"
 #include "app/ui/csettingsdlg.h"
-#include "engine/calculatorflags.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfowidget.h"
 #include "reports/creportlayoutlist.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,33 +23,6 @@
 #include <QtTest>
 
 #include <functional>
-
-namespace {
-
-// Runs @p step on the next modal window that appears (polling, since a file
-// dialog needs a moment before it takes typed names).
-void onNextModal(std::function<void(QWidget *)> step, int delay = 150)
-{
-    QTimer::singleShot(delay, [step] {
-        if (QWidget *w = QApplication::activeModalWidget())
-            step(w);
-    });
-}
-
-// Collects the text of the next message box and closes it.
-void catchMessage(QString *text)
-{
-    onNextModal([text](QWidget *w) {
-        if (auto *box = qobject_cast<QMessageBox *>(w)) {
-            *text = box->text();
-            box->accept();
-        } else {
-            w->close();
-        }
-    });
-}
-
-} // namespace
 
 class TestKeptResults : public QObject
 {
@@ -80,13 +52,7 @@ class TestKeptResults : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
+        QVERIFY(qztest::prepareMainWindowState());
         // One layout of our own whose pet report holds only its first section.
         QDir().mkpath(AppPaths::userFolder());
         CReportLayoutList layouts;
@@ -95,10 +61,7 @@ private slots:
             short_.fields(RKPet).removeLast();
         layouts.append(short_);
         QVERIFY(saveLayouts(layouts, AppPaths::userFolder() + QLatin1Char('/')));
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(qztest::startMainWindow(m_win));
     }
 
     void cleanupTestCase()
@@ -125,10 +88,7 @@ private slots:
         m_win->layoutChooser()->setCurrentIndex(shortPetLayout());
         m_win->layoutChooser()->setCurrentIndex(0);
         QCOMPARE(m_win->reportHtml(CQZNum::FeatAdvisor), advisor);
-        onNextModal([](QWidget *w) {
-            if (auto *box = w->findChild<QDialogButtonBox *>())
-                box->button(QDialogButtonBox::Ok)->click();
-        });
+        qztest::answerNextDialog(QStringLiteral("OK"));
         m_win->OnSettings();
         QCOMPARE(m_win->reportHtml(CQZNum::FeatAdvisor), advisor);
         // An empty person does not take the advisor's result with it either.
@@ -167,12 +127,10 @@ private slots:
         QFETCH(bool, error);
         field("petName")->setText(name);
         QString shown;
-        catchMessage(&shown);
+        const qztest::ModalDriver message({qztest::messageStep(&shown)});
         m_win->OnCalcPetNum();
-        QTest::qWait(250);
+        QCOMPARE(message.done(), error);
         QCOMPARE(shown == QLatin1String("Error! Incorrect pet name!"), error);
-        if (!error)
-            QVERIFY(shown.isEmpty());
     }
 
     void namesThatCannotCountAreExplained_data()
@@ -194,9 +152,8 @@ private slots:
         m_win->OnNameSel();
         typePerson(typed, QDate(1985, 11, 29));
         QString shown;
-        catchMessage(&shown);
+        qztest::catchMessage(&shown);
         m_win->OnNameSel();
-        QTest::qWait(250);
         QVERIFY2(shown.contains(QStringLiteral("Latin letters")), qPrintable(shown));
         // The previous person stays calculated and named.
         QCOMPARE(m_win->reportHtml(CQZNum::FeatNumerology), report);
@@ -231,10 +188,7 @@ private slots:
         const QString before = panel()->nameView->nameRow(0).calculation;
         QVERIFY(!before.isEmpty());
         // Words summed unreduced changes the expression chain.
-        onNextModal([](QWidget *w) {
-            auto *dlg = qobject_cast<CSettingsDlg *>(w);
-            if (!dlg)
-                return;
+        qztest::whenModal<CSettingsDlg>([](CSettingsDlg *dlg) {
             dlg->findChildren<QCheckBox *>(QStringLiteral("checkBoxNameWD")).first()->setChecked(false);
             dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         });
@@ -273,17 +227,11 @@ private slots:
         QFile::remove(folder + QStringLiteral("/maria.num"));
         QString startFolder;
         auto answerWith = [&startFolder](const QString &name) {
-            return [&startFolder, name](QWidget *w) {
-                auto *dlg = qobject_cast<QFileDialog *>(w);
-                if (!dlg)
-                    return w->close();
+            return qztest::answerFileDialog(name, [&startFolder](QFileDialog *dlg) {
                 startFolder = QDir(dlg->directory()).absolutePath();
-                dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(name);
-                QMetaObject::invokeMethod(dlg, "accept");
-                return true;
-            };
+            });
         };
-        onNextModal(answerWith(QStringLiteral("maria")), 400);
+        qztest::whenModalStep(answerWith(QStringLiteral("maria")));
         m_win->OnSaveFile();
         QCOMPARE(startFolder, folder);
         QVERIFY(QFile::exists(folder + QStringLiteral("/maria.num")));
@@ -292,7 +240,7 @@ private slots:
         QVERIFY(panel()->fullName->text().isEmpty());
         // "Open..." starts in the same folder and brings the marks back.
         startFolder.clear();
-        onNextModal(answerWith(QStringLiteral("maria.num")), 400);
+        qztest::whenModalStep(answerWith(QStringLiteral("maria.num")));
         m_win->OnOpenFile();
         QCOMPARE(startFolder, folder);
         QCOMPARE(panel()->fullName->text(), full);
@@ -301,5 +249,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeptResults)
+QZ_WIDGET_TEST_MAIN(TestKeptResults)
 #include "tst_keptresults.moc"

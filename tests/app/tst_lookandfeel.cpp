@@ -1,7 +1,5 @@
 // What the eye meets first: the loading screen in the saved theme, hints that
 // do not pass for typed text, recent names shortened where they end.
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
@@ -14,6 +12,8 @@
 #include "panels/cinfowidget.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -120,23 +120,14 @@ class TestLookAndFeel : public QObject
 {
     Q_OBJECT
 
-    void writeState(int theme)
+    static AppState themed(int theme)
     {
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
+        AppState s = qztest::quietState();
         s.themeIndex = theme;
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
+        return s;
     }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QFile::remove(AppPaths::autoPersonFilePath());
-        calculatorFlags() = CalculatorFlags::defaults();
-    }
-
     void loadingScreenUsesTheSavedTheme_data()
     {
         QTest::addColumn<int>("theme");
@@ -147,7 +138,7 @@ private slots:
     void loadingScreenUsesTheSavedTheme()
     {
         QFETCH(int, theme);
-        writeState(theme);
+        QVERIFY(qztest::prepareMainWindowState(themed(theme)));
         CQZNum w(nullptr, 60000); // start-up not finished during the test
         w.resize(1100, 700);
         w.show();
@@ -167,13 +158,11 @@ private slots:
 
     void hintsAreDimmerThanTypedText()
     {
-        writeState(0);
-        CQZNum w(nullptr, 10);
-        w.resize(1100, 700);
-        w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(w.startUpFinished(), 10000);
-        w.OnNameSel();
-        CPersonPanel *p = w.personPanel();
+        QVERIFY(qztest::prepareMainWindowState(themed(0)));
+        std::unique_ptr<CQZNum> w;
+        QVERIFY(qztest::startMainWindow(w));
+        w->OnNameSel();
+        CPersonPanel *p = w->personPanel();
         p->shortName->clear();
         auto *hint = p->shortName->findChild<QLabel *>();
         QVERIFY(hint);
@@ -190,7 +179,7 @@ private slots:
         QVERIFY(!hint->isVisible());
         p->shortName->clear();
         QVERIFY(hint->isVisible());
-        w.OnNameSel();
+        w->OnNameSel();
     }
 
     void highlightsAreReadableInEveryTheme_data()
@@ -221,17 +210,15 @@ private slots:
 
     void longRecentNamesEndWithEllipsis()
     {
-        writeState(0);
-        CQZNum w(nullptr, 10);
-        w.resize(1100, 700);
-        w.show();
-        QTRY_VERIFY_WITH_TIMEOUT(w.startUpFinished(), 10000);
-        CPersonPanel *p = w.personPanel();
+        QVERIFY(qztest::prepareMainWindowState(themed(0)));
+        std::unique_ptr<CQZNum> w;
+        QVERIFY(qztest::startMainWindow(w));
+        CPersonPanel *p = w->personPanel();
         const QString longName = QStringLiteral("Maria Alexandra Montgomery Fitzgerald Wellington");
         p->fullName->setText(longName);
         p->birthDate->setDate(QDate(1985, 11, 29));
-        w.OnCalcNum();
-        w.OnNameSel();
+        w->OnCalcNum();
+        w->OnNameSel();
         QPushButton *b = p->recent[0];
         QTRY_VERIFY(b->isVisible());
         const QStringList lines = b->text().split(QLatin1Char('\n'));
@@ -240,9 +227,9 @@ private slots:
         for (const QString &line : lines)
             QVERIFY2(b->fontMetrics().horizontalAdvance(line) <= b->width() - 12, qPrintable(line));
         QVERIFY(b->toolTip().contains(longName));
-        w.OnNameSel();
+        w->OnNameSel();
     }
 };
 
-QTEST_MAIN(TestLookAndFeel)
+QZ_WIDGET_TEST_MAIN(TestLookAndFeel)
 #include "tst_lookandfeel.moc"

@@ -1,15 +1,12 @@
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/core/personfile.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cinfodetailsview.h"
 #include "app/ui/cinfodlgwin.h"
 #include "app/ui/cmanualview.h"
+#include "tests/common/widgettestmain.h"
 #include "texts/interpretationtexts.h"
 #include "app/ui/cpersonpanel.h"
-#include "app/ui/cqznum.h"
 #include "app/ui/csettingsdlg.h"
-#include "engine/calculatorflags.h"
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfotodaywidget.h"
 #include "panels/cinfowidget.h"
@@ -18,6 +15,8 @@
 #include "reportedit/clayoutnameprompt.h"
 #include "reportedit/cwclcontainer.h"
 #include "reports/creportlayoutlist.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,27 +32,6 @@
 #include <QtTest>
 
 namespace {
-
-// Closes the next modal dialog that opens, pressing the button named @p button.
-void answerNextDialog(const QString &button)
-{
-    QTimer::singleShot(50, [button] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        for (QPushButton *b : w->findChildren<QPushButton *>()) {
-            if (b->text() == button) {
-                b->click();
-                return;
-            }
-        }
-        if (auto *box = w->findChild<QDialogButtonBox *>()) {
-            box->button(button == QLatin1String("OK") ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
-            return;
-        }
-        w->close();
-    });
-}
 
 void typePerson(CQZNum &w, const QString &full, const QDate &birth, const QString &shortName = QString())
 {
@@ -71,26 +49,11 @@ class TestMainWindow : public QObject
 
     std::unique_ptr<CQZNum> m_win;
 
-    void startWindow()
-    {
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
-    }
-
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        // A state file that keeps the guide from opening at start.
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
-        startWindow();
+        QVERIFY(qztest::prepareMainWindowState());
+        QVERIFY(qztest::startMainWindow(m_win));
     }
 
     void cleanupTestCase()
@@ -237,9 +200,7 @@ private slots:
         m_win->OnCalcNum();
         QCOMPARE(m_win->numerology().expressionText, QStringLiteral("8"));
         // Words summed unreduced: 20 + 24 = 44 -> 8/44.
-        QTimer::singleShot(50, [] {
-            auto *dlg = qobject_cast<CSettingsDlg *>(QApplication::activeModalWidget());
-            QVERIFY(dlg);
+        qztest::whenModal<CSettingsDlg>([](CSettingsDlg *dlg) {
             const auto boxes = dlg->findChildren<QCheckBox *>(QStringLiteral("checkBoxNameWD"));
             boxes.first()->setChecked(false);
             dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
@@ -248,7 +209,7 @@ private slots:
         QCOMPARE(m_win->numerology().expressionText, QStringLiteral("8/44"));
         QVERIFY(!calculatorFlags().wordsToDigit());
 
-        answerNextDialog(QStringLiteral("Cancel"));
+        qztest::answerNextDialog(QStringLiteral("Cancel"));
         m_win->OnSettings();
         QVERIFY(!calculatorFlags().wordsToDigit());
         calculatorFlags() = CalculatorFlags::defaults();
@@ -269,17 +230,13 @@ private slots:
 
     void dialogsOpenAndClose()
     {
-        answerNextDialog(QStringLiteral("Close"));
+        qztest::answerNextDialog(QStringLiteral("Close"));
         m_win->OnAbout();
-        QTimer::singleShot(50, [] {
-            QWidget *w = QApplication::activeModalWidget();
-            QVERIFY(w);
+        qztest::whenModal<QWidget>([](QWidget *w) {
             w->findChild<QPushButton *>(QStringLiteral("noBut"))->click();
         });
         QCOMPARE(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Sure?"), m_win.get()), 1);
-        QTimer::singleShot(50, [] {
-            QWidget *w = QApplication::activeModalWidget();
-            QVERIFY(w);
+        qztest::whenModal<QWidget>([](QWidget *w) {
             w->findChild<QPushButton *>(QStringLiteral("yesBut"))->click();
         });
         QCOMPARE(CInfoDlgWin::ask(m_win->theme(), QStringLiteral("Question"), QStringLiteral("Sure?"), m_win.get()), 0);
@@ -313,18 +270,14 @@ private slots:
         QVERIFY(html.contains(guideText(25, 2)));
         QVERIFY(CInfoDetailsView::detailsHtml(99, QString()).isEmpty());
 
-        QTimer::singleShot(200, [] {
-            QWidget *w = QApplication::activeModalWidget();
-            QVERIFY(qobject_cast<CInfoDetailsView *>(w));
-            w->close();
-        });
+        qztest::whenModal<CInfoDetailsView>([](CInfoDetailsView *w) { w->close(); });
         m_win->mainFeaturesPanel()->itemCliked(0);
 
         bool notAtStart = false;
         CManualVieW guide(m_win->theme(), &notAtStart, m_win.get());
-        QTimer::singleShot(200, [&guide] {
-            guide.findChild<QCheckBox *>()->setChecked(true);
-            guide.OnOk();
+        qztest::whenModal<CManualVieW>([](CManualVieW *g) {
+            g->findChild<QCheckBox *>()->setChecked(true);
+            g->OnOk();
         });
         guide.exec();
         QVERIFY(notAtStart);
@@ -349,9 +302,7 @@ private slots:
 
     void returnNeverAnswersYes()
     {
-        QTimer::singleShot(50, [] {
-            QWidget *w = QApplication::activeModalWidget();
-            QVERIFY(w);
+        qztest::whenModal<QWidget>([](QWidget *w) {
             QTest::keyClick(w, Qt::Key_Return);
             QTest::keyClick(w, Qt::Key_Enter);
             QTest::keyClick(w, Qt::Key_Escape);
@@ -388,17 +339,13 @@ private slots:
         QCOMPARE(button->toolTip(), QStringLiteral("Report manager"));
         bool seen = false;
         int previews = 0;
-        QTimer::singleShot(50, [&] {
-            auto *win = qobject_cast<CLayoutManagerDlgWin *>(QApplication::activeModalWidget());
-            QVERIFY(win);
+        qztest::whenModal<CLayoutManagerDlgWin>([&](CLayoutManagerDlgWin *win) {
             CLayoutManagerDlg *dlg = win->content();
             QObject::connect(dlg, &CLayoutManagerDlg::previewRequested, [&](int kind, const CReportLayout *l) {
                 if (kind == 0 && l && l->name == name)
                     ++previews;
             });
-            QTimer::singleShot(50, [&] {
-                auto *prompt = qobject_cast<CLayoutNamePrompt *>(QApplication::activeModalWidget());
-                QVERIFY(prompt);
+            qztest::whenModal<CLayoutNamePrompt>([&](CLayoutNamePrompt *prompt) {
                 prompt->lineEdit()->setText(name);
                 prompt->OnOk();
             });
@@ -453,7 +400,7 @@ private slots:
         QCOMPARE(readPersonFile(AppPaths::autoPersonFilePath(), true, c), PersonFileStatus::Ok);
         QCOMPARE(c.records.first().fullName, QStringLiteral("Grace Hopper"));
 
-        startWindow();
+        QVERIFY(qztest::startMainWindow(m_win));
         QCOMPARE(m_win->recentList().first().fullName, QStringLiteral("Grace Hopper"));
         QCOMPARE(m_win->personPanel()->fullName->text(), QStringLiteral("Grace Hopper"));
         QCOMPARE(m_win->numerology().birthDate, QDate(1906, 12, 9));
@@ -466,7 +413,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("\x01\x02garbage,,,\n\xff\xfe");
         f.close();
-        startWindow();
+        QVERIFY(qztest::startMainWindow(m_win));
         QVERIFY(m_win->recentList().isEmpty());
         QCOMPARE(m_win->personButton()->text(), CQZNum::NamePrompt);
     }
@@ -480,9 +427,9 @@ private slots:
             early.show();
         }
         QVERIFY(!QFile::exists(AppPaths::autoPersonFilePath()));
-        startWindow();
+        QVERIFY(qztest::startMainWindow(m_win));
     }
 };
 
-QTEST_MAIN(TestMainWindow)
+QZ_WIDGET_TEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

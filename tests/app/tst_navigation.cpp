@@ -1,11 +1,10 @@
 // Ways in and out: the guide's Back and Home, the menu's shortcuts, and links
 // that lead somewhere or are not shown.
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/ui/caboutdlg.h"
-#include "app/ui/cqznum.h"
-#include "engine/calculatorflags.h"
 #include "engine/datafolder.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,30 +26,20 @@ class TestNavigation : public QObject
     {
         return QUrl::fromLocalFile(DataFolder::path() + QStringLiteral("/images/manual/") + page);
     }
-    // Follows a link inside the guide as a click on it would.
+    // Follows a link inside the guide as a click on it would. The view may
+    // still be finishing an earlier load, whose loadFinished() a spy would
+    // take for this one; the page itself is what counts.
     void openGuidePage(const QString &page)
     {
-        QSignalSpy loaded(guideView(), SIGNAL(loadFinished(bool)));
         guideView()->load(manual(page));
-        QVERIFY(loaded.wait(10000));
-        QCOMPARE(guideView()->url(), manual(page));
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(page), 20000);
     }
 
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
-        QVERIFY(QTest::qWaitForWindowActive(m_win.get()));
+        QVERIFY(qztest::prepareMainWindowState());
+        QVERIFY(qztest::startMainWindow(m_win));
     }
 
     void cleanupTestCase() { m_win.reset(); }
@@ -59,8 +48,7 @@ private slots:
     {
         m_win->featureButton(CQZNum::FeatGuide)->click();
         QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatGuide));
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
-        QTest::qWait(500);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
         auto *back = m_win->findChild<QPushButton *>(QStringLiteral("guideBack"));
         auto *home = m_win->findChild<QPushButton *>(QStringLiteral("guideHome"));
         QVERIFY(back && home);
@@ -71,23 +59,23 @@ private slots:
 
         openGuidePage(QStringLiteral("manual/start.html"));
         back->click();
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
 
         openGuidePage(QStringLiteral("manual/start.html"));
         QTest::keyClick(m_win.get(), Qt::Key_Left, Qt::AltModifier);
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
 
         openGuidePage(QStringLiteral("manual/start.html"));
         QTest::keyClick(m_win.get(), Qt::Key_Backspace);
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
 
         // Home, and the Guide button pressed again, return to the first page.
         openGuidePage(QStringLiteral("manual/start.html"));
         home->click();
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
         openGuidePage(QStringLiteral("manual/start.html"));
         m_win->featureButton(CQZNum::FeatGuide)->click();
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
     }
 
     void menuShortcutsWorkWithTheMenuClosed()
@@ -95,15 +83,12 @@ private slots:
         m_win->featureButton(CQZNum::FeatNumerology)->click();
         QVERIFY(!m_win->mainMenu()->isVisible());
         QString opened;
-        QTimer::singleShot(200, [&opened] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                opened = w->windowTitle() + QLatin1Char('|') + QString::fromLatin1(w->metaObject()->className());
-                w->close();
-            }
+        qztest::whenModal<QWidget>([&opened](QWidget *w) {
+            opened = w->windowTitle() + QLatin1Char('|') + QString::fromLatin1(w->metaObject()->className());
+            w->close();
         });
         QTest::keyClick(m_win.get(), Qt::Key_P, Qt::ControlModifier);
-        QTest::qWait(400);
-        QVERIFY2(!opened.isEmpty(), "Ctrl+P opened nothing");
+        QTRY_VERIFY_WITH_TIMEOUT(!opened.isEmpty(), 20000);
     }
 
     void linksLeadSomewhereOrAreHidden()
@@ -116,7 +101,7 @@ private slots:
         m_win->featureButton(CQZNum::FeatNumerology)->click();
         m_win->OnHelp();
         QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatGuide));
-        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(guideView()->url(), manual(QStringLiteral("index.html")), 20000);
 
         CAboutDlg about(m_win.get());
         about.show();
@@ -129,5 +114,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNavigation)
+QZ_WIDGET_TEST_MAIN(TestNavigation)
 #include "tst_navigation.moc"

@@ -1,13 +1,11 @@
 // Files handed to the program from outside: "qznum FILE" at start, and
 // openDocument() for person files, charts and report layouts.
-// (Not under QT_FATAL_WARNINGS: message boxes warn about size hints offscreen.)
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/core/personfile.h"
 #include "app/ui/cpersonpanel.h"
-#include "app/ui/cqznum.h"
-#include "engine/calculatorflags.h"
 #include "reports/creportlayoutfile.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,24 +16,6 @@
 #include <QStandardPaths>
 #include <QtTest>
 
-namespace {
-
-// Presses OK on the next modal dialog, or closes it.
-void answerNextDialog()
-{
-    QTimer::singleShot(50, [] {
-        QWidget *w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        if (auto *box = w->findChild<QDialogButtonBox *>())
-            box->button(QDialogButtonBox::Ok)->click();
-        else
-            w->close();
-    });
-}
-
-} // namespace
-
 class TestOpenFiles : public QObject
 {
     Q_OBJECT
@@ -45,14 +25,10 @@ class TestOpenFiles : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         // The guide would open at start; a file named at start must come instead.
-        AppState s;
+        AppState s = qztest::quietState();
         s.guideNotAtStart = false;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
+        QVERIFY(qztest::prepareMainWindowState(s));
     }
 
     void cleanupTestCase()
@@ -71,11 +47,7 @@ private slots:
         r.partnerBirthDate = r.petBirthDate = QDate(2000, 1, 1);
         const QString person = dir.filePath(QStringLiteral("Ada.NUM"));
         QVERIFY(writePersonFile(person, {r}, QDate::currentDate()));
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->setStartFile(person);
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(qztest::startMainWindow(m_win, person));
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(m_win->personPanel()->fullName->text(), QStringLiteral("Ada King"));
         QCOMPARE(m_win->numerology().birthDate, QDate(1815, 12, 10));
@@ -116,12 +88,7 @@ private slots:
             QVERIFY(f.write(bytes.left(bytes.size() / 4)) > 0);
         }
         QString shown;
-        QTimer::singleShot(50, [&shown] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                shown = box->text();
-                box->close();
-            }
-        });
+        qztest::catchMessage(&shown);
         QVERIFY(m_win->openDocument(cut));
         QVERIFY2(shown.startsWith(QLatin1String("The layout file is damaged")) && shown.contains(cutName),
                  qPrintable(shown));
@@ -129,15 +96,15 @@ private slots:
         QVERIFY(QFile::remove(AppPaths::userFolder() + QLatin1Char('/') + cutName + QStringLiteral(".qznr")));
 
         // Missing, unreadable-kind and broken files are refused with a message.
-        answerNextDialog();
+        qztest::answerNextDialog(QStringLiteral("OK"));
         QVERIFY(!m_win->openDocument(dir.filePath(QStringLiteral("gone.num"))));
         const QString other = dir.filePath(QStringLiteral("notes.txt"));
         QVERIFY(QFile(other).open(QIODevice::WriteOnly));
-        answerNextDialog();
+        qztest::answerNextDialog(QStringLiteral("OK"));
         QVERIFY(!m_win->openDocument(other));
         const QString broken = dir.filePath(QStringLiteral("broken.qznr"));
         QVERIFY(QFile::copy(other, broken));
-        answerNextDialog();
+        qztest::answerNextDialog(QStringLiteral("OK"));
         QVERIFY(!m_win->openDocument(broken));
         QVERIFY(!QFile::exists(AppPaths::userFolder() + QStringLiteral("/broken.qznr")));
         QVERIFY(!QApplication::activeModalWidget());
@@ -145,5 +112,5 @@ private slots:
 
 };
 
-QTEST_MAIN(TestOpenFiles)
+QZ_WIDGET_TEST_MAIN(TestOpenFiles)
 #include "tst_openfiles.moc"

@@ -1,13 +1,11 @@
 // The window at the sizes people use: nothing overlaps, nothing is cut off,
 // and the panels of every page are on screen.
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cpersonpanel.h"
-#include "app/ui/cqznum.h"
-#include "engine/calculatorflags.h"
 #include "panels/cinfocompmatrwidget.h"
 #include "panels/cinfowidget.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -64,19 +62,10 @@ class TestWindowLayout : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
+        QVERIFY(qztest::prepareMainWindowState());
         QDir().mkpath(AppPaths::userFolder());
         AppPaths::copySampleCharts(AppPaths::templateFolder(), AppPaths::userFolder());
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(qztest::startMainWindow(m_win));
         CPersonPanel *p = m_win->personPanel();
         p->fullName->setText(QStringLiteral("Maria Alexandra Montgomery"));
         p->birthDate->setDate(QDate(1985, 11, 29));
@@ -114,7 +103,7 @@ private slots:
         m_win->resize(size);
         QCOMPARE(m_win->size(), size);
         m_win->featureButton(feature)->click();
-        QTest::qWait(600); // slides end
+        QTRY_VERIFY(!m_win->slidesRunning());
         const QRect window = m_win->rect();
         const QRect page = inWindow(m_win->page(feature), m_win.get());
         QList<QRect> taken;
@@ -153,7 +142,7 @@ private slots:
         QFETCH(QSize, size);
         m_win->resize(size);
         m_win->featureButton(CQZNum::FeatChart)->click();
-        QTest::qWait(600);
+        QTRY_VERIFY(!m_win->slidesRunning());
         QWidget *page = m_win->page(CQZNum::FeatChart);
         // The preview never reaches under the feature buttons.
         QVERIFY(inWindow(page, m_win.get()).left() > m_win->featureButton(0)->geometry().right());
@@ -192,7 +181,7 @@ private slots:
         QFETCH(int, feature);
         m_win->resize(size);
         m_win->featureButton(feature)->click();
-        QTest::qWait(600);
+        QTRY_VERIFY(!m_win->slidesRunning());
         auto *view = m_win->page(feature)->findChild<QWebEngineView *>();
         QVERIFY(view);
         QSignalSpy loaded(view, SIGNAL(loadFinished(bool)));
@@ -225,7 +214,7 @@ private slots:
         QFETCH(int, feature);
         m_win->resize(size);
         m_win->featureButton(feature)->click();
-        QTest::qWait(600);
+        QTRY_VERIFY(!m_win->slidesRunning());
         QCOMPARE(m_win->mainFeaturesPanel()->itemValues().value(0), QStringLiteral("11/11+11+5/23=27=9"));
         int lists = 0;
         for (QWidget *w : m_win->panelsOf(feature)) {
@@ -251,7 +240,7 @@ private slots:
         for (const QSize &s : {QSize(1024, 700), QSize(1100, 700), QSize(1440, 900), QSize(1920, 1080)}) {
             m_win->resize(s);
             m_win->featureButton(CQZNum::FeatCompatibility)->click();
-            QTest::qWait(600);
+            QTRY_VERIFY(!m_win->slidesRunning());
             auto *grid = m_win->findChild<CInfoCompMatrWidget *>();
             QVERIFY(m_win->panelsOf(CQZNum::FeatCompatibility).contains(grid));
             QVERIFY2(m_win->rect().contains(inWindow(grid, m_win.get())), qPrintable(QString::number(s.width())));
@@ -261,5 +250,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowLayout)
+QZ_WIDGET_TEST_MAIN(TestWindowLayout)
 #include "tst_windowlayout.moc"

@@ -1,6 +1,7 @@
 #include "app/ui/caboutdlg.h"
 #include "app/ui/ceuladlg.h"
 #include "app/ui/csettingsdlg.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -102,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDialogs)
+QZ_WIDGET_TEST_MAIN(TestDialogs)
 #include "tst_dialogs.moc"

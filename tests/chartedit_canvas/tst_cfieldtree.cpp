@@ -4,6 +4,7 @@
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/cfieldtree.h"
 #include "chartedit/creportpe.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QHBoxLayout>
 #include <QMimeData>
@@ -203,5 +204,5 @@ void TestCFieldTree::shiftSwitchesDraggingOff()
     QTest::keyRelease(&other, Qt::Key_Shift);
 }
 
-QTEST_MAIN(TestCFieldTree)
+QZ_WIDGET_TEST_MAIN(TestCFieldTree)
 #include "tst_cfieldtree.moc"

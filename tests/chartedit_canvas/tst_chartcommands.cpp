@@ -12,6 +12,7 @@
 #include "chartedit/cpagepropertiescommand.h"
 #include "chartedit/cstackingcommand.h"
 #include "chartfixtures.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -334,5 +335,5 @@ void TestChartCommands::commandsAnnounceTheChange()
     QCOMPARE(spy.count(), 2);
 }
 
-QTEST_MAIN(TestChartCommands)
+QZ_WIDGET_TEST_MAIN(TestChartCommands)
 #include "tst_chartcommands.moc"

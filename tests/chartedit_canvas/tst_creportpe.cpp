@@ -6,6 +6,7 @@
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/creportpe.h"
 #include "chartfixtures.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QMimeData>
@@ -450,5 +451,5 @@ void TestCReportPE::paintsPageOnCanvas()
     QVERIFY(later.pixelColor(at(QPointF(300, 160))) != QColor(Qt::white));
 }
 
-QTEST_MAIN(TestCReportPE)
+QZ_WIDGET_TEST_MAIN(TestCReportPE)
 #include "tst_creportpe.moc"

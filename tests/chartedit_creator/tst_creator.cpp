@@ -14,6 +14,8 @@
 #include "chartedit/creportpepages.h"
 #include "chartedit/ctextdlg.h"
 #include "chartedit/ctextdlgwin.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -38,25 +40,6 @@ QByteArray savedBytes(ChartDocument &doc)
     QDataStream out(&bytes, QIODevice::WriteOnly);
     doc.saveDocument(out);
     return bytes;
-}
-
-// Runs @p step on the next modal window that opens (a dialog or a message box).
-void onNextModal(std::function<void(QWidget *)> step)
-{
-    QTimer::singleShot(0, [step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            onNextModal(step); // not open yet
-            return;
-        }
-        QPointer<QWidget> guard(modal);
-        step(modal);
-        // A step that failed half-way must not leave the test waiting on a dialog.
-        QTimer::singleShot(3000, [guard] {
-            if (guard && guard->isVisible())
-                guard->close();
-        });
-    });
 }
 
 void pressButton(QWidget *window, const QString &text)
@@ -90,7 +73,7 @@ class TestCreator : public QObject
     // Adds a block through the dialog, answered with a title and a size in inches.
     ChartPage *addBlock(const QString &title, const QString &width, const QString &height)
     {
-        onNextModal([=](QWidget *w) {
+        qztest::whenModal<QWidget>([=](QWidget *w) {
             auto *dlg = qobject_cast<CPaperSizeDlgWin *>(w);
             QVERIFY(dlg);
             dlg->content()->titleEdit()->setText(title);
@@ -200,7 +183,7 @@ private slots:
     {
         ChartPage *page = firstSet().front().get();
         pagesStrip()->OnItemClicked(pagesStrip()->items().front());
-        onNextModal([](QWidget *w) {
+        qztest::whenModal<QWidget>([](QWidget *w) {
             auto *dlg = qobject_cast<CPaperSizeDlgWin *>(w);
             QVERIFY(dlg);
             QCOMPARE(dlg->size(), QSize(400, 200));
@@ -218,7 +201,7 @@ private slots:
 
         // Cancel changes nothing.
         const QByteArray before = savedBytes(doc());
-        onNextModal([](QWidget *w) {
+        qztest::whenModal<QWidget>([](QWidget *w) {
             auto *dlg = qobject_cast<CPaperSizeDlgWin *>(w);
             dlg->content()->titleEdit()->setText(QStringLiteral("Other"));
             pressButton(dlg, QStringLiteral("Cancel"));
@@ -289,7 +272,7 @@ private slots:
 
         // Colour and font rows go through their dialogs; a cancelled one changes nothing.
         CPWItem *colourRow = props->item(QStringLiteral("Color"));
-        onNextModal([](QWidget *w) {
+        qztest::whenModal<QWidget>([](QWidget *w) {
             auto *dlg = qobject_cast<CColorDialog *>(w);
             QVERIFY(dlg);
             dlg->setColor(QColor(10, 120, 200));
@@ -298,7 +281,7 @@ private slots:
         colourRow->button()->click();
         QCOMPARE(frame->content->textColor, QColor(Qt::black));
         QColor chosen;
-        onNextModal([&chosen](QWidget *w) {
+        qztest::whenModal<QWidget>([&chosen](QWidget *w) {
             auto *dlg = qobject_cast<CColorDialog *>(w);
             QVERIFY(dlg);
             dlg->setColor(QColor(10, 120, 200));
@@ -308,7 +291,7 @@ private slots:
         colourRow->button()->click();
         QVERIFY(chosen != QColor(Qt::black));
         QCOMPARE(frame->content->textColor, chosen);
-        onNextModal([](QWidget *w) {
+        qztest::whenModal<QWidget>([](QWidget *w) {
             auto *dlg = qobject_cast<CTextDlgWin *>(w);
             QVERIFY(dlg);
             const QString sample = dlg->content()->sampleText();
@@ -363,7 +346,7 @@ private slots:
         CPWItem *frameRow = m_creator->properties()->item(QStringLiteral("Frame"));
         frameRow->OnItemCombo(1);
         states << savedBytes(doc());
-        onNextModal([](QWidget *w) {
+        qztest::whenModal<QWidget>([](QWidget *w) {
             auto *dlg = qobject_cast<CPaperSizeDlgWin *>(w);
             dlg->content()->titleEdit()->setText(QStringLiteral("Renamed chart"));
             dlg->content()->widthEdit()->setText(QStringLiteral("500"));
@@ -395,7 +378,7 @@ private slots:
         // Never saved: closing asks even without an edit; Cancel keeps the window.
         QVERIFY(m_creator->hasUnsavedChanges());
         QString asked;
-        onNextModal([&asked](QWidget *w) {
+        qztest::whenModal<QWidget>([&asked](QWidget *w) {
             asked = w->windowTitle() + QLatin1Char('|') + qobject_cast<QMessageBox *>(w)->text();
             pressButton(w, QStringLiteral("Cancel"));
         });
@@ -419,7 +402,7 @@ private slots:
         m_creator->OnAddPage();
         QVERIFY(m_win->isWindowModified());
         QVERIFY(m_win->windowTitle().contains(QLatin1String("[*]")));
-        onNextModal([](QWidget *w) { pressButton(w, QStringLiteral("No")); });
+        qztest::whenModal<QWidget>([](QWidget *w) { pressButton(w, QStringLiteral("No")); });
         QVERIFY(m_creator->maybeClose());
         m_creator->undoStack()->undo(); // back to what was saved
         QVERIFY(!m_creator->hasUnsavedChanges());
@@ -442,7 +425,7 @@ private slots:
         m_creator->OnAddPage();
 
         QString said;
-        onNextModal([&said](QWidget *w) {
+        qztest::whenModal<QWidget>([&said](QWidget *w) {
             said = w->windowTitle() + QLatin1Char('|') + qobject_cast<QMessageBox *>(w)->text();
             w->close();
         });
@@ -455,8 +438,8 @@ private slots:
         QCOMPARE(firstSet().size(), size_t(2)); // the work is still there
 
         // Answering "Yes" to "Save changes?" with the save failing keeps the window.
-        onNextModal([](QWidget *w) {
-            onNextModal([](QWidget *error) { error->close(); });
+        qztest::whenModal<QWidget>([](QWidget *w) {
+            qztest::whenModal<QWidget>([](QWidget *error) { error->close(); });
             pressButton(w, QStringLiteral("Yes"));
         });
         m_creator->OnCancel();
@@ -471,7 +454,7 @@ private slots:
         m_creator->splitter()->setSizes({200, 400, 180});
         QApplication::processEvents();
         const QList<int> widths = m_creator->splitter()->sizes();
-        onNextModal([](QWidget *w) { pressButton(w, QStringLiteral("No")); });
+        qztest::whenModal<QWidget>([](QWidget *w) { pressButton(w, QStringLiteral("No")); });
         m_creator->OnCancel();
         QVERIFY(!m_win->isVisible());
 
@@ -484,5 +467,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCreator)
+QZ_WIDGET_TEST_MAIN(TestCreator)
 #include "tst_creator.moc"

@@ -1,11 +1,10 @@
-#include "app/core/apppaths.h"
-#include "app/core/appstate.h"
-#include "app/ui/cqznum.h"
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
 #include "chartedit/creportcreator.h"
 #include "chartedit/creportcreatorwin.h"
-#include "engine/calculatorflags.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,24 +18,6 @@
 #include <functional>
 
 namespace {
-
-void onNextModal(std::function<void(QWidget *)> step)
-{
-    QTimer::singleShot(0, [step] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            onNextModal(step);
-            return;
-        }
-        QPointer<QWidget> guard(modal);
-        step(modal);
-        // A step that failed half-way must not leave the test waiting on a dialog.
-        QTimer::singleShot(3000, [guard] {
-            if (guard && guard->isVisible())
-                guard->close();
-        });
-    });
-}
 
 QPushButton *chartButton(CQZNum &w, const QString &text)
 {
@@ -58,22 +39,13 @@ class TestCreatorMainWindow : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
+        QVERIFY(qztest::prepareMainWindowState());
         const QString user = AppPaths::userFolder();
         QDir(user).removeRecursively();
         QVERIFY(QDir().mkpath(user));
         QVERIFY(AppPaths::copySampleCharts(AppPaths::templateFolder(), user) > 0);
 
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
+        QVERIFY(qztest::startMainWindow(m_win));
         m_win->featureButton(CQZNum::FeatChart)->click();
     }
 
@@ -91,7 +63,7 @@ private slots:
         QPushButton *newButton = chartButton(*m_win, QStringLiteral("New"));
         QVERIFY(newButton && newButton->isEnabled());
         bool opened = false;
-        onNextModal([&opened](QWidget *w) {
+        qztest::whenModal<QWidget>([&opened](QWidget *w) {
             auto *win = qobject_cast<CReportCreatorWin *>(w);
             QVERIFY(win);
             opened = true;
@@ -130,13 +102,13 @@ private slots:
         file.close();
 
         QString loadedTitle, loadedPath;
-        onNextModal([&](QWidget *w) {
+        qztest::whenModal<QWidget>([&](QWidget *w) {
             auto *win = qobject_cast<CReportCreatorWin *>(w);
             QVERIFY(win);
             loadedTitle = win->creator()->document()->title;
             loadedPath = win->creator()->filePath();
             // Closing unsaved asks; "No" leaves the file alone.
-            onNextModal([](QWidget *box) {
+            qztest::whenModal<QWidget>([](QWidget *box) {
                 auto *question = qobject_cast<QMessageBox *>(box);
                 QVERIFY(question);
                 question->button(QMessageBox::No)->click();
@@ -166,7 +138,7 @@ private slots:
         chooser->setCurrentIndex(index);
 
         QString said;
-        onNextModal([&said](QWidget *w) {
+        qztest::whenModal<QWidget>([&said](QWidget *w) {
             said = w->windowTitle() + QLatin1Char('|');
             if (auto *box = qobject_cast<QMessageBox *>(w))
                 said += box->text();
@@ -179,5 +151,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCreatorMainWindow)
+QZ_WIDGET_TEST_MAIN(TestCreatorMainWindow)
 #include "tst_creatormainwindow.moc"

@@ -8,6 +8,7 @@
 #include "chartedit/creatorwindowstate.h"
 #include "chartedit/papersizes.h"
 #include "chartedit/propertyrows.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QComboBox>
 #include <QDataStream>
@@ -392,5 +393,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestCreatorParts)
+QZ_WIDGET_TEST_MAIN(TestCreatorParts)
 #include "tst_creatorparts.moc"

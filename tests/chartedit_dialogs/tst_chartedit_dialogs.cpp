@@ -3,6 +3,8 @@
 #include "chartedit/cmodlabel.h"
 #include "chartedit/ctextdlg.h"
 #include "chartedit/ctextdlgwin.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -196,13 +198,10 @@ void TstCharteditDialogs::addImageWithoutPictureStaysOpen()
     QTest::mouseClick(named<QCheckBox>(&dlg, QStringLiteral("Add Image")), Qt::LeftButton);
     QString seenTitle;
     QString seenText;
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (box) {
-            seenTitle = box->windowTitle();
-            seenText = box->text();
-            box->accept();
-        }
+    qztest::whenModal<QMessageBox>([&](QMessageBox *box) {
+        seenTitle = box->windowTitle();
+        seenText = box->text();
+        box->accept();
     });
     QTest::mouseClick(named<QPushButton>(&dlg, QStringLiteral("Ok")), Qt::LeftButton);
     QCOMPARE(seenTitle, QStringLiteral("Warning"));
@@ -362,5 +361,5 @@ void TstCharteditDialogs::pixelSizedFontsStayInPixels()
     QCOMPARE(points.font().pointSize(), 20);
 }
 
-QTEST_MAIN(TstCharteditDialogs)
+QZ_WIDGET_TEST_MAIN(TstCharteditDialogs)
 #include "tst_chartedit_dialogs.moc"

@@ -9,6 +9,7 @@
 #include "panels/cinfowidget.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QPushButton>
 #include <QSet>
@@ -600,5 +601,5 @@ void TestPanels::agesAreNotMasterNumbers()
     QVERIFY(pixelsNear(render(&w), accent) > 5); // other rows still mark masters
 }
 
-QTEST_MAIN(TestPanels)
+QZ_WIDGET_TEST_MAIN(TestPanels)
 #include "tst_panels.moc"

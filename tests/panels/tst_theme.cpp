@@ -1,4 +1,5 @@
 #include "panels/ctheme.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -360,5 +361,5 @@ void TestTheme::sheetPicturesAreRecoloured()
     QVERIFY(t.styleSheet(13).contains(folder + QStringLiteral("rep_man.png")));
 }
 
-QTEST_MAIN(TestTheme)
+QZ_WIDGET_TEST_MAIN(TestTheme)
 #include "tst_theme.moc"

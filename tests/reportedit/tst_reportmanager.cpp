@@ -1,7 +1,5 @@
 // The report manager driven through its real widgets, offscreen: layouts,
 // field lists, control states, saving and undo.
-#include "modalscript.h"
-
 #include "chartedit/ccolordialog.h"
 #include "chartedit/ctextdlg.h"
 #include "chartedit/ctextdlgwin.h"
@@ -17,7 +15,9 @@
 #include "reports/cnumerologyreport.h"
 #include "reports/creportlayoutfile.h"
 #include "reports/reportcatalogue.h"
+#include "tests/common/widgettestmain.h"
 #include "texts/interpretationtexts.h"
+#include "tests/common/modaldialogs.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -140,12 +140,12 @@ void answerPrompts(const QStringList &names, QStringList *messages, QString *tit
 {
     if (names.isEmpty())
         return;
-    whenModal<CLayoutNamePrompt>([names, messages, title](CLayoutNamePrompt *p) {
+    qztest::whenModal<CLayoutNamePrompt>([names, messages, title](CLayoutNamePrompt *p) {
         if (title && title->isEmpty())
             *title = p->windowTitle() + QLatin1Char('|') + p->lineEdit()->text();
         p->lineEdit()->setText(names.first());
         if (names.size() > 1) {
-            whenModal<QMessageBox>([names, messages, title](QMessageBox *box) {
+            qztest::whenModal<QMessageBox>([names, messages, title](QMessageBox *box) {
                 messages->append(box->windowTitle() + QLatin1Char('|') + box->text());
                 answerPrompts(names.mid(1), messages, title);
                 box->accept();
@@ -566,7 +566,7 @@ void TstReportManager::cancelAsksOnlyWithChanges()
 
     QString question;
     if (answer) {
-        whenModal<QMessageBox>([&question, answer](QMessageBox *box) {
+        qztest::whenModal<QMessageBox>([&question, answer](QMessageBox *box) {
             question = box->text();
             QCOMPARE(box->standardButtons(), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
             box->button(QMessageBox::StandardButton(answer))->click();
@@ -672,14 +672,14 @@ void TstReportManager::everyListEditIsOneStep()
     click("Caption");
     QCOMPARE(dlg->workingList().at(1).fields(0).at(3).caption, QStringLiteral("My caption"));
     step();
-    whenModal<CColorDialog>([](CColorDialog *c) {
+    qztest::whenModal<CColorDialog>([](CColorDialog *c) {
         c->setColor(QColor(0, 0, 255));
         c->slotOk();
     });
     click("Content color");
     QCOMPARE(dlg->workingList().at(1).fields(0).at(3).contentColor, QColor(0, 0, 255));
     step();
-    whenModal<CTextEditor>([](CTextEditor *ed) {
+    qztest::whenModal<CTextEditor>([](CTextEditor *ed) {
         ed->valueChooser()->setCurrentIndex(1);
         QTest::keyClicks(ed->textArea(), QStringLiteral("own words"));
         ed->OnOk();
@@ -785,7 +785,7 @@ void TstReportManager::okWritesWhatTheReportShows()
     clickBox(boxNamed(dlg, QStringLiteral("Default")));
 
     // Another heading font through the font dialog.
-    whenModal<CTextDlgWin>([](CTextDlgWin *w) {
+    qztest::whenModal<CTextDlgWin>([](CTextDlgWin *w) {
         QCOMPARE(w->content()->sampleText(), QStringLiteral("Example Text"));
         w->content()->familyBox()->setCurrentFont(QFont(QStringLiteral("DejaVu Serif")));
         QTest::mouseClick(buttonNamed(w->content(), QStringLiteral("Ok")), Qt::LeftButton);
@@ -797,7 +797,7 @@ void TstReportManager::okWritesWhatTheReportShows()
 
     // A custom text for Life Path 7 through the text editor.
     bool edited = false;
-    whenModal<CTextEditor>([&edited](CTextEditor *ed) {
+    qztest::whenModal<CTextEditor>([&edited](CTextEditor *ed) {
         const int seven = ed->valueChooser()->findText(QStringLiteral("7"));
         QVERIFY(seven >= 0);
         ed->valueChooser()->setCurrentIndex(seven);
@@ -884,5 +884,5 @@ void TstReportManager::dragFormRoundTrip()
     QCOMPARE(back.images.value(0).size(), QSize(2, 2));
 }
 
-QTEST_MAIN(TstReportManager)
+QZ_WIDGET_TEST_MAIN(TstReportManager)
 #include "tst_reportmanager.moc"

@@ -1,13 +1,13 @@
 // The per-value text editor and the picture chooser, offscreen.
-#include "modalscript.h"
-
 #include "reportedit/cimagepreview.h"
 #include "reportedit/ctexteditor.h"
 #include "reportedit/valuetexts.h"
 #include "reports/creportfielditem.h"
 #include "reports/creporttools.h"
 #include "reports/reportcatalogue.h"
+#include "tests/common/widgettestmain.h"
 #include "texts/interpretationtexts.h"
+#include "tests/common/modaldialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -330,7 +330,7 @@ void TstTextEditor::editorPicksSlotPictureForCelebrities()
         const int slot = ed.currentSlot();
         QCOMPARE(ed.imageSlot(), kind == RKCelebrities ? slot : 0);
         bool opened = false;
-        whenModal<CImagePreview>([&opened](CImagePreview *p) {
+        qztest::whenModal<CImagePreview>([&opened](CImagePreview *p) {
             QImage img(20, 10, QImage::Format_RGB32);
             img.fill(Qt::green);
             QTemporaryDir dir;
@@ -348,5 +348,5 @@ void TstTextEditor::editorPicksSlotPictureForCelebrities()
     }
 }
 
-QTEST_MAIN(TstTextEditor)
+QZ_WIDGET_TEST_MAIN(TstTextEditor)
 #include "tst_texteditor.moc"
