@@ -37,6 +37,7 @@ bool batchPerson(const QStringList &fields, const BatchColumns &columns, const B
         return false;
     }
     *input = personInput(full, cell(columns.shortName), birth, options);
+    input->skipPlanesAndTransits = !batch.fields.needsPlanesAndTransits();
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <QTextCodec>
 
+#include <cstring>
+
 namespace {
 
 // One field's bytes as text; false when they are not UTF-8.
@@ -45,7 +47,12 @@ bool BatchRecordReader::next(Record &record)
     }
 
     const char delimiter = m_delimiter;
-    m_bytes.clear();
+    // Bytes go by index to a buffer one byte larger than a record may be, so
+    // that a CR before the line end still fits.
+    if (m_bytes.size() != MaxRecordBytes + 1)
+        m_bytes.resize(MaxRecordBytes + 1);
+    char *const bytes = m_bytes.data();
+    int size = 0;
     m_fieldEnds.clear();
     bool any = false, tooLong = false, inQuotes = false, afterQuote = false, fieldStart = true;
     bool unclosed = false, quoted = false;
@@ -62,15 +69,15 @@ bool BatchRecordReader::next(Record &record)
             if (c == '"') {
                 inQuotes = false;
                 afterQuote = true;
-                quotedUpTo = m_bytes.size();
+                quotedUpTo = size;
                 continue;
             }
             if (c == '\n')
                 ++m_line;
         } else {
             if (c == '"' && (afterQuote || fieldStart)) {
-                if (afterQuote)
-                    m_bytes.append('"'); // a doubled quote inside quotes
+                if (afterQuote && size <= MaxRecordBytes)
+                    bytes[size++] = '"'; // a doubled quote inside quotes
                 inQuotes = true;
                 quoted = true;
                 afterQuote = false;
@@ -83,14 +90,14 @@ bool BatchRecordReader::next(Record &record)
                 break;
             }
             if (c == delimiter) {
-                m_fieldEnds.push_back(m_bytes.size());
+                m_fieldEnds.push_back(size);
                 fieldStart = true;
                 continue;
             }
             fieldStart = false;
         }
-        if (m_bytes.size() < MaxRecordBytes) {
-            m_bytes.append(char(c));
+        if (size <= MaxRecordBytes) {
+            bytes[size++] = char(c);
         } else {
             // Dropped up to the end of the line, which also ends an open quote.
             tooLong = true;
@@ -102,9 +109,10 @@ bool BatchRecordReader::next(Record &record)
         return false;
     if (c == EOF && inQuotes)
         unclosed = true;
-    if (m_bytes.size() > quotedUpTo && m_bytes.endsWith('\r'))
-        m_bytes.chop(1);
-    m_fieldEnds.push_back(m_bytes.size());
+    if (size > quotedUpTo && bytes[size - 1] == '\r')
+        --size;
+    tooLong = tooLong || size > MaxRecordBytes;
+    m_fieldEnds.push_back(size);
 
     record.number = first;
     record.fields.clear();
@@ -120,14 +128,14 @@ bool BatchRecordReader::next(Record &record)
         record.error = QStringLiteral("quoted field not closed at the end of the input");
         return true;
     }
-    if (m_bytes.contains('\0')) {
+    if (std::memchr(bytes, 0, static_cast<size_t>(size))) {
         record.error = QStringLiteral("line contains a NUL byte");
         return true;
     }
     int from = 0;
     QString field;
     for (const int end : m_fieldEnds) {
-        if (!decodeField(m_bytes.constData() + from, end - from, &field)) {
+        if (!decodeField(bytes + from, end - from, &field)) {
             record.fields.clear();
             record.error = QStringLiteral("line is not valid UTF-8");
             return true;

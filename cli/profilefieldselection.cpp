@@ -137,6 +137,14 @@ void ProfileFieldSelection::choose(const QVector<int> &fields)
     for (int c = fields.size() - 1; c >= 0; --c)
         m_columnOf[fields.at(c)] = c;
     m_needsMatrix = m_columnOf.last() >= 0;
+    // The members those two steps write; the essence also counts into valueCounters.
+    static const char *const PlanesAndTransits[] = {
+        "letterCounts", "planeClassCounts", "planeNumbers", "planesCellTexts", "planesCells",
+        "planesValues", "physicalTransit", "mentalTransit", "spiritualTransit", "essence",
+        "essenceRaw", "valueCounters"};
+    m_needsPlanes = false;
+    for (const char *name : PlanesAndTransits)
+        m_needsPlanes = m_needsPlanes || m_columnOf.at(allNames().indexOf(QLatin1String(name))) >= 0;
 }
 
 void ProfileFieldSelection::writeJson(JsonWriter &json, const CNumerology &profile,
@@ -175,8 +183,7 @@ void ProfileFieldSelection::appendCells(QByteArray &out, char delimiter, const C
         switch (cell.kind) {
         case Cell::Int: {
             char buf[16];
-            const int len = std::snprintf(buf, sizeof buf, "%d", cell.n);
-            out.append(buf, len);
+            out.append(buf, static_cast<int>(JsonWriter::writeDecimal(buf, cell.n) - buf));
             break;
         }
         case Cell::Bool:

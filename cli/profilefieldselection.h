@@ -34,6 +34,8 @@ public:
     QString name(int column) const { return allNames().at(m_columns.at(column)); }
     /** True when "matrix" is chosen (so the psychomatrix must be computed). */
     bool needsMatrix() const { return m_needsMatrix; }
+    /** True when a chosen field comes from the planes or the transits (see NumerologyInput). */
+    bool needsPlanesAndTransits() const { return m_needsPlanes; }
 
     /** The chosen fields as one JSON object; @p matrix is read only when needed. */
     void writeJson(JsonWriter &json, const CNumerology &profile, const CNumerologyPMatrix *matrix) const;
@@ -53,4 +55,5 @@ private:
     QVector<int> m_columnOf;  ///< column per field index, or -1
     bool m_all = true;
     bool m_needsMatrix = true;
+    bool m_needsPlanes = true;
 };
