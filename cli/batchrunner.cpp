@@ -93,6 +93,11 @@ BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const BatchO
 
     BatchColumns columns;
     bool headerRead = false;
+    if (more && !record.error.isEmpty() && options.header == HeaderMode::Yes) {
+        BatchResult failed;
+        failed.fatal = QStringLiteral("the header row (line %1): %2").arg(record.number).arg(record.error);
+        return failed;
+    }
     if (more && record.error.isEmpty() &&
         (options.header == HeaderMode::Yes ||
          (options.header == HeaderMode::Auto && looksLikeHeader(record.fields)))) {
