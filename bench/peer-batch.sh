@@ -110,16 +110,20 @@ for round in $(seq 1 "$rounds"); do
   row "CSV, five numbers, all cores ($round)"
   timed node "$work/peer-driver.js" "$work/persons.csv" csv 1 "$peer"
   p=$secs pc=$cpu
-  timed "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$five" < "$work/persons.csv"
+  # planeNumbers makes the engine compute every member (planes and transits too).
+  timed "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$five,planeNumbers" < "$work/persons.csv"
   q=$secs qc=$cpu
   row "full profile, one core ($round)"
-  timed "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$five,matrix" < "$work/persons.csv"
+  timed "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$five,planeNumbers,matrix" < "$work/persons.csv"
   q=$secs qc=$cpu
   row "  the same with the psychomatrix ($round)"
   timed node "$work/peer-driver.js" "$work/persons.csv" json "$cores" "$peer"
   p=$secs pc=$cpu
+  timed "$cli" batch --target 2024-06-01 --fields "$five" < "$work/persons.csv"
+  q=$secs qc=$cpu
+  row "JSON lines, five numbers, all cores ($round)"
   timed "$cli" batch --target 2024-06-01 < "$work/persons.csv"
   q=$secs qc=$cpu
-  row "JSON lines, all cores ($round)"
+  row "  JSON lines, whole profile ($round)"
 done
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
