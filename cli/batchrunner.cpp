@@ -24,7 +24,7 @@ namespace {
 const char *const ColumnNames[] = {"full", "short", "birth", "target"};
 
 // A row that names a "full" or "birth" column and holds no date is a header.
-bool looksLikeHeader(const QStringList &fields)
+bool looksLikeHeader(const QStringList &fields, DateOrder order)
 {
     bool named = false;
     for (const QString &field : fields) {
@@ -32,7 +32,7 @@ bool looksLikeHeader(const QStringList &fields)
         named = named || name == QLatin1String("full") || name == QLatin1String("birth");
         QDate date;
         QString error;
-        if (parseIsoDate(field, &date, &error))
+        if (parseBatchDate(field, order, &date, &error))
             return false;
     }
     return named;
@@ -100,7 +100,7 @@ BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const BatchO
     }
     if (more && record.error.isEmpty() &&
         (options.header == HeaderMode::Yes ||
-         (options.header == HeaderMode::Auto && looksLikeHeader(record.fields)))) {
+         (options.header == HeaderMode::Auto && looksLikeHeader(record.fields, options.dateOrder)))) {
         BatchResult failed;
         if (!headerColumns(record.fields, &columns, &failed.fatal))
             return failed;
