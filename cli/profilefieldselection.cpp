@@ -113,10 +113,14 @@ bool ProfileFieldSelection::parse(const QString &list, QString *error)
     for (const QString &part : list.split(QLatin1Char(','))) {
         const QString name = part.trimmed();
         const int index = allNames().indexOf(name);
-        if (index < 0)
+        if (index < 0) {
             unknown << (name.isEmpty() ? QStringLiteral("''") : name);
-        else
+        } else if (fields.contains(index)) {
+            *error = QStringLiteral("--fields: %1 is named twice").arg(name);
+            return false;
+        } else {
             fields << index;
+        }
     }
     if (!unknown.isEmpty()) {
         *error = QStringLiteral("--fields: unknown field name%1 %2 (qznum-cli batch --list-fields lists them)")
@@ -133,8 +137,7 @@ void ProfileFieldSelection::choose(const QVector<int> &fields)
 {
     m_columns = fields;
     m_columnOf.fill(-1, static_cast<int>(fieldKeys().size()));
-    // A field named twice is written twice; the visit fills the first, the rest copy it.
-    for (int c = fields.size() - 1; c >= 0; --c)
+    for (int c = 0; c < fields.size(); ++c)
         m_columnOf[fields.at(c)] = c;
     m_needsMatrix = m_columnOf.last() >= 0;
     // The members those two steps write; the essence also counts into valueCounters.
@@ -159,12 +162,11 @@ void ProfileFieldSelection::writeJson(JsonWriter &json, const CNumerology &profi
     visitProfileFields(collect, profile);
     json.beginObject();
     for (int c = 0; c < m_columns.size(); ++c) {
-        const int first = m_columnOf.at(m_columns.at(c));
         json.key(fieldKeys()[static_cast<size_t>(m_columns.at(c))]);
         if (m_columns.at(c) == matrixField())
             writeMatrixJson(json, *matrix);
         else
-            writeCellJson(json, cells[first], matrix);
+            writeCellJson(json, cells[c], matrix);
     }
     json.endObject();
 }
@@ -179,7 +181,7 @@ void ProfileFieldSelection::appendCells(QByteArray &out, char delimiter, const C
     for (int c = 0; c < m_columns.size(); ++c) {
         out.append(delimiter);
         const bool isMatrix = m_columns.at(c) == matrixField();
-        const Cell &cell = isMatrix ? Cell{Cell::Matrix, 0, nullptr} : cells[m_columnOf.at(m_columns.at(c))];
+        const Cell &cell = isMatrix ? Cell{Cell::Matrix, 0, nullptr} : cells[c];
         switch (cell.kind) {
         case Cell::Int: {
             char buf[16];

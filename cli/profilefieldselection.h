@@ -26,7 +26,8 @@ public:
 
     /**
      * Chooses the comma-separated names of @p list; false with a one-line
-     * message naming the unknown ones (or an empty list).
+     * message naming the unknown ones (an empty name among them) or a name
+     * given twice.
      */
     bool parse(const QString &list, QString *error);
 

@@ -670,6 +670,8 @@ void TestCli::errors_data()
     QTest::newRow("single dash") << L({"profile", "-f", js}) << "unknown option -f";
     QTest::newRow("unknown field names") << L({"batch", "--format", "csv", "--fields", "lifePath,soulUrge,,expression"})
                                          << "unknown field names soulUrge, ''";
+    QTest::newRow("field named twice") << L({"batch", "--fields", "lifePath,expression,lifePath"})
+                                       << "lifePath is named twice";
     QTest::newRow("output format") << L({"batch", "--format", "xml"}) << "--format must be jsonl or csv or tsv";
     QTest::newRow("date order") << L({"batch", "--date-order", "ydm"}) << "--date-order must be";
     QTest::newRow("header both ways") << L({"batch", "--header", "--no-header"}) << "exclude each other";
