@@ -1,5 +1,5 @@
 // Throughput of the engine: full profiles (profile + psychomatrix) and the
-// batch path of qznum-cli end to end (CSV in, JSON lines out).
+// batch path of qznum-cli end to end (CSV in, JSON lines or CSV out).
 
 #include "cli/batchrunner.h"
 #include "cli/jsonwriter.h"
@@ -111,18 +111,20 @@ BENCHMARK(BM_ProfileJson);
 // on 1 or 2 threads. Real time and the whole process's CPU time are measured,
 // so items_per_second is lines per second of wall time; CPU time per line is
 // the figure to compare on a loaded machine.
-void BM_BatchEndToEnd(benchmark::State &state)
+// Runs batch over state.range(0) generated rows on state.range(1) threads.
+void runBatchBench(benchmark::State &state, const BatchOptions &options, bool withHeader)
 {
     const int lines = static_cast<int>(state.range(0));
     const int threads = static_cast<int>(state.range(1));
     std::FILE *in = std::tmpfile();
+    if (withHeader)
+        std::fprintf(in, "\xEF\xBB\xBF" "full,short,birth,target\r\n");
     for (int i = 0; i < lines; ++i)
-        std::fprintf(in, "%s Maria %s,,%04d-%02d-%02d,2024-06-01\n", FirstNames[i % 12],
-                     LastNames[(i / 12) % 11], 1930 + i % 90, 1 + i % 12, 1 + i % 28);
+        std::fprintf(in, withHeader ? "\"%s Maria, %s\",,%04d-%02d-%02d,2024-06-01\r\n"
+                                    : "%s Maria %s,,%04d-%02d-%02d,2024-06-01\n",
+                     FirstNames[i % 12], LastNames[(i / 12) % 11], 1930 + i % 90, 1 + i % 12, 1 + i % 28);
     std::FILE *out = std::fopen("/dev/null", "w");
     std::FILE *err = std::fopen("/dev/null", "w");
-    EngineOptions options;
-    options.target = QDate(2024, 6, 1);
     for (auto _ : state) {
         std::rewind(in);
         const BatchResult r = runBatch(in, out, err, options, threads);
@@ -134,12 +136,48 @@ void BM_BatchEndToEnd(benchmark::State &state)
     std::fclose(out);
     std::fclose(err);
 }
+
+void BM_BatchEndToEnd(benchmark::State &state)
+{
+    BatchOptions options;
+    options.engine.target = QDate(2024, 6, 1);
+    runBatchBench(state, options, false);
+}
 BENCHMARK(BM_BatchEndToEnd)
     ->Args({10000, 1})
     ->Args({10000, 2})
     ->MeasureProcessCPUTime()
     ->UseRealTime()
     ->Unit(benchmark::kMillisecond);
+
+// Spreadsheet input (BOM, header, CRLF, quoted names) to CSV with the five core numbers.
+void BM_BatchCsvFiveNumbers(benchmark::State &state)
+{
+    BatchOptions options;
+    options.engine.target = QDate(2024, 6, 1);
+    options.format = BatchFormat::Csv;
+    QString error;
+    if (!options.fields.parse(QStringLiteral("fullNameUpper,lifePath,expression,heartDesire,personality,birthdayNumber"),
+                              &error))
+        state.SkipWithError("bad field list");
+    runBatchBench(state, options, true);
+}
+BENCHMARK(BM_BatchCsvFiveNumbers)
+    ->Args({10000, 1})
+    ->Args({10000, 2})
+    ->MeasureProcessCPUTime()
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Every field as CSV cells, lists and the matrix as JSON text.
+void BM_BatchCsvAllFields(benchmark::State &state)
+{
+    BatchOptions options;
+    options.engine.target = QDate(2024, 6, 1);
+    options.format = BatchFormat::Csv;
+    runBatchBench(state, options, true);
+}
+BENCHMARK(BM_BatchCsvAllFields)->Args({10000, 1})->MeasureProcessCPUTime()->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "cli/batchpipeline.h"
 
+#include "cli/batchprogress.h"
 #include "cli/batchrunner.h"
+#include "cli/csvcell.h"
 #include "cli/jsonwriter.h"
 #include "cli/profilejson.h"
 
@@ -11,59 +13,84 @@
 
 namespace {
 
-// One CSV field list "full,short,birth[,target]"; false with a message.
-bool batchLine(const QString &line, const EngineOptions &defaults, NumerologyInput *input,
-               QString *error)
+// The person of one row; false with a message.
+bool batchPerson(const QStringList &fields, const BatchColumns &columns, const BatchOptions &batch,
+                 NumerologyInput *input, QString *error)
 {
-    const QStringList fields = line.split(QLatin1Char(','));
-    if (fields.size() < 3 || fields.size() > 4) {
+    if (!columns.fromHeader && (fields.size() < 3 || fields.size() > 4)) {
         *error = QStringLiteral("expected full,short,birth[,target] but got %1 fields")
                      .arg(fields.size());
         return false;
     }
+    // A row shorter than the header leaves its last cells empty.
+    const auto cell = [&fields](int i) { return i >= 0 && i < fields.size() ? fields.at(i) : QString(); };
     QDate birth;
-    if (!parseIsoDate(fields.at(2), &birth, error))
+    if (!parseBatchDate(cell(columns.birth), batch.dateOrder, &birth, error))
         return false;
-    EngineOptions options = defaults;
-    if (fields.size() == 4 && !fields.at(3).trimmed().isEmpty() &&
-        !parseIsoDate(fields.at(3), &options.target, error))
+    EngineOptions options = batch.engine;
+    const QString target = cell(columns.target);
+    if (!target.trimmed().isEmpty() && !parseBatchDate(target, batch.dateOrder, &options.target, error))
         return false;
-    if (fields.at(0).trimmed().isEmpty()) {
+    const QString full = cell(columns.full);
+    if (full.trimmed().isEmpty()) {
         *error = QStringLiteral("empty full name");
         return false;
     }
-    *input = personInput(fields.at(0), fields.at(1), birth, options);
+    *input = personInput(full, cell(columns.shortName), birth, options);
+    input->skipPlanesAndTransits = !batch.fields.needsPlanesAndTransits();
     return true;
 }
 
 } // namespace
 
-void BatchPipeline::process(const EngineOptions &options, Chunk &chunk, CNumerology &engine,
-                            CNumerologyPMatrix &matrix)
+void BatchPipeline::process(const BatchOptions &options, const BatchColumns &columns, Chunk &chunk,
+                            CNumerology &engine, CNumerologyPMatrix &matrix)
 {
     NumerologyInput input;
     QString error;
-    JsonWriter json(chunk.out);
-    for (const Line &line : chunk.lines) {
-        error = line.error;
-        if (!error.isEmpty() || !batchLine(line.text, options, &input, &error) ||
-            !computePerson(engine, matrix, input, options.masters, &error)) {
+    const bool withMatrix = options.fields.needsMatrix();
+    const bool json = options.format == BatchFormat::Jsonl;
+    const char delimiter = options.format == BatchFormat::Tsv ? '\t' : ',';
+    for (const Row &row : chunk.lines) {
+        error = row.error;
+        const bool ok = error.isEmpty() && batchPerson(row.fields, columns, options, &input, &error) &&
+                        computePerson(engine, matrix, input, options.engine.masters, &error, withMatrix);
+        if (!ok) {
             ++chunk.result.failed;
-            chunk.err += "qznum-cli: line " + QByteArray::number(line.number) + ": " + error.toUtf8() + '\n';
-            json.beginObject().field("line", line.number).field("error", error).endObject();
+            chunk.err += "qznum-cli: line " + QByteArray::number(row.number) + ": " + error.toUtf8() + '\n';
         } else {
             ++chunk.result.written;
-            writeProfileJson(json, engine, &matrix);
         }
-        json.newline();
+        if (json) {
+            JsonWriter out(chunk.out);
+            if (ok)
+                options.fields.writeJson(out, engine, withMatrix ? &matrix : nullptr);
+            else
+                out.beginObject().field("line", row.number).field("error", error).endObject();
+            out.newline();
+            continue;
+        }
+        chunk.out += QByteArray::number(row.number);
+        if (ok) {
+            options.fields.appendCells(chunk.out, delimiter, engine, &matrix);
+            chunk.out += delimiter;
+        } else {
+            chunk.out += QByteArray(options.fields.count() + 1, delimiter);
+            const QByteArray message = error.toUtf8();
+            appendCsvCell(chunk.out, message.constData(), message.size(), delimiter);
+        }
+        chunk.out += '\n';
     }
 }
 
-BatchPipeline::BatchPipeline(const EngineOptions &options, int threads, std::FILE *out, std::FILE *err)
+BatchPipeline::BatchPipeline(const BatchOptions &options, const BatchColumns &columns, int threads,
+                             std::FILE *out, std::FILE *err, BatchProgress *progress)
     : m_options(options)
+    , m_columns(columns)
     , m_threads(std::max(1, threads))
     , m_outFile(out)
     , m_errFile(err)
+    , m_progress(progress)
 {
     if (m_threads == 1) {
         m_engine = std::make_unique<CNumerology>();
@@ -86,7 +113,7 @@ BatchPipeline::~BatchPipeline()
         t.join();
 }
 
-void BatchPipeline::add(int lineNumber, const QString &text, const QString &error)
+void BatchPipeline::add(int lineNumber, const QStringList &fields, const QString &error)
 {
     if (!m_current) {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -100,7 +127,7 @@ void BatchPipeline::add(int lineNumber, const QString &text, const QString &erro
             m_current->out.reserve(ChunkLines * 4608);
         }
     }
-    m_current->lines.push_back({lineNumber, text, error});
+    m_current->lines.push_back({lineNumber, fields, error});
     if (static_cast<int>(m_current->lines.size()) >= ChunkLines)
         submit();
 }
@@ -111,7 +138,7 @@ void BatchPipeline::submit()
         return;
     std::unique_ptr<Chunk> chunk = std::move(m_current);
     if (m_threads == 1) {
-        process(m_options, *chunk, *m_engine, *m_matrix);
+        process(m_options, m_columns, *chunk, *m_engine, *m_matrix);
         write(*chunk);
         recycle(std::move(chunk));
         return;
@@ -144,7 +171,7 @@ void BatchPipeline::workerLoop()
         std::unique_ptr<Chunk> chunk = std::move(m_todo.front().second);
         m_todo.pop_front();
         lock.unlock();
-        process(m_options, *chunk, engine, matrix);
+        process(m_options, m_columns, *chunk, engine, matrix);
         lock.lock();
         m_done.emplace(sequence, std::move(chunk));
         m_chunkDone.notify_all();
@@ -172,6 +199,8 @@ void BatchPipeline::writeReady(std::unique_lock<std::mutex> &lock)
 
 void BatchPipeline::write(const Chunk &chunk)
 {
+    if (!chunk.err.isEmpty() && m_progress)
+        m_progress->clear();
     if (!chunk.err.isEmpty())
         std::fwrite(chunk.err.constData(), 1, static_cast<size_t>(chunk.err.size()), m_errFile);
     std::fwrite(chunk.out.constData(), 1, static_cast<size_t>(chunk.out.size()), m_outFile);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cli/batchdate.h"
 #include "cli/cliargs.h"
+#include "cli/profilefieldselection.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,53 +16,81 @@
 #include <thread>
 #include <vector>
 
+class BatchProgress;
 class CNumerology;
 class CNumerologyPMatrix;
+
+/** What batch writes: JSON lines, or one CSV or TSV row per input row. */
+enum class BatchFormat { Jsonl, Csv, Tsv };
+
+/** Whether the first row names the columns: decided by its names, or told. */
+enum class HeaderMode { Auto, Yes, No };
+
+/** The options of one batch run. */
+struct BatchOptions {
+    EngineOptions engine;
+    BatchFormat format = BatchFormat::Jsonl;
+    ProfileFieldSelection fields;
+    DateOrder dateOrder = DateOrder::Iso;
+    HeaderMode header = HeaderMode::Auto;
+    char inputDelimiter = ',';
+};
+
+/** Where the person's values stand in a row; -1 for a column the input lacks. */
+struct BatchColumns {
+    int full = 0;
+    int shortName = 1;
+    int birth = 2;
+    int target = 3;
+    bool fromHeader = false; ///< false: rows must have 3 or 4 fields
+};
 
 /** Counts of one batch run. */
 struct BatchResult {
     int written = 0; ///< profiles written
     int failed = 0;  ///< lines answered with an error object
+    QString fatal;   ///< why the run could not start (a bad header), or empty
 };
 
 /**
- * The processing side of qznum-cli batch: lines go in as they are read, in
+ * The processing side of qznum-cli batch: rows go in as they are read, in
  * chunks to a few worker threads (each with its own engine), and their JSON
- * lines and error lines come out in input order. With one thread everything
+ * lines or CSV rows and error lines come out in input order. With one thread everything
  * runs on the caller's thread. At most a few chunks per thread are in flight,
  * so memory stays bounded whatever the input's length.
  */
 class BatchPipeline
 {
 public:
-    BatchPipeline(const EngineOptions &options, int threads, std::FILE *out, std::FILE *err);
+    BatchPipeline(const BatchOptions &options, const BatchColumns &columns, int threads,
+                  std::FILE *out, std::FILE *err, BatchProgress *progress = nullptr);
     ~BatchPipeline();
     BatchPipeline(const BatchPipeline &) = delete;
     BatchPipeline &operator=(const BatchPipeline &) = delete;
 
-    /** One input line; @p error set means the line is answered with it unread. */
-    void add(int lineNumber, const QString &text, const QString &error = QString());
+    /** One input row; @p error set means the row is answered with it unread. */
+    void add(int lineNumber, const QStringList &fields, const QString &error = QString());
     /** Processes and writes everything added; the totals. */
     BatchResult finish();
 
     /** Lines per chunk handed to a worker. */
     static constexpr int ChunkLines = 256;
 
-    struct Line {
+    struct Row {
         int number;
-        QString text;
+        QStringList fields;
         QString error;
     };
-    /** A run of lines and, once processed, their JSON lines and error lines. */
+    /** A run of rows and, once processed, their output and error lines. */
     struct Chunk {
-        std::vector<Line> lines;
+        std::vector<Row> lines;
         QByteArray out;
         QByteArray err;
         BatchResult result;
     };
-    /** Processes @p chunk's lines with the given engine (reused from line to line). */
-    static void process(const EngineOptions &options, Chunk &chunk, CNumerology &engine,
-                        CNumerologyPMatrix &matrix);
+    /** Processes @p chunk's rows with the given engine (reused from row to row). */
+    static void process(const BatchOptions &options, const BatchColumns &columns, Chunk &chunk,
+                        CNumerology &engine, CNumerologyPMatrix &matrix);
 
 private:
 
@@ -72,10 +102,12 @@ private:
     // A used chunk back to the spares, its buffers' room kept.
     void recycle(std::unique_ptr<Chunk> chunk);
 
-    EngineOptions m_options;
+    BatchOptions m_options;
+    BatchColumns m_columns;
     int m_threads;
     std::FILE *m_outFile;
     std::FILE *m_errFile;
+    BatchProgress *m_progress;
     std::unique_ptr<Chunk> m_current;
     std::vector<std::unique_ptr<Chunk>> m_spare; ///< guarded by m_mutex
     std::unique_ptr<CNumerology> m_engine;        ///< the one-thread engine

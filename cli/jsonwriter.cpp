@@ -84,6 +84,11 @@ char *writeInt(char *d, int v)
 
 } // namespace
 
+char *JsonWriter::writeDecimal(char *d, int v)
+{
+    return writeInt(d, v);
+}
+
 char *JsonWriter::putInt(char *d, int v)
 {
     if (m_needComma)

@@ -68,6 +68,9 @@ public:
         }
     }
 
+    /** Writes the decimal digits of @p v at @p d (room for 11 bytes); returns the end. */
+    static char *writeDecimal(char *d, int v);
+
     JsonWriter &field(const char *name, int v) { return key(name).value(v); }
     JsonWriter &field(const char *name, bool v) { return key(name).value(v); }
     JsonWriter &field(const char *name, const QString &v) { return key(name).value(v); }

@@ -48,8 +48,11 @@ const Command Commands[] = {
      "        [options of profile, compat, pet or express] [--layout NAME] [--layouts DIR]\n"
      "        [--images DIR] [--data eng.dat]"},
     {"batch", cmdBatch,
-     "[shared options] [--threads N] < lines 'full,short,birth[,target]'\n"
-     "        (one JSON profile per line, in input order; N defaults to the number of cores)"},
+     "[shared options] [--threads N] [--input-format csv|tsv] [--header|--no-header]\n"
+     "        [--date-order ymd|dmy|mdy] [--format jsonl|csv|tsv] [--fields NAME,...] [--list-fields]\n"
+     "        < rows 'full,short,birth[,target]' or with a header naming those columns\n"
+     "        (one JSON profile or CSV/TSV row per input row, in input order; N defaults to the\n"
+     "        number of cores)"},
 };
 
 void printUsage(FILE *to)

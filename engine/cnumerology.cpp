@@ -554,7 +554,15 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Steps 12 and 13.
     computeDigitRows(scan, vowelDigits, consonantDigits);
-    computePlanes();
+    if (input.skipPlanesAndTransits) {
+        for (QString &text : planesCellTexts)
+            text.clear();
+        physicalTransit.clear();
+        mentalTransit.clear();
+        spiritualTransit.clear();
+    } else {
+        computePlanes();
+    }
 
     // Step 14: the short name.
     std::memset(valueCounters, 0, sizeof(valueCounters));
@@ -641,6 +649,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
     }
 
     // Step 21.
-    computeTransits(flags.skipMissedTransits());
+    if (!input.skipPlanesAndTransits)
+        computeTransits(flags.skipMissedTransits());
     return true;
 }

@@ -90,10 +90,35 @@ QString cleanAdvisorName(const QString &text)
 
 QString defaultShortName(const QString &cleanedFullName)
 {
-    const QStringList words = cleanedFullName.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (words.size() < 3)
-        return words.join(QLatin1Char(' '));
-    return words.first() + QLatin1Char(' ') + words.last();
+    // Found by one scan rather than a word list: batch calls this for every row.
+    const QStringView name(cleanedFullName);
+    const int n = name.size();
+    int words = 0, firstStart = 0, firstEnd = 0, lastStart = 0;
+    bool singleSpaces = n == 0 || (name.front() != QLatin1Char(' ') && name.back() != QLatin1Char(' '));
+    for (int i = 0; i < n; ++i) {
+        if (name[i] == QLatin1Char(' ')) {
+            if (i > 0 && name[i - 1] == QLatin1Char(' '))
+                singleSpaces = false;
+            continue;
+        }
+        if (i == 0 || name[i - 1] == QLatin1Char(' ')) {
+            if (++words == 1)
+                firstStart = i;
+            lastStart = i;
+        }
+        if (words == 1 && (i + 1 == n || name[i + 1] == QLatin1Char(' ')))
+            firstEnd = i + 1;
+    }
+    if (words >= 3) {
+        int lastEnd = lastStart;
+        while (lastEnd < n && name[lastEnd] != QLatin1Char(' '))
+            ++lastEnd;
+        return cleanedFullName.midRef(firstStart, firstEnd - firstStart) + QLatin1Char(' ') +
+               cleanedFullName.midRef(lastStart, lastEnd - lastStart);
+    }
+    if (singleSpaces)
+        return cleanedFullName;
+    return cleanedFullName.split(QLatin1Char(' '), Qt::SkipEmptyParts).join(QLatin1Char(' '));
 }
 
 } // namespace qz

@@ -19,4 +19,7 @@ struct NumerologyInput {
     int layoutIndex = 0;         ///< 1-based report layout; 0 or out of range: built-in report
     int phonetic = 0;            ///< qz::PhoneticMode: 0 English, 1 Universal
     bool calcOnly = false;       ///< true: compute only, no name validation
+    /// true: skip the planes, letter counts, transits and essence (left empty), for
+    /// callers that read none of them
+    bool skipPlanesAndTransits = false;
 };

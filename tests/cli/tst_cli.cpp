@@ -78,6 +78,9 @@ private slots:
     void batch();
     void batchHostileLines();
     void batchThreadsKeepOrder();
+    void batchCsv_data();
+    void batchCsv();
+    void batchCsvMatchesJson();
     void errors_data();
     void errors();
 };
@@ -450,6 +453,152 @@ void TestCli::batchThreadsKeepOrder()
     QVERIFY(bad.err.contains("--threads"));
 }
 
+void TestCli::batchCsv_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QByteArray>("out"); // the rows after the header row; empty: no output at all
+    QTest::addColumn<QByteArray>("err"); // a part of the only error line, or empty
+
+    const QStringList none;
+    const QByteArray john = "1,JOHN SMITH,JOHN SMITH,1985-11-29,2024-06-01,\n";
+    QTest::newRow("quoted comma") << none << QByteArray("\"Smith, John Jr\",,1985-11-29\n")
+                                  << QByteArray("1,SMITH JOHN JR,SMITH JR,1985-11-29,2024-06-01,\n") << QByteArray();
+    QTest::newRow("doubled quotes") << none << QByteArray("\"Ann \"\"Nan\"\" Lee\",Nan,1985-11-29")
+                                    << QByteArray("1,ANN NAN LEE,NAN,1985-11-29,2024-06-01,\n") << QByteArray();
+    // The record after a quoted line break keeps its own line number.
+    QTest::newRow("quoted line break") << none << QByteArray("\"Ann\r\nLee\",,1985-11-29\nJohn Smith,,1985-11-29\n")
+                                       << QByteArray("1,ANN LEE,ANN LEE,1985-11-29,2024-06-01,\n" + john.mid(1).prepend('3'))
+                                       << QByteArray();
+    QTest::newRow("bom and crlf") << none << QByteArray("\xEF\xBB\xBFJohn Smith,,1985-11-29\r\n") << john << QByteArray();
+    QTest::newRow("header in another order") << none
+        << QByteArray("Birth,id,FULL,Short,target\r\n1985-11-29,7,\"Smith, Jo\",Jo,\r\n")
+        << QByteArray("2,SMITH JO,JO,1985-11-29,2024-06-01,\n") << QByteArray();
+    QTest::newRow("forced header") << QStringList{QStringLiteral("--header")}
+        << QByteArray("Full,Birth,Extra\nJohn Smith,1985-11-29,x\n") << john.mid(1).prepend('2') << QByteArray();
+    QTest::newRow("no header") << QStringList{QStringLiteral("--no-header")}
+        << QByteArray("full,short,birth\n") << QByteArray("1,,,,,invalid date 'birth' (expected YYYY-MM-DD)\n")
+        << QByteArray("line 1: invalid date 'birth'");
+    QTest::newRow("header without birth") << none << QByteArray("full,short\nJohn Smith,,1985-11-29\n")
+                                          << QByteArray() << QByteArray("no 'birth' column");
+    QTest::newRow("row without its cells") << none << QByteArray("birth,full\n1985-11-29\n")
+                                           << QByteArray("2,,,,,empty full name\n") << QByteArray("line 2: empty full name");
+    QTest::newRow("too few fields") << none << QByteArray("John Smith,1985-11-29\n")
+        << QByteArray("1,,,,,\"expected full,short,birth[,target] but got 2 fields\"\n") << QByteArray("got 2 fields");
+    QTest::newRow("impossible date") << none << QByteArray("John Smith,,1985-02-29\n")
+        << QByteArray("1,,,,,impossible date '1985-02-29'\n") << QByteArray("line 1: impossible date");
+    QTest::newRow("unclosed quote") << none << QByteArray("John Smith,,1985-11-29\n\"Ann,,1985-11-29\n")
+        << QByteArray(john + "2,,,,,quoted field not closed at the end of the input\n") << QByteArray("line 2: quoted");
+    const QStringList dmy{QStringLiteral("--date-order"), QStringLiteral("dmy")};
+    const QStringList mdy{QStringLiteral("--date-order=mdy")};
+    QTest::newRow("dmy dots") << dmy << QByteArray("John Smith,,29.11.1985,1.6.2024\n") << john << QByteArray();
+    QTest::newRow("dmy slashes, iso still read") << dmy << QByteArray("John Smith,,29/11/1985,2024-06-01\n") << john << QByteArray();
+    QTest::newRow("mdy") << mdy << QByteArray("John Smith,,11/29/1985,6/1/2024\n") << john << QByteArray();
+    QTest::newRow("dmy impossible") << dmy << QByteArray("John Smith,,31/4/1985\n")
+        << QByteArray("1,,,,,impossible date '31/4/1985' (April 1985 has 30 days)\n") << QByteArray("April 1985 has 30 days");
+    QTest::newRow("mdy month 29") << mdy << QByteArray("John Smith,,29/11/1985\n")
+        << QByteArray("1,,,,,impossible date '29/11/1985' (there is no month 29)\n") << QByteArray("no month 29");
+    QTest::newRow("day-first without the option") << none << QByteArray("John Smith,,29.11.1985\n")
+        << QByteArray("1,,,,,invalid date '29.11.1985' (expected YYYY-MM-DD)\n") << QByteArray("invalid date");
+    QTest::newRow("two-digit year") << dmy << QByteArray("John Smith,,29.11.85\n")
+        << QByteArray("1,,,,,\"invalid date '29.11.85' (expected YYYY-MM-DD, D.M.YYYY or D/M/YYYY)\"\n")
+        << QByteArray("invalid date");
+    QTest::newRow("tsv") << QStringList{QStringLiteral("--input-format"), QStringLiteral("tsv")}
+                         << QByteArray("Smith, John\t\t1985-11-29\n")
+                         << QByteArray("1,SMITH JOHN,SMITH JOHN,1985-11-29,2024-06-01,\n") << QByteArray();
+}
+
+void TestCli::batchCsv()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, input);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    const Run r = runCli(L({"batch", "--format", "csv", "--target", "2024-06-01", "--fields",
+                            "fullNameUpper,shortNameUpper,birthDate,targetDate"}) + args, input);
+    QCOMPARE(r.exitCode, err.isEmpty() ? 0 : 2);
+    QCOMPARE(r.err.count('\n'), err.isEmpty() ? 0 : 1);
+    QVERIFY2(r.err.contains(err), r.err.constData());
+    const QByteArray header = "line,fullNameUpper,shortNameUpper,birthDate,targetDate,error\n";
+    QCOMPARE(r.out, out.isEmpty() ? QByteArray() : header + out);
+}
+
+namespace {
+
+// An RFC 4180 reader of our own for the test: rows of cells.
+QVector<QStringList> readCsv(const QByteArray &bytes)
+{
+    QVector<QStringList> rows(1);
+    QByteArray cell;
+    bool quoted = false;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (quoted && c == '"' && i + 1 < bytes.size() && bytes.at(i + 1) == '"') {
+            cell += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && (c == ',' || c == '\n')) {
+            rows.last() << QString::fromUtf8(cell);
+            cell.clear();
+            if (c == '\n')
+                rows.append(QStringList());
+        } else {
+            cell += c;
+        }
+    }
+    rows.removeLast();
+    return rows;
+}
+
+} // namespace
+
+void TestCli::batchCsvMatchesJson()
+{
+    QByteArray input;
+    for (int i = 0; i < 400; ++i)
+        input += "\"Person " + QByteArray(1, char('A' + i % 26)) + ", \"\"Q\"\" Lee\",," +
+                 QByteArray::number(1900 + i % 120) + "-" + QByteArray::number(1 + i % 12).rightJustified(2, '0') +
+                 "-" + QByteArray::number(1 + i % 31).rightJustified(2, '0') + "\n"; // some days do not exist
+    const QStringList fields{QStringLiteral("fullNameUpper"), QStringLiteral("lifePath"),
+                             QStringLiteral("expression"), QStringLiteral("heartDesire"),
+                             QStringLiteral("personality"), QStringLiteral("birthdayNumber"),
+                             QStringLiteral("challengesText"), QStringLiteral("pinnacles"),
+                             QStringLiteral("matrix")};
+    const QStringList args = L({"batch", "--target", "2024-06-01", "--fields"}) << fields.join(QLatin1Char(','));
+    const Run json = runCli(args, input);
+    const Run csv = runCli(args + L({"--format", "csv"}), input);
+    QCOMPARE(csv.exitCode, json.exitCode);
+    const QList<QByteArray> lines = json.out.trimmed().split('\n');
+    const QVector<QStringList> rows = readCsv(csv.out);
+    QCOMPARE(rows.size(), lines.size() + 1);
+    QCOMPARE(rows.first(), QStringList{QStringLiteral("line")} + fields + QStringList{QStringLiteral("error")});
+    int errors = 0;
+    for (int i = 0; i < lines.size(); ++i) {
+        const QJsonObject o = parseObject(lines.at(i));
+        const QStringList &row = rows.at(i + 1);
+        QCOMPARE(row.size(), fields.size() + 2);
+        QCOMPARE(row.first().toInt(), i + 1);
+        if (o.contains(QStringLiteral("error"))) {
+            ++errors;
+            QCOMPARE(row.last(), o.value(QStringLiteral("error")).toString());
+            continue;
+        }
+        QVERIFY(row.last().isEmpty());
+        for (int f = 0; f < fields.size(); ++f) {
+            const QJsonValue v = o.value(fields.at(f));
+            const QString &cell = row.at(f + 1);
+            if (v.isString())
+                QCOMPARE(cell, v.toString());
+            else if (v.isDouble())
+                QCOMPARE(cell, QString::number(v.toInt()));
+            else
+                QCOMPARE(QJsonDocument::fromJson(cell.toUtf8()).toVariant(), v.toVariant());
+        }
+    }
+    QVERIFY(errors > 0 && errors < lines.size() / 2);
+}
+
 void TestCli::errors_data()
 {
     QTest::addColumn<QStringList>("args");
@@ -519,6 +668,13 @@ void TestCli::errors_data()
     QTest::newRow("joined bad date") << L({"profile", "--full", js, "--birth=1985-02-30"})
                                      << "impossible date";
     QTest::newRow("single dash") << L({"profile", "-f", js}) << "unknown option -f";
+    QTest::newRow("unknown field names") << L({"batch", "--format", "csv", "--fields", "lifePath,soulUrge,,expression"})
+                                         << "unknown field names soulUrge, ''";
+    QTest::newRow("field named twice") << L({"batch", "--fields", "lifePath,expression,lifePath"})
+                                       << "lifePath is named twice";
+    QTest::newRow("output format") << L({"batch", "--format", "xml"}) << "--format must be jsonl or csv or tsv";
+    QTest::newRow("date order") << L({"batch", "--date-order", "ydm"}) << "--date-order must be";
+    QTest::newRow("header both ways") << L({"batch", "--header", "--no-header"}) << "exclude each other";
 }
 
 void TestCli::errors()

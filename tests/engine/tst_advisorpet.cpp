@@ -281,6 +281,8 @@ void TestAdvisorPet::shortName_data()
     QTest::newRow("two words") << "Ana Lopez" << "Ana Lopez";
     QTest::newRow("one word") << "Cher" << "Cher";
     QTest::newRow("empty") << "" << "";
+    QTest::newRow("spaces around three words") << "  Ana  Maria Lopez " << "Ana Lopez";
+    QTest::newRow("spaces around two words") << " Ana   Lopez " << "Ana Lopez";
 }
 
 void TestAdvisorPet::shortName()
