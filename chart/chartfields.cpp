@@ -1,6 +1,7 @@
 #include "chart/chartfields.h"
 
 #include "chart/chartitem.h"
+#include "chart/chartnumberfields.h"
 #include "chart/chartpage.h"
 #include "chart/chartpanels.h"
 
@@ -35,6 +36,11 @@ ChartFieldEntry entry(const char *group, const char *icon, const char *text, int
 }
 } // namespace
 
+bool isDataFieldCode(int code)
+{
+    return code >= 1000 && code < 1005 + chartNumberFields().size();
+}
+
 QList<ChartFieldEntry> chartFieldEntries()
 {
     QList<ChartFieldEntry> list;
@@ -68,6 +74,13 @@ QList<ChartFieldEntry> chartFieldEntries()
     for (const auto &v : variables)
         list << entry(vars, varIcon, v.text, code++, ChartItem::KindText, QSizeF(120, 25),
                       QString::fromLatin1(v.caption), QString::fromLatin1(v.code));
+    // One field per core number, numbered on after the variables.
+    for (const ChartNumberField &f : chartNumberFields()) {
+        ChartFieldEntry e = entry("Core Numbers", varIcon, "", code++, ChartItem::KindText,
+                                  QSizeF(120, 25), f.label.toUpper(), f.code);
+        e.text = f.label;
+        list << e;
+    }
     const char *objects = "Objects";
     const char *objIcon = "thumb.png";
     list << entry(objects, objIcon, "Text", 2000, ChartItem::KindText, QSizeF(120, 25),
@@ -123,7 +136,7 @@ ChartItem *addFieldItem(ChartPage &page, const ChartFieldEntry &e, const QPointF
                         bool withTitle, const QImage &picture)
 {
     ChartItem *frame = nullptr;
-    if (e.code >= 1000 && e.code <= 1004) {
+    if (isDataFieldCode(e.code)) {
         frame = createFieldItem(page, e.caption, pagePoint, QSizeF(120, 25));
         ChartItem *c = frame->content.get();
         c->fieldCode = e.fieldCode;

@@ -250,7 +250,8 @@ private:
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable, ChartWrongFormat };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
     static QString chartLoadMessage(ChartLoad load);
-    QImage renderForExport(const ChartDocument &doc) const;
+    /** Every page of @p doc for the entered person, at the chart's natural size. */
+    QList<QImage> renderForExport(const ChartDocument &doc) const;
     QString askSaveFileName(const QString &title, const QString &folder, const QString &filter,
                             const QString &suffix);
 
@@ -323,6 +324,7 @@ private:
     QPushButton *m_anCalc = nullptr;
     // chart page
     QLabel *m_chartPreview = nullptr;
+    QLabel *m_chartPageCount = nullptr;
     QLabel *m_chartCaption = nullptr;
     QComboBox *m_chartChooser = nullptr;
     QPushButton *m_chartEdit = nullptr;

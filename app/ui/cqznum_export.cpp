@@ -72,12 +72,12 @@ CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
     return error == QLatin1String("Wrong file format!") ? ChartWrongFormat : ChartUnreadable;
 }
 
-QImage CQZNum::renderForExport(const ChartDocument &doc) const
+QList<QImage> CQZNum::renderForExport(const ChartDocument &doc) const
 {
     const PersonRecord r = recordFromInputs();
     const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
     // 0 x 0 asks for the chart's natural (print) size.
-    return renderChart({profile}, doc, QSize(0, 0));
+    return renderChartPages({profile}, doc, QSize(0, 0));
 }
 
 void CQZNum::OnExportHTML()
@@ -118,7 +118,7 @@ void CQZNum::OnExportHTML()
     m_exportFolder = QFileInfo(path).absolutePath();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = chart ? ExportDocument::saveImage(path, renderForExport(doc))
+    const bool saved = chart ? ExportDocument::saveImages(path, renderForExport(doc))
                              : ExportDocument::saveHtml(path, html);
     QApplication::restoreOverrideCursor();
     if (!saved)
@@ -166,7 +166,8 @@ void CQZNum::OnExportPDFAll()
         {QStringLiteral("Celebrities Report"), inlined(FeatCelebrities, m_reportChoice.celebrities)},
         {QStringLiteral("Pet Report"), m_reports[FeatPet]},
         {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, true)}};
-    const QImage chart = m_reportChoice.chart && load == ChartLoaded ? renderForExport(doc) : QImage();
+    const QList<QImage> chart =
+        m_reportChoice.chart && load == ChartLoaded ? renderForExport(doc) : QList<QImage>();
     ExportDocument::Cover cover;
     const PersonRecord typed = recordFromInputs();
     if (!m_num.fullNameUpper.isEmpty())

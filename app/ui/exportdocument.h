@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -28,6 +29,15 @@ bool saveHtml(const QString &path, const QString &html);
  * writer knows). False for a null image or a failed write.
  */
 bool saveImage(const QString &path, const QImage &image);
+
+/**
+ * Where page @p page (1-based) of a picture export goes: the chosen @p path
+ * for the first page, "name-2.png", "name-3.png" ... beside it for the others.
+ */
+QString pageFileName(const QString &path, int page);
+
+/** Saves each of @p pages under pageFileName(); false when any save failed or none was given. */
+bool saveImages(const QString &path, const QList<QImage> &pages);
 
 /** The chart's paragraph: the picture fitted into 600 x 800 as a PNG data URL. */
 QString chartParagraph(const QImage &chart);
@@ -61,10 +71,11 @@ QString sectionAnchor(int number);
 /**
  * The cover, then the sections longer than 99 characters in the given order,
  * each opened by its anchor and number and followed by a page break, then the
- * chart paragraph when @p chart is not null. Empty when no section and no
- * chart is printed.
+ * chart section with one paragraph per page of @p chartPages, a page break
+ * between them. Empty when no section and no chart page is printed.
  */
-QString combinedDocument(const Cover &cover, const QVector<Section> &sections, const QImage &chart);
+QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
+                         const QList<QImage> &chartPages);
 
 /**
  * Writes @p html as UTF-8 into a new file "reportXXXXXX.html" of the

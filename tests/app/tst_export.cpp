@@ -304,34 +304,39 @@ private slots:
     {
         QTest::addColumn<QStringList>("sections");
         QTest::addColumn<QSize>("chart");
+        QTest::addColumn<int>("chartPages");
         QTest::addColumn<int>("pageBreaks");
         QTest::addColumn<QString>("fitted");
         const QString small(99, QLatin1Char('a'));
         const QString big(100, QLatin1Char('b'));
-        // Page breaks: one after the cover, one after each printed report.
-        QTest::newRow("99 characters add nothing") << QStringList{small, small} << QSize() << 0 << QString();
-        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 2 << QString();
+        // Page breaks: one after the cover, one after each printed report, one between chart pages.
+        QTest::newRow("99 characters add nothing") << QStringList{small, small} << QSize() << 0 << 0 << QString();
+        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 0 << 2 << QString();
         QTest::newRow("break also before the chart")
-            << QStringList{big, big} << QSize(2516, 3560) << 3 << "width=\"565\" height=\"800\"";
-        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 1
+            << QStringList{big, big} << QSize(2516, 3560) << 1 << 3 << "width=\"565\" height=\"800\"";
+        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 1 << 1
                                              << "width=\"600\" height=\"150\"";
+        QTest::newRow("three chart pages, each on its own") << QStringList{big} << QSize(1200, 300) << 3 << 4
+                                                            << "width=\"600\" height=\"150\"";
     }
 
     void combinedDocumentSections()
     {
         QFETCH(QStringList, sections);
         QFETCH(QSize, chart);
+        QFETCH(int, chartPages);
         QFETCH(int, pageBreaks);
         QFETCH(QString, fitted);
-        QImage picture;
-        if (chart.isValid()) {
-            picture = QImage(chart, QImage::Format_RGB32);
-            picture.fill(Qt::blue);
+        QList<QImage> pictures;
+        for (int i = 0; i < chartPages; ++i) {
+            pictures << QImage(chart, QImage::Format_RGB32);
+            pictures.last().fill(Qt::blue);
         }
         QVector<ExportDocument::Section> parts;
         for (const QString &s : sections)
             parts.append({QStringLiteral("Part"), s});
-        const QString doc = ExportDocument::combinedDocument(ExportDocument::Cover(), parts, picture);
+        const QString doc = ExportDocument::combinedDocument(ExportDocument::Cover(), parts, pictures);
+        QCOMPARE(doc.count(QLatin1String("<img")), chartPages);
         QCOMPARE(doc.count(QLatin1String("<p style=\"page-break-after: always;  \"></p>")), pageBreaks);
         QVERIFY(!doc.contains(QString(99, QLatin1Char('a'))));
         QCOMPARE(doc.isEmpty(), pageBreaks == 0);
@@ -363,7 +368,7 @@ private slots:
         const QString doc = ExportDocument::combinedDocument(
             cover, {{QStringLiteral("Numerology Report"), big}, {QStringLiteral("Psychomatrix Report"), QString()},
                     {QStringLiteral("Pet Report"), big}},
-            chart);
+            {chart});
 
         // The cover comes first, with its own page, naming the person, the partner and the day.
         const int firstBreak = doc.indexOf(QLatin1String("<p style=\"page-break-after: always;  \"></p>"));

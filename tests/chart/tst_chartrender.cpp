@@ -162,7 +162,9 @@ void TestChartRender::recordWalk_data()
     // the outro page draws only while records remain
     QTest::newRow("3 records, no limit") << 3 << 0 << list("intro R0 R1 R2");
     QTest::newRow("3 records, limit 2") << 3 << 2 << list("intro R0 R1 OUTRO");
-    QTest::newRow("1 record") << 1 << 0 << list("intro R0");
+    // one person: every page once, whatever the counts
+    QTest::newRow("1 record") << 1 << 0 << list("intro R0 OUTRO");
+    QTest::newRow("1 record, limit 2") << 1 << 2 << list("intro R0 OUTRO");
 }
 
 void TestChartRender::recordWalk()
