@@ -403,7 +403,7 @@ private slots:
 
         // Without a partner there is no partner line.
         cover.partner.clear();
-        QVERIFY(!ExportDocument::combinedDocument(cover, {{QStringLiteral("Pet Report"), big}}, QImage())
+        QVERIFY(!ExportDocument::combinedDocument(cover, {{QStringLiteral("Pet Report"), big}}, {})
                      .contains(QLatin1String("qz-partner\"")));
     }
 
