@@ -19,6 +19,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -528,6 +529,36 @@ private slots:
             for (int x = 0; x < png.width(); x += 7)
                 colours.insert(png.pixel(x, y));
         QVERIFY(colours.size() > 4);
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+    }
+
+    void everyChartPageIsSaved()
+    {
+        // A second page added to a sample: the preview says so, the PNG export writes both.
+        ChartDocument doc;
+        QVERIFY(chartfile::load(doc, AppPaths::templateFolder() + QStringLiteral("/Psychomatrix Card.qnr")));
+        ChartPage *back = doc.addPage();
+        back->backgroundMode = 0;
+        back->backgroundColor = QColor(20, 90, 160);
+        const QString chart = out(QStringLiteral("Two Pages.qnr"));
+        QVERIFY(chartfile::save(doc, chart));
+        QVERIFY(m_win->openDocument(chart));
+        QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatChart));
+        const auto *count = m_win->findChild<QLabel *>(QStringLiteral("chartPageCount"));
+        QVERIFY(count && count->isVisible());
+        QCOMPARE(count->text(), QStringLiteral("Page 1 of 2"));
+
+        ModalDriver driver({saveAs(out(QStringLiteral("pages")))});
+        m_win->OnExportHTML();
+        QVERIFY(driver.done());
+        const QImage front(out(QStringLiteral("pages.png")));
+        const QImage second(out(QStringLiteral("pages-2.png")));
+        QVERIFY(!front.isNull());
+        QCOMPARE(second.pixel(second.width() / 2, second.height() / 2), qRgb(20, 90, 160));
+        QVERIFY(front.pixel(front.width() / 2, front.height() / 2) != qRgb(20, 90, 160));
+
+        selectChart();
+        QCOMPARE(count->text(), QStringLiteral("1 page"));
         m_win->featureButton(CQZNum::FeatNumerology)->click();
     }
 
