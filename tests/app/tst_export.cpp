@@ -557,6 +557,27 @@ private slots:
         QCOMPARE(second.pixel(second.width() / 2, second.height() / 2), qRgb(20, 90, 160));
         QVERIFY(front.pixel(front.width() / 2, front.height() / 2) != qRgb(20, 90, 160));
 
+        // The combined PDF prints each chart page on a page of its own: the last two.
+        ModalDriver pdfRun({chooser([](CReportChoiceDlg *d) {
+                                for (QCheckBox *b : {d->numerologyBox(), d->psychomatrixBox(),
+                                                     d->compatibilityBox(), d->celebritiesBox()})
+                                    b->setChecked(false);
+                                d->okButton()->click();
+                            }),
+                            saveAs(out(QStringLiteral("pages.pdf")))});
+        m_win->OnExportPDFAll();
+        QVERIFY(pdfRun.done());
+        QVERIFY(waitForPdfRun());
+        const QString pdf = out(QStringLiteral("pages.pdf"));
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+        for (int page : {pages - 1, pages}) {
+            const QString images = runTool(QStringLiteral("pdfimages"),
+                                           {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
+                                            QStringLiteral("-l"), QString::number(page), pdf});
+            QVERIFY2(images.contains(QLatin1String(" 2516 ")), qPrintable(images)); // the natural width
+        }
+
         selectChart();
         QCOMPARE(count->text(), QStringLiteral("1 page"));
         m_win->featureButton(CQZNum::FeatNumerology)->click();
