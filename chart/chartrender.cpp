@@ -109,15 +109,23 @@ int chartPageCount(const QList<ChartProfile> &records, const ChartDocument &doc)
     return count;
 }
 
+void renderChartPictures(const QList<ChartProfile> &records, const ChartDocument &doc,
+                         const QSize &requestedSize, const std::function<bool(const QImage &)> &keep)
+{
+    if (!doc.currentPage || records.isEmpty())
+        return;
+    const QSize size = chartPictureSize(doc, requestedSize);
+    walkChartPages(records, doc, [&](const ChartPage &page, const ChartDrawContext &ctx) {
+        return keep(renderPagePicture(page, size, ctx));
+    });
+}
+
 QList<QImage> renderChartPages(const QList<ChartProfile> &records, const ChartDocument &doc,
                                const QSize &requestedSize, int maxPages)
 {
     QList<QImage> pages;
-    if (!doc.currentPage || records.isEmpty())
-        return pages;
-    const QSize size = chartPictureSize(doc, requestedSize);
-    walkChartPages(records, doc, [&](const ChartPage &page, const ChartDrawContext &ctx) {
-        pages << renderPagePicture(page, size, ctx);
+    renderChartPictures(records, doc, requestedSize, [&pages, maxPages](const QImage &picture) {
+        pages << picture;
         return pages.size() < maxPages;
     });
     return pages;
@@ -127,11 +135,8 @@ QImage renderChart(const QList<ChartProfile> &records, const ChartDocument &doc,
                    const QSize &requestedSize)
 {
     QImage result = blankResult();
-    if (!doc.currentPage || records.isEmpty())
-        return result;
-    const QSize size = chartPictureSize(doc, requestedSize);
-    walkChartPages(records, doc, [&](const ChartPage &page, const ChartDrawContext &ctx) {
-        result = renderPagePicture(page, size, ctx);
+    renderChartPictures(records, doc, requestedSize, [&result](const QImage &picture) {
+        result = picture;
         return true;
     });
     return result;

@@ -39,6 +39,13 @@ void walkChartPages(const QList<ChartProfile> &records, const ChartDocument &doc
 /** How many pages that walk draws for @p records. */
 int chartPageCount(const QList<ChartProfile> &records, const ChartDocument &doc);
 
+/**
+ * The same walk, handing each picture to @p keep as soon as it is drawn, so
+ * that only one page is held at a time; returning false stops the walk.
+ */
+void renderChartPictures(const QList<ChartProfile> &records, const ChartDocument &doc,
+                         const QSize &requestedSize, const std::function<bool(const QImage &)> &keep);
+
 /** The same walk, keeping every page drawn (at most @p maxPages of them). */
 QList<QImage> renderChartPages(const QList<ChartProfile> &records, const ChartDocument &doc,
                                const QSize &requestedSize, int maxPages = 1000);

@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class CDateEdit;
 class CExpandWidget;
 class ChartDocument;
@@ -250,8 +252,11 @@ private:
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable, ChartWrongFormat };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
     static QString chartLoadMessage(ChartLoad load);
-    /** Every page of @p doc for the entered person, at the chart's natural size. */
-    QList<QImage> renderForExport(const ChartDocument &doc) const;
+    /**
+     * Draws every page of @p doc for the entered person at the chart's natural
+     * size, handing each picture to @p keep in turn; returns the page count.
+     */
+    int renderForExport(const ChartDocument &doc, const std::function<void(const QImage &)> &keep) const;
     QString askSaveFileName(const QString &title, const QString &folder, const QString &filter,
                             const QString &suffix);
 

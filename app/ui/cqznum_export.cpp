@@ -72,12 +72,18 @@ CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
     return error == QLatin1String("Wrong file format!") ? ChartWrongFormat : ChartUnreadable;
 }
 
-QList<QImage> CQZNum::renderForExport(const ChartDocument &doc) const
+int CQZNum::renderForExport(const ChartDocument &doc, const std::function<void(const QImage &)> &keep) const
 {
     const PersonRecord r = recordFromInputs();
     const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
-    // 0 x 0 asks for the chart's natural (print) size.
-    return renderChartPages({profile}, doc, QSize(0, 0));
+    int pages = 0;
+    // 0 x 0 asks for the chart's natural (print) size; one page is held at a time.
+    renderChartPictures({profile}, doc, QSize(0, 0), [&](const QImage &picture) {
+        ++pages;
+        keep(picture);
+        return true;
+    });
+    return pages;
 }
 
 void CQZNum::OnExportHTML()
@@ -118,8 +124,16 @@ void CQZNum::OnExportHTML()
     m_exportFolder = QFileInfo(path).absolutePath();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = chart ? ExportDocument::saveImages(path, renderForExport(doc))
-                             : ExportDocument::saveHtml(path, html);
+    bool saved = true;
+    if (chart) {
+        // Page 1 under the chosen name, the others numbered beside it.
+        int page = 0;
+        saved = renderForExport(doc, [&](const QImage &picture) {
+                    saved = ExportDocument::saveImage(ExportDocument::pageFileName(path, ++page), picture) && saved;
+                }) > 0 && saved;
+    } else {
+        saved = ExportDocument::saveHtml(path, html);
+    }
     QApplication::restoreOverrideCursor();
     if (!saved)
         QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't save report!"), QMessageBox::Ok);
@@ -166,8 +180,9 @@ void CQZNum::OnExportPDFAll()
         {QStringLiteral("Celebrities Report"), inlined(FeatCelebrities, m_reportChoice.celebrities)},
         {QStringLiteral("Pet Report"), m_reports[FeatPet]},
         {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, true)}};
-    const QList<QImage> chart =
-        m_reportChoice.chart && load == ChartLoaded ? renderForExport(doc) : QList<QImage>();
+    QStringList chart;
+    if (m_reportChoice.chart && load == ChartLoaded)
+        renderForExport(doc, [&chart](const QImage &picture) { chart << ExportDocument::chartParagraph(picture); });
     ExportDocument::Cover cover;
     const PersonRecord typed = recordFromInputs();
     if (!m_num.fullNameUpper.isEmpty())

@@ -70,14 +70,6 @@ QString pageFileName(const QString &path, int page)
     return info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(page) + suffix);
 }
 
-bool saveImages(const QString &path, const QList<QImage> &pages)
-{
-    bool ok = !pages.isEmpty();
-    for (int i = 0; i < pages.size(); ++i)
-        ok = saveImage(pageFileName(path, i + 1), pages.at(i)) && ok;
-    return ok;
-}
-
 namespace {
 
 const QLatin1String kPageBreak("<p style=\"page-break-after: always;  \"></p>");
@@ -161,7 +153,7 @@ QString coverPage(const Cover &cover, const QStringList &titles)
 }
 
 QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
-                         const QList<QImage> &chartPages)
+                         const QStringList &chartPages)
 {
     const bool chart = !chartPages.isEmpty();
     QVector<const Section *> printed;
@@ -189,7 +181,7 @@ QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
         for (int i = 0; i < chartPages.size(); ++i) {
             if (i > 0)
                 doc += kPageBreak;
-            doc += chartParagraph(chartPages.at(i));
+            doc += chartPages.at(i);
         }
     }
     return doc;

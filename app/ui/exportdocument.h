@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QImage>
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -36,9 +35,6 @@ bool saveImage(const QString &path, const QImage &image);
  */
 QString pageFileName(const QString &path, int page);
 
-/** Saves each of @p pages under pageFileName(); false when any save failed or none was given. */
-bool saveImages(const QString &path, const QList<QImage> &pages);
-
 /** The chart's paragraph: the picture fitted into 600 x 800 as a PNG data URL. */
 QString chartParagraph(const QImage &chart);
 
@@ -71,11 +67,11 @@ QString sectionAnchor(int number);
 /**
  * The cover, then the sections longer than 99 characters in the given order,
  * each opened by its anchor and number and followed by a page break, then the
- * chart section with one paragraph per page of @p chartPages, a page break
+ * chart section with the chart's pages (chartParagraph() each), a page break
  * between them. Empty when no section and no chart page is printed.
  */
 QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
-                         const QList<QImage> &chartPages);
+                         const QStringList &chartPages);
 
 /**
  * Writes @p html as UTF-8 into a new file "reportXXXXXX.html" of the

@@ -328,11 +328,11 @@ private slots:
         QFETCH(int, chartPages);
         QFETCH(int, pageBreaks);
         QFETCH(QString, fitted);
-        QList<QImage> pictures;
-        for (int i = 0; i < chartPages; ++i) {
-            pictures << QImage(chart, QImage::Format_RGB32);
-            pictures.last().fill(Qt::blue);
-        }
+        QStringList pictures;
+        QImage picture(chart, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        for (int i = 0; i < chartPages; ++i)
+            pictures << ExportDocument::chartParagraph(picture);
         QVector<ExportDocument::Section> parts;
         for (const QString &s : sections)
             parts.append({QStringLiteral("Part"), s});
@@ -369,7 +369,7 @@ private slots:
         const QString doc = ExportDocument::combinedDocument(
             cover, {{QStringLiteral("Numerology Report"), big}, {QStringLiteral("Psychomatrix Report"), QString()},
                     {QStringLiteral("Pet Report"), big}},
-            {chart});
+            {ExportDocument::chartParagraph(chart)});
 
         // The cover comes first, with its own page, naming the person, the partner and the day.
         const int firstBreak = doc.indexOf(QLatin1String("<p style=\"page-break-after: always;  \"></p>"));
