@@ -120,11 +120,12 @@ int cmdChart(const QStringList &arguments)
         cliFail(QStringLiteral("chart wants one chart file (FILE.qnr)"));
     const QString file = plain.first();
     // One picture, every page as a PDF, or both.
+    if (!args.has(QStringLiteral("--png")) && !args.has(QStringLiteral("--pdf")))
+        cliFail(QStringLiteral("chart wants --png OUT, --pdf OUT or both"));
     const QString pdf = args.has(QStringLiteral("--pdf")) ? requiredValue(args, QStringLiteral("--pdf"))
                                                           : QString();
-    const QString png = pdf.isEmpty() || args.has(QStringLiteral("--png"))
-                            ? requiredValue(args, QStringLiteral("--png"))
-                            : QString();
+    const QString png = args.has(QStringLiteral("--png")) ? requiredValue(args, QStringLiteral("--png"))
+                                                          : QString();
     const QString full = requiredValue(args, QStringLiteral("--full"));
     const QDate birth = requiredDate(args, QStringLiteral("--birth"));
     const QSize size = parseSize(args.value(QStringLiteral("--size")));
@@ -164,6 +165,9 @@ int cmdChart(const QStringList &arguments)
     doc.setProfile(person);
 
     const QList<ChartProfile> records{person};
+    const int total = chartPageCount(records, doc);
+    if (!png.isEmpty() && page > total)
+        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2").arg(total).arg(page));
     if (!pdf.isEmpty()) {
         int pageCount = 0;
         const QByteArray bytes = chartPdf(records, doc, &pageCount);
@@ -182,10 +186,8 @@ int cmdChart(const QStringList &arguments)
     }
     const QList<QImage> pages = renderChartPages(records, doc, size, page);
     if (page > pages.size())
-        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2")
-                    .arg(pages.size())
-                    .arg(page));
-    writePngResult(png, pages.at(page - 1), pages.size());
+        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2").arg(pages.size()).arg(page));
+    writePngResult(png, pages.at(page - 1), total);
     return 0;
 }
 
@@ -200,11 +202,12 @@ int cmdBarcode(const QStringList &arguments)
     const QString typeText = requiredValue(args, QStringLiteral("--type"));
     const QString text = requiredValue(args, QStringLiteral("--text"));
     // One picture, every page as a PDF, or both.
+    if (!args.has(QStringLiteral("--png")) && !args.has(QStringLiteral("--pdf")))
+        cliFail(QStringLiteral("chart wants --png OUT, --pdf OUT or both"));
     const QString pdf = args.has(QStringLiteral("--pdf")) ? requiredValue(args, QStringLiteral("--pdf"))
                                                           : QString();
-    const QString png = pdf.isEmpty() || args.has(QStringLiteral("--png"))
-                            ? requiredValue(args, QStringLiteral("--png"))
-                            : QString();
+    const QString png = args.has(QStringLiteral("--png")) ? requiredValue(args, QStringLiteral("--png"))
+                                                          : QString();
     const QStringList names = barcodeSymbologyNames();
     bool isNumber = false;
     int type = typeText.toInt(&isNumber);
