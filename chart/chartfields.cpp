@@ -74,13 +74,6 @@ QList<ChartFieldEntry> chartFieldEntries()
     for (const auto &v : variables)
         list << entry(vars, varIcon, v.text, code++, ChartItem::KindText, QSizeF(120, 25),
                       QString::fromLatin1(v.caption), QString::fromLatin1(v.code));
-    // One field per core number, numbered on after the variables.
-    for (const ChartNumberField &f : chartNumberFields()) {
-        ChartFieldEntry e = entry("Core Numbers", varIcon, "", code++, ChartItem::KindText,
-                                  QSizeF(120, 25), f.label.toUpper(), f.code);
-        e.text = f.label;
-        list << e;
-    }
     const char *objects = "Objects";
     const char *objIcon = "thumb.png";
     list << entry(objects, objIcon, "Text", 2000, ChartItem::KindText, QSizeF(120, 25),
@@ -89,6 +82,13 @@ QList<ChartFieldEntry> chartFieldEntries()
                   QString(), QStringLiteral("#image"));
     list << entry(objects, objIcon, "Bar Codes", 2002, ChartItem::KindBarcode, QSizeF(120, 25),
                   QStringLiteral("Bar Codes"), QString());
+    // One field per core number, coded on after the variables (1005...), listed last.
+    for (const ChartNumberField &f : chartNumberFields()) {
+        ChartFieldEntry e = entry("Core Numbers", varIcon, "", code++, ChartItem::KindText,
+                                  QSizeF(120, 25), f.label.toUpper(), f.code);
+        e.text = f.label;
+        list << e;
+    }
     return list;
 }
 

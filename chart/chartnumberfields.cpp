@@ -25,9 +25,9 @@ const QList<ChartNumberField> &chartNumberFields()
         {QStringLiteral("Balance"), QStringLiteral("#balance"), &NumerologyNumbers::balance},
         {QStringLiteral("Subconscious Confidence"), QStringLiteral("#subconscious_confidence"),
          &NumerologyNumbers::subconsciousConfidence},
-        {QStringLiteral("Bridge Life Path - Expression"), QStringLiteral("#bridge_lp_expression"),
+        {QStringLiteral("Bridge LP - Expr."), QStringLiteral("#bridge_lp_expression"),
          &NumerologyNumbers::bridgeLifePathExpression},
-        {QStringLiteral("Bridge Heart's Desire - Personality"),
+        {QStringLiteral("Bridge HD - Pers."),
          QStringLiteral("#bridge_hd_personality"), &NumerologyNumbers::bridgeHeartPersonality}};
     return fields;
 }
