@@ -14,7 +14,7 @@ struct ChartFieldEntry {
     QString group;     ///< "Calculated data", "Variables", "Objects"
     QString groupIcon; ///< picture of the group in the images folder
     QString text;      ///< entry text, e.g. "Main Features", "Full Name"
-    int code = 0;      ///< 1 calculated data, 1000.. data fields (isDataFieldCode), 2000..2002 objects
+    int code = 0;      ///< 1 calculated data, 1000.. data fields, 2000..2002 objects
     int kind = 0;      ///< content kind it creates (calculated data and variables)
     QSizeF size;       ///< frame size it creates
     QString caption;   ///< caption of the created item

@@ -5,8 +5,10 @@ const QList<ChartNumberField> &chartNumberFields()
     // No code may begin with another: barcode texts are searched for every one.
     static const QList<ChartNumberField> fields{
         {QStringLiteral("Life Path"), QStringLiteral("#life_path"), &NumerologyNumbers::lifePath},
-        {QStringLiteral("Birthday"), QStringLiteral("#birthday"), &NumerologyNumbers::birthdayNumber},
-        {QStringLiteral("Expression"), QStringLiteral("#expression"), &NumerologyNumbers::expression},
+        {QStringLiteral("Birthday"), QStringLiteral("#birthday"),
+         &NumerologyNumbers::birthdayNumber},
+        {QStringLiteral("Expression"), QStringLiteral("#expression"),
+         &NumerologyNumbers::expression},
         {QStringLiteral("Heart's Desire"), QStringLiteral("#heart_desire"),
          &NumerologyNumbers::heartDesire},
         {QStringLiteral("Personality"), QStringLiteral("#personality"),
@@ -27,8 +29,8 @@ const QList<ChartNumberField> &chartNumberFields()
          &NumerologyNumbers::subconsciousConfidence},
         {QStringLiteral("Bridge LP - Expr."), QStringLiteral("#bridge_lp_expression"),
          &NumerologyNumbers::bridgeLifePathExpression},
-        {QStringLiteral("Bridge HD - Pers."),
-         QStringLiteral("#bridge_hd_personality"), &NumerologyNumbers::bridgeHeartPersonality}};
+        {QStringLiteral("Bridge HD - Pers."), QStringLiteral("#bridge_hd_personality"),
+         &NumerologyNumbers::bridgeHeartPersonality}};
     return fields;
 }
 

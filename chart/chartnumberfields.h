@@ -11,8 +11,8 @@
  * code draws the item's caption instead, as for any other unknown code.
  */
 struct ChartNumberField {
-    QString label;   ///< field tree entry, e.g. "Life Path"
-    QString code;    ///< stored field code, e.g. "#life_path"
+    QString label;                            ///< field tree entry, e.g. "Life Path"
+    QString code;                             ///< stored field code, e.g. "#life_path"
     int NumerologyNumbers::*number = nullptr; ///< where the engine keeps the value
 };
 

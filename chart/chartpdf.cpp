@@ -9,7 +9,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace {
+namespace
+{
 // A damaged file may claim any page size; PDF readers refuse pages beyond 200 inches.
 constexpr double kMinSideMm = 1.0;
 constexpr double kMaxSideMm = 5080.0;
@@ -19,8 +20,8 @@ QPageLayout layoutFor(const ChartPage &page)
     const double w = qBound(kMinSideMm, page.size.width() / 4.0, kMaxSideMm);
     const double h = qBound(kMinSideMm, page.size.height() / 4.0, kMaxSideMm);
     const bool landscape = w > h;
-    const QPageSize size(landscape ? QSizeF(h, w) : QSizeF(w, h), QPageSize::Millimeter,
-                         QString(), QPageSize::ExactMatch);
+    const QPageSize size(landscape ? QSizeF(h, w) : QSizeF(w, h), QPageSize::Millimeter, QString(),
+                         QPageSize::ExactMatch);
     return QPageLayout(size, landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0));
 }

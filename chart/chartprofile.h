@@ -38,7 +38,7 @@ struct ChartProfile {
     /** Index of the cell of the reference date in each calendar row (usually 0). */
     int calendarCurrent[3] = {0, 0, 0};
 
-    /** Core numbers by the code of their data field ("#life_path" -> "7"); empty when not calculated. */
+    /** Core numbers by field code ("#life_path" -> "7"); empty before a calculation. */
     QHash<QString, QString> numbers;
 
     /** Values of the number tables, row by row as in tableLabels(). */

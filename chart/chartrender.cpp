@@ -110,7 +110,8 @@ int chartPageCount(const QList<ChartProfile> &records, const ChartDocument &doc)
 }
 
 void renderChartPictures(const QList<ChartProfile> &records, const ChartDocument &doc,
-                         const QSize &requestedSize, const std::function<bool(const QImage &)> &keep)
+                         const QSize &requestedSize,
+                         const std::function<bool(const QImage &)> &keep)
 {
     if (!doc.currentPage || records.isEmpty())
         return;

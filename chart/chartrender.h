@@ -44,7 +44,8 @@ int chartPageCount(const QList<ChartProfile> &records, const ChartDocument &doc)
  * that only one page is held at a time; returning false stops the walk.
  */
 void renderChartPictures(const QList<ChartProfile> &records, const ChartDocument &doc,
-                         const QSize &requestedSize, const std::function<bool(const QImage &)> &keep);
+                         const QSize &requestedSize,
+                         const std::function<bool(const QImage &)> &keep);
 
 /** The same walk, keeping every page drawn (at most @p maxPages of them). */
 QList<QImage> renderChartPages(const QList<ChartProfile> &records, const ChartDocument &doc,

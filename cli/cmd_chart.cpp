@@ -122,10 +122,12 @@ int cmdChart(const QStringList &arguments)
     // One picture, every page as a PDF, or both.
     if (!args.has(QStringLiteral("--png")) && !args.has(QStringLiteral("--pdf")))
         cliFail(QStringLiteral("chart wants --png OUT, --pdf OUT or both"));
-    const QString pdf = args.has(QStringLiteral("--pdf")) ? requiredValue(args, QStringLiteral("--pdf"))
-                                                          : QString();
-    const QString png = args.has(QStringLiteral("--png")) ? requiredValue(args, QStringLiteral("--png"))
-                                                          : QString();
+    const QString pdf = args.has(QStringLiteral("--pdf"))
+                            ? requiredValue(args, QStringLiteral("--pdf"))
+                            : QString();
+    const QString png = args.has(QStringLiteral("--png"))
+                            ? requiredValue(args, QStringLiteral("--png"))
+                            : QString();
     const QString full = requiredValue(args, QStringLiteral("--full"));
     const QDate birth = requiredDate(args, QStringLiteral("--birth"));
     const QSize size = parseSize(args.value(QStringLiteral("--size")));
@@ -167,7 +169,9 @@ int cmdChart(const QStringList &arguments)
     const QList<ChartProfile> records{person};
     const int total = chartPageCount(records, doc);
     if (!png.isEmpty() && page > total)
-        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2").arg(total).arg(page));
+        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2")
+                    .arg(total)
+                    .arg(page));
     if (!pdf.isEmpty()) {
         int pageCount = 0;
         const QByteArray bytes = chartPdf(records, doc, &pageCount);
@@ -175,7 +179,12 @@ int cmdChart(const QStringList &arguments)
         if (bytes.isEmpty() || !atomicwrite::saveFileAtomically(pdf, bytes, &reason))
             cliFail(QStringLiteral("cannot write %1: %2").arg(pdf, reason));
         QByteArray out;
-        JsonWriter(out).beginObject().field("pdf", pdf).field("pages", pageCount).endObject().newline();
+        JsonWriter(out)
+            .beginObject()
+            .field("pdf", pdf)
+            .field("pages", pageCount)
+            .endObject()
+            .newline();
         cliWrite(out);
         if (png.isEmpty())
             return 0;
@@ -186,7 +195,9 @@ int cmdChart(const QStringList &arguments)
     }
     const QList<QImage> pages = renderChartPages(records, doc, size, page);
     if (page > pages.size())
-        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2").arg(pages.size()).arg(page));
+        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2")
+                    .arg(pages.size())
+                    .arg(page));
     writePngResult(png, pages.at(page - 1), total);
     return 0;
 }
@@ -201,13 +212,7 @@ int cmdBarcode(const QStringList &arguments)
         cliFail(error);
     const QString typeText = requiredValue(args, QStringLiteral("--type"));
     const QString text = requiredValue(args, QStringLiteral("--text"));
-    // One picture, every page as a PDF, or both.
-    if (!args.has(QStringLiteral("--png")) && !args.has(QStringLiteral("--pdf")))
-        cliFail(QStringLiteral("chart wants --png OUT, --pdf OUT or both"));
-    const QString pdf = args.has(QStringLiteral("--pdf")) ? requiredValue(args, QStringLiteral("--pdf"))
-                                                          : QString();
-    const QString png = args.has(QStringLiteral("--png")) ? requiredValue(args, QStringLiteral("--png"))
-                                                          : QString();
+    const QString png = requiredValue(args, QStringLiteral("--png"));
     const QStringList names = barcodeSymbologyNames();
     bool isNumber = false;
     int type = typeText.toInt(&isNumber);

@@ -254,9 +254,10 @@ private:
     static QString chartLoadMessage(ChartLoad load);
     /**
      * Draws every page of @p doc for the entered person at the chart's natural
-     * size, handing each picture to @p keep in turn; returns the page count.
+     * size, handing each picture to @p keep in turn.
      */
-    int renderForExport(const ChartDocument &doc, const std::function<void(const QImage &)> &keep) const;
+    void renderForExport(const ChartDocument &doc,
+                         const std::function<void(const QImage &)> &keep) const;
     QString askSaveFileName(const QString &title, const QString &folder, const QString &filter,
                             const QString &suffix);
 

@@ -72,18 +72,16 @@ CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
     return error == QLatin1String("Wrong file format!") ? ChartWrongFormat : ChartUnreadable;
 }
 
-int CQZNum::renderForExport(const ChartDocument &doc, const std::function<void(const QImage &)> &keep) const
+void CQZNum::renderForExport(const ChartDocument &doc,
+                             const std::function<void(const QImage &)> &keep) const
 {
     const PersonRecord r = recordFromInputs();
     const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
-    int pages = 0;
     // 0 x 0 asks for the chart's natural (print) size; one page is held at a time.
-    renderChartPictures({profile}, doc, QSize(0, 0), [&](const QImage &picture) {
-        ++pages;
+    renderChartPictures({profile}, doc, QSize(0, 0), [&keep](const QImage &picture) {
         keep(picture);
         return true;
     });
-    return pages;
 }
 
 void CQZNum::OnExportHTML()
@@ -128,9 +126,11 @@ void CQZNum::OnExportHTML()
     if (chart) {
         // Page 1 under the chosen name, the others numbered beside it.
         int page = 0;
-        saved = renderForExport(doc, [&](const QImage &picture) {
-                    saved = ExportDocument::saveImage(ExportDocument::pageFileName(path, ++page), picture) && saved;
-                }) > 0 && saved;
+        renderForExport(doc, [&](const QImage &picture) {
+            const QString file = ExportDocument::pageFileName(path, ++page);
+            saved = ExportDocument::saveImage(file, picture) && saved;
+        });
+        saved = saved && page > 0;
     } else {
         saved = ExportDocument::saveHtml(path, html);
     }
@@ -182,7 +182,9 @@ void CQZNum::OnExportPDFAll()
         {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, true)}};
     QStringList chart;
     if (m_reportChoice.chart && load == ChartLoaded)
-        renderForExport(doc, [&chart](const QImage &picture) { chart << ExportDocument::chartParagraph(picture); });
+        renderForExport(doc, [&chart](const QImage &picture) {
+            chart << ExportDocument::chartParagraph(picture);
+        });
     ExportDocument::Cover cover;
     const PersonRecord typed = recordFromInputs();
     if (!m_num.fullNameUpper.isEmpty())

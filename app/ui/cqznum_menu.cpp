@@ -194,7 +194,8 @@ void CQZNum::initStyle()
     m_person->applyTheme(m_theme);
     m_theme->styleWidget(m_layoutChooser, CTheme::KindComboBox);
     m_theme->styleWidget(m_chartChooser, CTheme::KindComboBox);
-    for (QLabel *l : {m_layoutCaption, m_chartCaption, m_chartPageCount, m_forecastCaption, m_summaryLabel})
+    for (QLabel *l :
+         {m_layoutCaption, m_chartCaption, m_chartPageCount, m_forecastCaption, m_summaryLabel})
         m_theme->styleWidget(l, CTheme::KindCaption);
     m_theme->styleWidget(m_reportManagerBut, CTheme::KindReportManagerButton);
     if (m_pulse->state() != QTimeLine::Running)
@@ -338,7 +339,8 @@ void CQZNum::renderChartPreview()
         return;
     }
     const PersonRecord r = recordFromInputs();
-    const QList<ChartProfile> person{chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName)};
+    const QList<ChartProfile> person{
+        chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName)};
     // The first page is shown; the others are printed and exported with it.
     const QList<QImage> first = renderChartPages(person, doc, box, 1);
     const int pages = chartPageCount(person, doc);

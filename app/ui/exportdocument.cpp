@@ -67,7 +67,8 @@ QString pageFileName(const QString &path, int page)
         return path;
     const QFileInfo info(path);
     const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    return info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(page) + suffix);
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(page) +
+                               suffix);
 }
 
 namespace {
