@@ -1,6 +1,7 @@
 #include "chart/chartfields.h"
 
 #include "chart/chartitem.h"
+#include "chart/chartnumberfields.h"
 #include "chart/chartpage.h"
 #include "chart/chartpanels.h"
 
@@ -34,6 +35,11 @@ ChartFieldEntry entry(const char *group, const char *icon, const char *text, int
     return e;
 }
 } // namespace
+
+bool isDataFieldCode(int code)
+{
+    return code >= 1000 && code < 1005 + chartNumberFields().size();
+}
 
 QList<ChartFieldEntry> chartFieldEntries()
 {
@@ -76,6 +82,13 @@ QList<ChartFieldEntry> chartFieldEntries()
                   QString(), QStringLiteral("#image"));
     list << entry(objects, objIcon, "Bar Codes", 2002, ChartItem::KindBarcode, QSizeF(120, 25),
                   QStringLiteral("Bar Codes"), QString());
+    // One field per core number, coded on after the variables (1005...), listed last.
+    for (const ChartNumberField &f : chartNumberFields()) {
+        ChartFieldEntry e = entry("Core Numbers", varIcon, "", code++, ChartItem::KindText,
+                                  QSizeF(120, 25), f.label.toUpper(), f.code);
+        e.text = f.label;
+        list << e;
+    }
     return list;
 }
 
@@ -123,7 +136,7 @@ ChartItem *addFieldItem(ChartPage &page, const ChartFieldEntry &e, const QPointF
                         bool withTitle, const QImage &picture)
 {
     ChartItem *frame = nullptr;
-    if (e.code >= 1000 && e.code <= 1004) {
+    if (isDataFieldCode(e.code)) {
         frame = createFieldItem(page, e.caption, pagePoint, QSizeF(120, 25));
         ChartItem *c = frame->content.get();
         c->fieldCode = e.fieldCode;

@@ -14,7 +14,7 @@ struct ChartFieldEntry {
     QString group;     ///< "Calculated data", "Variables", "Objects"
     QString groupIcon; ///< picture of the group in the images folder
     QString text;      ///< entry text, e.g. "Main Features", "Full Name"
-    int code = 0;      ///< 1 calculated data, 1000..1004 variables, 2000..2002 objects
+    int code = 0;      ///< 1 calculated data, 1000.. data fields, 2000..2002 objects
     int kind = 0;      ///< content kind it creates (calculated data and variables)
     QSizeF size;       ///< frame size it creates
     QString caption;   ///< caption of the created item
@@ -23,6 +23,9 @@ struct ChartFieldEntry {
 
 /** The field tree's entries in order. */
 QList<ChartFieldEntry> chartFieldEntries();
+
+/** True for the codes of entries that create a data field: the variables and the core numbers. */
+bool isDataFieldCode(int code);
 
 /**
  * Creates a frame item with a content of @p contentKind at @p pagePoint (page

@@ -1,6 +1,7 @@
 #include "chart/chartpainter.h"
 
 #include "chart/barcode/barcodepicture.h"
+#include "chart/chartnumberfields.h"
 #include "chart/chartpanels.h"
 
 #include <QCache>
@@ -29,6 +30,8 @@ QString printedValue(const ChartItem &c, const ChartDrawContext &ctx, bool *know
         return pr ? ChartProfile::chartDate(pr->birthDate) : QString();
     if (code == QLatin1String("#print_date"))
         return ChartProfile::chartDate(pr ? pr->printDate : QDate::currentDate());
+    if (isChartNumberCode(code))
+        return pr ? pr->numbers.value(code) : QString();
     *known = false;
     return QString();
 }
@@ -230,6 +233,8 @@ QString substituteFieldCodes(const QString &text, const ChartProfile *profile)
     result.replace(QLatin1String("#numerologist"), profile->shortName);
     result.replace(QLatin1String("#birthdate"), ChartProfile::chartDate(profile->birthDate));
     result.replace(QLatin1String("#print_date"), ChartProfile::chartDate(profile->printDate));
+    for (const ChartNumberField &f : chartNumberFields())
+        result.replace(f.code, profile->numbers.value(f.code));
     return result;
 }
 

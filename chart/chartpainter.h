@@ -89,7 +89,8 @@ QImage renderPagePicture(const ChartPage &page, const QSize &pictureSize,
 /**
  * A barcode text with the person's values in place of the data-field codes it
  * names ("#full_name", "#short_name", "#numerologist", "#birthdate",
- * "#print_date"), so a barcode can carry the record it is printed for.
+ * "#print_date" and the core-number codes of chartNumberFields()), so a
+ * barcode can carry the record it is printed for.
  * Without a profile the text is returned as typed.
  */
 QString substituteFieldCodes(const QString &text, const ChartProfile *profile);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,9 @@ struct ChartProfile {
     QStringList calendarYears, calendarMonths, calendarDays;
     /** Index of the cell of the reference date in each calendar row (usually 0). */
     int calendarCurrent[3] = {0, 0, 0};
+
+    /** Core numbers by field code ("#life_path" -> "7"); empty before a calculation. */
+    QHash<QString, QString> numbers;
 
     /** Values of the number tables, row by row as in tableLabels(). */
     QStringList mainFeatures, additionalFeatures, lifeCycles, bridges;

@@ -1,5 +1,7 @@
 #include "chart/chartprofileengine.h"
 
+#include "chart/chartnumberfields.h"
+
 #include "engine/cnumerology.h"
 #include "engine/cnumerologypmatrix.h"
 
@@ -66,5 +68,9 @@ ChartProfile chartProfileFromEngine(const CNumerology &e, const CNumerologyPMatr
     p.lifeCycles = QStringList{e.pinnacleSpansText, e.challengesText,     e.pinnaclesText,
                     e.personalYearText,  e.lifePathPeriodsText, e.lifePathPeriodSpansText};
     p.bridges = QStringList{e.bridgeLifePathExpressionText, e.bridgeHeartPersonalityText};
+    if (e.lifePath >= 0) { // -1: nothing calculated yet
+        for (const ChartNumberField &f : chartNumberFields())
+            p.numbers.insert(f.code, QString::number(e.*f.number));
+    }
     return p;
 }

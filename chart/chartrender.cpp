@@ -18,13 +18,28 @@ QImage blankResult()
     blank.fill(Qt::white);
     return blank;
 }
+} // namespace
 
-// Walks the pages as renderChart describes; @p keep receives each picture.
-template <typename Keep>
-void walkPages(const QList<ChartProfile> &records, const ChartDocument &doc, const QSize &size,
-               Keep keep)
+void walkChartPages(const QList<ChartProfile> &records, const ChartDocument &doc,
+                    const std::function<bool(const ChartPage &, const ChartDrawContext &)> &draw)
 {
+    if (records.isEmpty())
+        return;
     int pageNumber = 1;
+    if (records.size() == 1) {
+        // One person: every page once, each label and block showing that person.
+        ChartDrawContext ctx;
+        ctx.print = true;
+        ctx.profile = &records.first();
+        for (const auto &set : doc.pageSets) {
+            for (const auto &pagePtr : set) {
+                ctx.pageNumber = pageNumber++;
+                if (!draw(*pagePtr, ctx))
+                    return;
+            }
+        }
+        return;
+    }
     int recordIndex = 0;
     for (const auto &set : doc.pageSets) {
         for (const auto &pagePtr : set) {
@@ -53,7 +68,7 @@ void walkPages(const QList<ChartProfile> &records, const ChartDocument &doc, con
                 ctx.blockProfile = [&refRecords, first](const ChartItem &ref) {
                     return refRecords.value(&ref, first);
                 };
-                if (!keep(renderPagePicture(page, size, ctx)))
+                if (!draw(page, ctx))
                     return;
                 ++pageNumber;
                 const int consumed = std::max(pageBound ? 1 : 0, int(boundRefs.size()));
@@ -64,7 +79,6 @@ void walkPages(const QList<ChartProfile> &records, const ChartDocument &doc, con
         }
     }
 }
-} // namespace
 
 QSize chartPictureSize(const ChartDocument &doc, const QSize &requestedSize)
 {
@@ -85,14 +99,33 @@ QSize chartPictureSize(const ChartDocument &doc, const QSize &requestedSize)
     return result.expandedTo(QSize(1, 1));
 }
 
+int chartPageCount(const QList<ChartProfile> &records, const ChartDocument &doc)
+{
+    int count = 0;
+    walkChartPages(records, doc, [&count](const ChartPage &, const ChartDrawContext &) {
+        ++count;
+        return true;
+    });
+    return count;
+}
+
+void renderChartPictures(const QList<ChartProfile> &records, const ChartDocument &doc,
+                         const QSize &requestedSize,
+                         const std::function<bool(const QImage &)> &keep)
+{
+    if (!doc.currentPage || records.isEmpty())
+        return;
+    const QSize size = chartPictureSize(doc, requestedSize);
+    walkChartPages(records, doc, [&](const ChartPage &page, const ChartDrawContext &ctx) {
+        return keep(renderPagePicture(page, size, ctx));
+    });
+}
+
 QList<QImage> renderChartPages(const QList<ChartProfile> &records, const ChartDocument &doc,
                                const QSize &requestedSize, int maxPages)
 {
     QList<QImage> pages;
-    if (!doc.currentPage || records.isEmpty())
-        return pages;
-    const QSize size = chartPictureSize(doc, requestedSize);
-    walkPages(records, doc, size, [&pages, maxPages](const QImage &picture) {
+    renderChartPictures(records, doc, requestedSize, [&pages, maxPages](const QImage &picture) {
         pages << picture;
         return pages.size() < maxPages;
     });
@@ -103,10 +136,7 @@ QImage renderChart(const QList<ChartProfile> &records, const ChartDocument &doc,
                    const QSize &requestedSize)
 {
     QImage result = blankResult();
-    if (!doc.currentPage || records.isEmpty())
-        return result;
-    const QSize size = chartPictureSize(doc, requestedSize);
-    walkPages(records, doc, size, [&result](const QImage &picture) {
+    renderChartPictures(records, doc, requestedSize, [&result](const QImage &picture) {
         result = picture;
         return true;
     });

@@ -122,7 +122,7 @@ QImage CFieldTree::loadPicture(const QString &fileName)
 ChartItem *CFieldTree::addFieldAt(CReportPE *canvas, const QPoint &viewportPoint)
 {
     const ChartFieldEntry entry = currentEntry();
-    const bool known = entry.code == 1 || (entry.code >= 1000 && entry.code <= 1004) ||
+    const bool known = entry.code == 1 || isDataFieldCode(entry.code) ||
                        (entry.code >= 2000 && entry.code <= 2002);
     if (!canvas || !known)
         return nullptr;

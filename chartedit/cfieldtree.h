@@ -24,7 +24,7 @@ class CFieldTree : public QTreeWidget
     Q_OBJECT
 
 public:
-    /** Data role of an entry's code (1, 1000..1004, 2000..2002); groups hold 0. */
+    /** Data role of an entry's code (1, data fields from 1000, 2000..2002); groups hold 0. */
     static constexpr int CodeRole = Qt::UserRole;
     /** Data role of an entry's index in chartFieldEntries(); groups hold -1. */
     static constexpr int EntryRole = Qt::UserRole + 1;

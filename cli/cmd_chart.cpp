@@ -6,6 +6,7 @@
 #include "chart/barcode/barcodepicture.h"
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
+#include "chart/chartpdf.h"
 #include "chart/chartprofileengine.h"
 #include "chart/chartrender.h"
 
@@ -106,7 +107,8 @@ int cmdChart(const QStringList &arguments)
     QString error;
     const QStringList valueOptions =
         QStringList{QStringLiteral("--full"), QStringLiteral("--short"), QStringLiteral("--birth"),
-                    QStringLiteral("--png"), QStringLiteral("--page"), QStringLiteral("--size")} +
+                    QStringLiteral("--png"), QStringLiteral("--pdf"), QStringLiteral("--page"),
+                    QStringLiteral("--size")} +
         engineValueOptions();
     // Plain arguments: [render] FILE.qnr, anywhere among the options or after "--".
     if (!args.parse(valueOptions, engineSwitches(), &error, 2))
@@ -117,7 +119,15 @@ int cmdChart(const QStringList &arguments)
     if (plain.size() != 1)
         cliFail(QStringLiteral("chart wants one chart file (FILE.qnr)"));
     const QString file = plain.first();
-    const QString png = requiredValue(args, QStringLiteral("--png"));
+    // One picture, every page as a PDF, or both.
+    if (!args.has(QStringLiteral("--png")) && !args.has(QStringLiteral("--pdf")))
+        cliFail(QStringLiteral("chart wants --png OUT, --pdf OUT or both"));
+    const QString pdf = args.has(QStringLiteral("--pdf"))
+                            ? requiredValue(args, QStringLiteral("--pdf"))
+                            : QString();
+    const QString png = args.has(QStringLiteral("--png"))
+                            ? requiredValue(args, QStringLiteral("--png"))
+                            : QString();
     const QString full = requiredValue(args, QStringLiteral("--full"));
     const QDate birth = requiredDate(args, QStringLiteral("--birth"));
     const QSize size = parseSize(args.value(QStringLiteral("--size")));
@@ -157,6 +167,28 @@ int cmdChart(const QStringList &arguments)
     doc.setProfile(person);
 
     const QList<ChartProfile> records{person};
+    const int total = chartPageCount(records, doc);
+    if (!png.isEmpty() && page > total)
+        cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2")
+                    .arg(total)
+                    .arg(page));
+    if (!pdf.isEmpty()) {
+        int pageCount = 0;
+        const QByteArray bytes = chartPdf(records, doc, &pageCount);
+        QString reason = QStringLiteral("the chart draws no page");
+        if (bytes.isEmpty() || !atomicwrite::saveFileAtomically(pdf, bytes, &reason))
+            cliFail(QStringLiteral("cannot write %1: %2").arg(pdf, reason));
+        QByteArray out;
+        JsonWriter(out)
+            .beginObject()
+            .field("pdf", pdf)
+            .field("pages", pageCount)
+            .endObject()
+            .newline();
+        cliWrite(out);
+        if (png.isEmpty())
+            return 0;
+    }
     if (page == 0) {
         writePngResult(png, renderChart(records, doc, size));
         return 0;
@@ -166,7 +198,7 @@ int cmdChart(const QStringList &arguments)
         cliFail(QStringLiteral("the chart draws %1 page(s) for one person, not %2")
                     .arg(pages.size())
                     .arg(page));
-    writePngResult(png, pages.at(page - 1), pages.size());
+    writePngResult(png, pages.at(page - 1), total);
     return 0;
 }
 

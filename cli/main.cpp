@@ -40,8 +40,9 @@ const Command Commands[] = {
     {"celebrities", cmdCelebrities,
      "--full NAME [--short NAME] --birth DATE [shared options of profile] [--data eng.dat]"},
     {"chart", cmdChart,
-     "[render] FILE.qnr --full NAME [--short NAME] --birth DATE --png OUT [--page N]\n"
-     "        [--size WxH] [shared options of profile]  (page 0: the last page drawn)"},
+     "[render] FILE.qnr --full NAME [--short NAME] --birth DATE\n"
+     "        (--png OUT [--page N] [--size WxH] | --pdf OUT | both) [shared options of profile]\n"
+     "        (page 0: the last page drawn; the PDF holds every page)"},
     {"barcode", cmdBarcode, "--type N|NAME --text TEXT --png OUT [--color #RRGGBB]"},
     {"report", cmdReport,
      "numerology|psychomatrix|compatibility|celebrities|pet|name (--html FILE | --pdf FILE)\n"

@@ -239,6 +239,9 @@ void CQZNum::buildPages()
     m_chartPreview = new QLabel(chart);
     m_chartPreview->setObjectName(QStringLiteral("chartPreview"));
     m_chartPreview->setAlignment(Qt::AlignCenter);
+    m_chartPageCount = new QLabel(chart);
+    m_chartPageCount->setObjectName(QStringLiteral("chartPageCount"));
+    m_chartPageCount->setAlignment(Qt::AlignCenter);
     m_chartCaption = new QLabel(QStringLiteral("Choose Layout"), chart);
     m_chartCaption->setObjectName(QStringLiteral("chartCaption"));
     m_chartChooser = new QComboBox(chart);

@@ -12,6 +12,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
+
 class CDateEdit;
 class CExpandWidget;
 class ChartDocument;
@@ -256,7 +258,12 @@ private:
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable, ChartWrongFormat };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
     static QString chartLoadMessage(ChartLoad load);
-    QImage renderForExport(const ChartDocument &doc) const;
+    /**
+     * Draws every page of @p doc for the entered person at the chart's natural
+     * size, handing each picture to @p keep in turn.
+     */
+    void renderForExport(const ChartDocument &doc,
+                         const std::function<void(const QImage &)> &keep) const;
     QString askSaveFileName(const QString &title, const QString &folder, const QString &filter,
                             const QString &suffix);
 
@@ -329,6 +336,7 @@ private:
     QPushButton *m_anCalc = nullptr;
     // chart page
     QLabel *m_chartPreview = nullptr;
+    QLabel *m_chartPageCount = nullptr;
     QLabel *m_chartCaption = nullptr;
     QComboBox *m_chartChooser = nullptr;
     QPushButton *m_chartEdit = nullptr;

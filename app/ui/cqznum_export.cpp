@@ -73,12 +73,16 @@ CQZNum::ChartLoad CQZNum::loadSelectedChart(ChartDocument &doc) const
     return error == QLatin1String("Wrong file format!") ? ChartWrongFormat : ChartUnreadable;
 }
 
-QImage CQZNum::renderForExport(const ChartDocument &doc) const
+void CQZNum::renderForExport(const ChartDocument &doc,
+                             const std::function<void(const QImage &)> &keep) const
 {
     const PersonRecord r = recordFromInputs();
     const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
-    // 0 x 0 asks for the chart's natural (print) size.
-    return renderChart({profile}, doc, QSize(0, 0));
+    // 0 x 0 asks for the chart's natural (print) size; one page is held at a time.
+    renderChartPictures({profile}, doc, QSize(0, 0), [&keep](const QImage &picture) {
+        keep(picture);
+        return true;
+    });
 }
 
 void CQZNum::OnExportHTML()
@@ -119,8 +123,18 @@ void CQZNum::OnExportHTML()
     m_exportFolder = QFileInfo(path).absolutePath();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool saved = chart ? ExportDocument::saveImage(path, renderForExport(doc))
-                             : ExportDocument::saveHtml(path, html);
+    bool saved = true;
+    if (chart) {
+        // Page 1 under the chosen name, the others numbered beside it.
+        int page = 0;
+        renderForExport(doc, [&](const QImage &picture) {
+            const QString file = ExportDocument::pageFileName(path, ++page);
+            saved = ExportDocument::saveImage(file, picture) && saved;
+        });
+        saved = saved && page > 0;
+    } else {
+        saved = ExportDocument::saveHtml(path, html);
+    }
     QApplication::restoreOverrideCursor();
     if (!saved)
         QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't save report!"), QMessageBox::Ok);
@@ -167,7 +181,11 @@ void CQZNum::OnExportPDFAll()
         {QStringLiteral("Celebrities Report"), inlined(FeatCelebrities, m_reportChoice.celebrities)},
         {QStringLiteral("Pet Report"), m_reports[FeatPet]},
         {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, true)}};
-    const QImage chart = m_reportChoice.chart && load == ChartLoaded ? renderForExport(doc) : QImage();
+    QStringList chart;
+    if (m_reportChoice.chart && load == ChartLoaded)
+        renderForExport(doc, [&chart](const QImage &picture) {
+            chart << ExportDocument::chartParagraph(picture);
+        });
     ExportDocument::Cover cover;
     const PersonRecord typed = recordFromInputs();
     if (!m_num.fullNameUpper.isEmpty())

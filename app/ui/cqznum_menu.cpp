@@ -225,7 +225,8 @@ void CQZNum::initStyle()
     m_person->applyTheme(m_theme);
     m_theme->styleWidget(m_layoutChooser, CTheme::KindComboBox);
     m_theme->styleWidget(m_chartChooser, CTheme::KindComboBox);
-    for (QLabel *l : {m_layoutCaption, m_chartCaption, m_forecastCaption, m_summaryLabel})
+    for (QLabel *l :
+         {m_layoutCaption, m_chartCaption, m_chartPageCount, m_forecastCaption, m_summaryLabel})
         m_theme->styleWidget(l, CTheme::KindCaption);
     m_theme->styleWidget(m_reportManagerBut, CTheme::KindReportManagerButton);
     if (m_pulse->state() != QTimeLine::Running)
@@ -357,6 +358,7 @@ void CQZNum::renderChartPreview()
 {
     const int index = m_chartChooser->currentIndex();
     const QSize box = m_chartPreview->size();
+    m_chartPageCount->clear();
     if (index < 0 || box.width() < 10 || box.height() < 10) {
         m_chartPreview->clear();
         return;
@@ -368,7 +370,12 @@ void CQZNum::renderChartPreview()
         return;
     }
     const PersonRecord r = recordFromInputs();
-    const ChartProfile profile = chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName);
-    const QImage img = renderChart({profile}, doc, box);
-    m_chartPreview->setPixmap(QPixmap::fromImage(img));
+    const QList<ChartProfile> person{
+        chartProfileFromEngine(m_num, &m_matr, r.fullName, r.shortName)};
+    // The first page is shown; the others are printed and exported with it.
+    const QList<QImage> first = renderChartPages(person, doc, box, 1);
+    const int pages = chartPageCount(person, doc);
+    m_chartPreview->setPixmap(first.isEmpty() ? QPixmap() : QPixmap::fromImage(first.first()));
+    m_chartPageCount->setText(pages == 1 ? QStringLiteral("1 page")
+                                         : QStringLiteral("Page 1 of %1").arg(pages));
 }

@@ -388,7 +388,7 @@ void CQZNum::layoutWindow()
 
     const bool chart = m_feature == FeatChart;
     for (QWidget *w : std::initializer_list<QWidget *>{m_chartCaption, m_chartChooser, m_chartEdit,
-                                                       m_chartNew, m_chartDelete})
+                                                       m_chartNew, m_chartDelete, m_chartPageCount})
         w->setVisible(chart);
     if (chart) {
         // Preview above, one row of controls below it, all inside the page.
@@ -402,7 +402,8 @@ void CQZNum::layoutWindow()
         const int room = r.width() - captionW - buttonsW - 8;
         const int chooserW = qBound(qMin(160, room), longest + 44, room);
         const int x0 = qMax(0, (r.width() - captionW - chooserW - buttonsW - 8) / 2);
-        m_chartPreview->setGeometry(0, 0, r.width(), rowY - 6);
+        m_chartPreview->setGeometry(0, 0, r.width(), rowY - 26);
+        m_chartPageCount->setGeometry(0, rowY - 24, r.width(), 18);
         m_chartCaption->setGeometry(x0, rowY, captionW, 28);
         m_chartChooser->setGeometry(x0 + captionW, rowY + 1, chooserW, 26);
         int bx = x0 + captionW + chooserW + 8;

@@ -61,6 +61,16 @@ bool saveImage(const QString &path, const QImage &image)
     return atomicwrite::saveFileAtomically(path, bytes);
 }
 
+QString pageFileName(const QString &path, int page)
+{
+    if (page <= 1)
+        return path;
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('-') + QString::number(page) +
+                               suffix);
+}
+
 namespace {
 
 const QLatin1String kPageBreak("<p style=\"page-break-after: always;  \"></p>");
@@ -143,8 +153,10 @@ QString coverPage(const Cover &cover, const QStringList &titles)
     return html;
 }
 
-QString combinedDocument(const Cover &cover, const QVector<Section> &sections, const QImage &chart)
+QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
+                         const QStringList &chartPages)
 {
+    const bool chart = !chartPages.isEmpty();
     QVector<const Section *> printed;
     for (const Section &s : sections) {
         // An empty report is just its frame: no page for it.
@@ -154,7 +166,7 @@ QString combinedDocument(const Cover &cover, const QVector<Section> &sections, c
     QStringList titles;
     for (const Section *s : qAsConst(printed))
         titles << s->title;
-    if (!chart.isNull())
+    if (chart)
         titles << cover.chartTitle;
     if (titles.isEmpty())
         return QString();
@@ -165,9 +177,13 @@ QString combinedDocument(const Cover &cover, const QVector<Section> &sections, c
         doc += printed.at(i)->html;
         doc += kPageBreak;
     }
-    if (!chart.isNull()) {
+    if (chart) {
         doc += sectionStart(titles.size(), titles.size(), cover.chartTitle);
-        doc += chartParagraph(chart);
+        for (int i = 0; i < chartPages.size(); ++i) {
+            if (i > 0)
+                doc += kPageBreak;
+            doc += chartPages.at(i);
+        }
     }
     return doc;
 }

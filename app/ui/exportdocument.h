@@ -29,6 +29,12 @@ bool saveHtml(const QString &path, const QString &html);
  */
 bool saveImage(const QString &path, const QImage &image);
 
+/**
+ * Where page @p page (1-based) of a picture export goes: the chosen @p path
+ * for the first page, "name-2.png", "name-3.png" ... beside it for the others.
+ */
+QString pageFileName(const QString &path, int page);
+
 /** The chart's paragraph: the picture fitted into 600 x 800 as a PNG data URL. */
 QString chartParagraph(const QImage &chart);
 
@@ -61,10 +67,11 @@ QString sectionAnchor(int number);
 /**
  * The cover, then the sections longer than 99 characters in the given order,
  * each opened by its anchor and number and followed by a page break, then the
- * chart paragraph when @p chart is not null. Empty when no section and no
- * chart is printed.
+ * chart section with the chart's pages (chartParagraph() each), a page break
+ * between them. Empty when no section and no chart page is printed.
  */
-QString combinedDocument(const Cover &cover, const QVector<Section> &sections, const QImage &chart);
+QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
+                         const QStringList &chartPages);
 
 /**
  * Writes @p html as UTF-8 into a new file "reportXXXXXX.html" of the

@@ -18,6 +18,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -231,34 +232,39 @@ private slots:
     {
         QTest::addColumn<QStringList>("sections");
         QTest::addColumn<QSize>("chart");
+        QTest::addColumn<int>("chartPages");
         QTest::addColumn<int>("pageBreaks");
         QTest::addColumn<QString>("fitted");
         const QString small(99, QLatin1Char('a'));
         const QString big(100, QLatin1Char('b'));
-        // Page breaks: one after the cover, one after each printed report.
-        QTest::newRow("99 characters add nothing") << QStringList{small, small} << QSize() << 0 << QString();
-        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 2 << QString();
+        // Page breaks: one after the cover, one after each printed report, one between chart pages.
+        QTest::newRow("99 characters add nothing") << QStringList{small, small} << QSize() << 0 << 0 << QString();
+        QTest::newRow("100 characters and a break") << QStringList{small, big} << QSize() << 0 << 2 << QString();
         QTest::newRow("break also before the chart")
-            << QStringList{big, big} << QSize(2516, 3560) << 3 << "width=\"565\" height=\"800\"";
-        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 1
+            << QStringList{big, big} << QSize(2516, 3560) << 1 << 3 << "width=\"565\" height=\"800\"";
+        QTest::newRow("wide chart fits 600") << QStringList{} << QSize(1200, 300) << 1 << 1
                                              << "width=\"600\" height=\"150\"";
+        QTest::newRow("three chart pages, each on its own") << QStringList{big} << QSize(1200, 300) << 3 << 4
+                                                            << "width=\"600\" height=\"150\"";
     }
 
     void combinedDocumentSections()
     {
         QFETCH(QStringList, sections);
         QFETCH(QSize, chart);
+        QFETCH(int, chartPages);
         QFETCH(int, pageBreaks);
         QFETCH(QString, fitted);
-        QImage picture;
-        if (chart.isValid()) {
-            picture = QImage(chart, QImage::Format_RGB32);
-            picture.fill(Qt::blue);
-        }
+        QStringList pictures;
+        QImage picture(chart, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        for (int i = 0; i < chartPages; ++i)
+            pictures << ExportDocument::chartParagraph(picture);
         QVector<ExportDocument::Section> parts;
         for (const QString &s : sections)
             parts.append({QStringLiteral("Part"), s});
-        const QString doc = ExportDocument::combinedDocument(ExportDocument::Cover(), parts, picture);
+        const QString doc = ExportDocument::combinedDocument(ExportDocument::Cover(), parts, pictures);
+        QCOMPARE(doc.count(QLatin1String("<img")), chartPages);
         QCOMPARE(doc.count(QLatin1String("<p style=\"page-break-after: always;  \"></p>")), pageBreaks);
         QVERIFY(!doc.contains(QString(99, QLatin1Char('a'))));
         QCOMPARE(doc.isEmpty(), pageBreaks == 0);
@@ -290,7 +296,7 @@ private slots:
         const QString doc = ExportDocument::combinedDocument(
             cover, {{QStringLiteral("Numerology Report"), big}, {QStringLiteral("Psychomatrix Report"), QString()},
                     {QStringLiteral("Pet Report"), big}},
-            chart);
+            {ExportDocument::chartParagraph(chart)});
 
         // The cover comes first, with its own page, naming the person, the partner and the day.
         const int firstBreak = doc.indexOf(QLatin1String("<p style=\"page-break-after: always;  \"></p>"));
@@ -325,7 +331,7 @@ private slots:
 
         // Without a partner there is no partner line.
         cover.partner.clear();
-        QVERIFY(!ExportDocument::combinedDocument(cover, {{QStringLiteral("Pet Report"), big}}, QImage())
+        QVERIFY(!ExportDocument::combinedDocument(cover, {{QStringLiteral("Pet Report"), big}}, {})
                      .contains(QLatin1String("qz-partner\"")));
     }
 
@@ -449,6 +455,57 @@ private slots:
             for (int x = 0; x < png.width(); x += 7)
                 colours.insert(png.pixel(x, y));
         QVERIFY(colours.size() > 4);
+        m_win->featureButton(CQZNum::FeatNumerology)->click();
+    }
+
+    void everyChartPageIsSaved()
+    {
+        // A second page added to a sample: the preview says so, the PNG export writes both.
+        ChartDocument doc;
+        QVERIFY(chartfile::load(doc, AppPaths::templateFolder() + QStringLiteral("/Psychomatrix Card.qnr")));
+        ChartPage *back = doc.addPage();
+        back->backgroundMode = 0;
+        back->backgroundColor = QColor(20, 90, 160);
+        const QString chart = out(QStringLiteral("Two Pages.qnr"));
+        QVERIFY(chartfile::save(doc, chart));
+        QVERIFY(m_win->openDocument(chart));
+        QCOMPARE(m_win->currentFeature(), int(CQZNum::FeatChart));
+        const auto *count = m_win->findChild<QLabel *>(QStringLiteral("chartPageCount"));
+        QVERIFY(count && count->isVisible());
+        QCOMPARE(count->text(), QStringLiteral("Page 1 of 2"));
+
+        ModalDriver driver({saveAs(out(QStringLiteral("pages")))});
+        m_win->OnExportHTML();
+        QVERIFY(driver.done());
+        const QImage front(out(QStringLiteral("pages.png")));
+        const QImage second(out(QStringLiteral("pages-2.png")));
+        QVERIFY(!front.isNull());
+        QCOMPARE(second.pixel(second.width() / 2, second.height() / 2), qRgb(20, 90, 160));
+        QVERIFY(front.pixel(front.width() / 2, front.height() / 2) != qRgb(20, 90, 160));
+
+        // The combined PDF prints each chart page on a page of its own: the last two.
+        ModalDriver pdfRun({chooser([](CReportChoiceDlg *d) {
+                                for (QCheckBox *b : {d->numerologyBox(), d->psychomatrixBox(),
+                                                     d->compatibilityBox(), d->celebritiesBox()})
+                                    b->setChecked(false);
+                                d->okButton()->click();
+                            }),
+                            saveAs(out(QStringLiteral("pages.pdf")))});
+        m_win->OnExportPDFAll();
+        QVERIFY(pdfRun.done());
+        QVERIFY(waitForPdfRun());
+        const QString pdf = out(QStringLiteral("pages.pdf"));
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+        const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+        for (int page : {pages - 1, pages}) {
+            const QString images = runTool(QStringLiteral("pdfimages"),
+                                           {QStringLiteral("-list"), QStringLiteral("-f"), QString::number(page),
+                                            QStringLiteral("-l"), QString::number(page), pdf});
+            QVERIFY2(images.contains(QLatin1String(" 2516 ")), qPrintable(images)); // the natural width
+        }
+
+        selectChart();
+        QCOMPARE(count->text(), QStringLiteral("1 page"));
         m_win->featureButton(CQZNum::FeatNumerology)->click();
     }
 

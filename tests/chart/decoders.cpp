@@ -70,6 +70,28 @@ bool haveZbar() { return !QStandardPaths::findExecutable(QStringLiteral("zbarimg
 bool haveZxing() { return !QStandardPaths::findExecutable(QStringLiteral("ZXingReader")).isEmpty(); }
 bool haveZint() { return !QStandardPaths::findExecutable(QStringLiteral("zint")).isEmpty(); }
 
+bool havePoppler()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty() &&
+           !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+QString pdfText(const QString &pdf, int page)
+{
+    const QString n = QString::number(page);
+    return run(QStringLiteral("pdftotext"),
+               {QStringLiteral("-f"), n, QStringLiteral("-l"), n, pdf, QStringLiteral("-")});
+}
+
+int pdfPages(const QString &pdf)
+{
+    for (const QString &line : run(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
 QStringList zintDump(const QString &barcode, const QString &data, const QStringList &extra)
 {
     QStringList args{QStringLiteral("-b"), barcode, QStringLiteral("--dump")};

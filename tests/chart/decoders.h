@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-/** Runs the external barcode readers over pictures we drew. */
+/** Runs the external barcode and PDF readers over what we drew. */
 namespace decoders {
 /** Saves @p picture with a white border of @p margin px as a PNG in a temporary file. */
 QString savePadded(const QImage &picture, int margin = 40);
@@ -21,6 +21,11 @@ ZxingResult zxing(const QString &png);
 bool haveZbar();
 bool haveZxing();
 bool haveZint();
+bool havePoppler();
+/** pdftotext's text of page @p page (1-based) of @p pdf. */
+QString pdfText(const QString &pdf, int page);
+/** The page count pdfinfo reports for @p pdf, -1 when it cannot read it. */
+int pdfPages(const QString &pdf);
 /** zint --dump rows as module strings ('1' bar, '0' space). */
 QStringList zintDump(const QString &barcode, const QString &data, const QStringList &extra = {});
 } // namespace decoders

@@ -2,6 +2,11 @@
 // command line, write PNGs that scan, and fail with one clear line.
 #include "decoders.h"
 
+#include "chart/barcode/barcodepicture.h"
+#include "chart/chartdocument.h"
+#include "chart/chartfields.h"
+#include "chart/chartfile.h"
+
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,6 +46,7 @@ class TestChartCli : public QObject
 
 private slots:
     void chartForAPerson();
+    void everyPageOfAChart();
     void barcode_data();
     void barcode();
     void errors_data();
@@ -73,6 +79,51 @@ void TestChartCli::chartForAPerson()
                               sample("Numerology Chart.qnr")});
     QCOMPARE(small.exitCode, 0);
     QCOMPARE(QImage(png).size(), QSize(283, 400)); // 629 x 890 fitted
+}
+
+void TestChartCli::everyPageOfAChart()
+{
+    // Two barcode pages: both record-bound, the case that used to stop after page 1.
+    ChartDocument doc;
+    ChartPage *pages[] = {doc.currentPage, doc.addPage()};
+    const char *texts[] = {"front", "#short_name"};
+    for (int i = 0; i < 2; ++i) {
+        pages[i]->size = QSizeF(400, 200);
+        ChartItem *code = createFieldItem(*pages[i], QString::fromLatin1(texts[i]), QPointF(20, 20),
+                                          QSizeF(360, 160));
+        code->content->kind = ChartItem::KindBarcode;
+        code->content->barcodeType = BarcodeCode128;
+        code->content->editableText = true;
+    }
+    const QString chart = m_dir.filePath(QStringLiteral("two pages.qnr"));
+    QVERIFY(chartfile::save(doc, chart));
+    const QStringList person{QStringLiteral("chart"), chart, QStringLiteral("--full"), QStringLiteral("Zoe Adams"),
+                             QStringLiteral("--short"), QStringLiteral("Zoe"), QStringLiteral("--birth"),
+                             QStringLiteral("2001-03-05")};
+
+    const QString png = m_dir.filePath(QStringLiteral("back.png"));
+    const Run back = runCli(person + QStringList{QStringLiteral("--png"), png, QStringLiteral("--page"),
+                                                 QStringLiteral("2")});
+    QCOMPARE(back.exitCode, 0);
+    QVERIFY2(back.out.contains("\"pages\":2"), back.out.constData());
+    if (decoders::haveZbar()) {
+        const QString padded = decoders::savePadded(QImage(png));
+        const QStringList found = decoders::zbar(padded);
+        QFile::remove(padded);
+        QCOMPARE(found, QStringList{QStringLiteral("Zoe")});
+    }
+
+    const QString pdf = m_dir.filePath(QStringLiteral("all.pdf"));
+    const Run all = runCli(person + QStringList{QStringLiteral("--pdf"), pdf});
+    QCOMPARE(all.exitCode, 0);
+    QVERIFY2(all.out.contains("\"pages\":2"), all.out.constData());
+    if (decoders::havePoppler())
+        QCOMPARE(decoders::pdfPages(pdf), 2);
+
+    const Run beyond = runCli(person + QStringList{QStringLiteral("--png"), png, QStringLiteral("--page"),
+                                                   QStringLiteral("3")});
+    QCOMPARE(beyond.exitCode, 2);
+    QVERIFY2(beyond.err.contains("the chart draws 2 page(s) for one person, not 3"), beyond.err.constData());
 }
 
 void TestChartCli::barcode_data()

@@ -657,6 +657,8 @@ void TestChartDocument::fieldTreeItems_data()
                                << "#full_name" << true << false;
     QTest::newRow("Numerologist") << "Numerologist" << 6 << QSizeF(120, 25) << "NUMEROLOGIST"
                                   << "#numerologist" << true << false;
+    QTest::newRow("Life Path") << "Life Path" << 6 << QSizeF(120, 25) << "LIFE PATH"
+                               << "#life_path" << true << false;
     QTest::newRow("Text") << "Text" << 6 << QSizeF(120, 25) << "Text" << "#text" << false << true;
     QTest::newRow("Bar Codes") << "Bar Codes" << 10 << QSizeF(120, 25) << "Bar Codes" << QString()
                                << false << true;
@@ -672,7 +674,7 @@ void TestChartDocument::fieldTreeItems()
     QFETCH(bool, fixedField);
     QFETCH(bool, editableText);
     const QList<ChartFieldEntry> entries = chartFieldEntries();
-    QCOMPARE(entries.size(), 16);
+    QCOMPARE(entries.size(), 31);
     auto it = std::find_if(entries.begin(), entries.end(),
                            [&entry](const ChartFieldEntry &e) { return e.text == entry; });
     QVERIFY(it != entries.end());

@@ -5,11 +5,13 @@
 #include "chart/chartfields.h"
 #include "chart/chartfile.h"
 #include "chart/chartpainter.h"
+#include "chart/chartpdf.h"
 #include "chart/chartrender.h"
 #include "chartfixtures.h"
 #include "decoders.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -55,6 +57,30 @@ ChartItem *addBarcodeItem(ChartPage &page, const QString &text, int type, const 
 
 QString templatesDir() { return QStringLiteral(QZ_BIN_DIR "/images/templates"); }
 
+ChartFieldEntry fieldEntry(const QString &text)
+{
+    for (const ChartFieldEntry &e : chartFieldEntries()) {
+        if (e.text == text)
+            return e;
+    }
+    return ChartFieldEntry();
+}
+
+// A labels page (record-bound) and a second page with the short name and the
+// Life Path field the field tree creates.
+void buildTwoPageCard(ChartDocument &doc)
+{
+    doc.currentPage->size = QSizeF(400, 300);
+    addBarcodeItem(*doc.currentPage, QStringLiteral("#full_name"), BarcodeCode128, QRectF(20, 20, 360, 160));
+    ChartPage *back = doc.addPage();
+    back->size = QSizeF(400, 300);
+    addTextItem(*back, QStringLiteral("#short_name"), QStringLiteral("SHORT NAME"), 20, 20);
+    addFieldItem(*back, fieldEntry(QStringLiteral("Life Path")), QPointF(20, 150));
+}
+
+// The last term of a calculation chain: "11/11+11+5/23=27=9" gives "9".
+QString chainResult(const QString &chain) { return chain.section(QLatin1Char('='), -1); }
+
 } // namespace
 
 class TestChartRender : public QObject
@@ -74,6 +100,9 @@ private slots:
     void barcodeAlignment_data();
     void barcodeAlignment();
     void dataFieldTexts();
+    void onePersonPdfHoldsEveryPage();
+    void coreNumbersInABarcode();
+    void unknownFieldCodeShowsItsCaption();
     void pageBackgrounds_data();
     void pageBackgrounds();
 };
@@ -162,7 +191,9 @@ void TestChartRender::recordWalk_data()
     // the outro page draws only while records remain
     QTest::newRow("3 records, no limit") << 3 << 0 << list("intro R0 R1 R2");
     QTest::newRow("3 records, limit 2") << 3 << 2 << list("intro R0 R1 OUTRO");
-    QTest::newRow("1 record") << 1 << 0 << list("intro R0");
+    // one person: every page once, whatever the counts
+    QTest::newRow("1 record") << 1 << 0 << list("intro R0 OUTRO");
+    QTest::newRow("1 record, limit 2") << 1 << 2 << list("intro R0 OUTRO");
 }
 
 void TestChartRender::recordWalk()
@@ -328,6 +359,87 @@ void TestChartRender::dataFieldTexts()
     QCOMPARE(inkedPixels(renderPagePicture(page, QSize(400, 60), ctx)), 0);
     ctx.print = false;
     QVERIFY(inkedPixels(renderPagePicture(page, QSize(400, 60), ctx)) > 0);
+}
+
+void TestChartRender::onePersonPdfHoldsEveryPage()
+{
+    if (!decoders::havePoppler())
+        QSKIP("pdftotext and pdfinfo are not installed");
+    ChartDocument doc;
+    buildTwoPageCard(doc);
+    const ChartProfile anna = samplePerson();
+    int pages = 0;
+    const QByteArray pdf = chartPdf({anna}, doc, &pages);
+    QCOMPARE(pages, 2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("card.pdf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    file.close();
+    QCOMPARE(decoders::pdfPages(path), 2);
+    // the second page is drawn with the person's data: the name and the Life Path number alone
+    const QStringList back = decoders::pdfText(path, 2).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(back.contains(QStringLiteral("Anna Lopez")), qPrintable(back.join(QLatin1Char('|'))));
+    QVERIFY2(back.contains(chainResult(anna.mainFeatures.value(0))), qPrintable(back.join(QLatin1Char('|'))));
+}
+
+void TestChartRender::coreNumbersInABarcode()
+{
+    if (!decoders::haveZxing())
+        QSKIP("ZXingReader is not installed");
+    ChartPage page;
+    page.size = QSizeF(900, 300);
+    addBarcodeItem(page, QStringLiteral("LP#life_path PY#personal_year M#maturity"), BarcodeCode128,
+                   QRectF(0, 0, 900, 300));
+    for (const ChartProfile &p : {samplePerson(), samplePerson(QStringLiteral("John Smith"), QStringLiteral("John"),
+                                                                QDate(1990, 1, 5))}) {
+        ChartDrawContext ctx;
+        ctx.profile = &p;
+        // the same values as the number tables show, without their chains
+        const QString expected = QStringLiteral("LP%1 PY%2 M%3")
+                                     .arg(chainResult(p.mainFeatures.value(0)), p.lifeCycles.value(3),
+                                          p.additionalFeatures.value(0).section(QLatin1Char('/'), 0, 0));
+        QCOMPARE(zxingText(renderPagePicture(page, QSize(900, 300), ctx)), expected);
+    }
+}
+
+void TestChartRender::unknownFieldCodeShowsItsCaption()
+{
+    if (!decoders::havePoppler())
+        QSKIP("pdftotext and pdfinfo are not installed");
+    // A reader that does not know a core-number code still loads the chart
+    // and prints the field's caption: the code is renamed in the file's bytes.
+    ChartDocument doc;
+    buildTwoPageCard(doc);
+    QTemporaryDir dir;
+    const QString chart = dir.filePath(QStringLiteral("card.qnr"));
+    QVERIFY(chartfile::save(doc, chart));
+    QFile file(chart);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray bytes = file.readAll();
+    file.close();
+    const auto utf16 = [](const char *text) {
+        const QString s = QString::fromLatin1(text);
+        QByteArray out;
+        for (const QChar c : s)
+            out.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+        return out;
+    };
+    QCOMPARE(bytes.count(utf16("#life_path")), 1);
+    bytes.replace(utf16("#life_path"), utf16("#life_mark"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    ChartDocument older;
+    QString error;
+    QVERIFY2(chartfile::load(older, chart, &error) && error.isEmpty(), qPrintable(error));
+    const QString pdf = dir.filePath(QStringLiteral("older.pdf"));
+    QFile out(pdf);
+    const QByteArray printed = chartPdf({samplePerson()}, older);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(printed) == printed.size());
+    out.close();
+    const QStringList back = decoders::pdfText(pdf, 2).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QVERIFY2(back.contains(QStringLiteral("LIFE PATH")), qPrintable(back.join(QLatin1Char('|'))));
 }
 
 void TestChartRender::pageBackgrounds_data()

@@ -75,7 +75,7 @@ void TestCFieldTree::entriesDragInTheCanvasFormat()
         QVERIFY(!(flags & Qt::ItemIsDragEnabled));
         QVERIFY(!(flags & Qt::ItemIsSelectable));
     }
-    QCOMPARE(m_tree->topLevelItemCount(), 3);
+    QCOMPARE(m_tree->topLevelItemCount(), 4);
 }
 
 void TestCFieldTree::dropsCreateTheEntrysItem_data()
@@ -87,6 +87,8 @@ void TestCFieldTree::dropsCreateTheEntrysItem_data()
     QTest::addColumn<bool>("fixedField");
     QTest::newRow("variable") << "Print date" << int(ChartItem::KindText) << QSizeF(120, 25)
                               << "#print_date" << true;
+    QTest::newRow("core number") << "Heart's Desire" << int(ChartItem::KindText) << QSizeF(120, 25)
+                                 << "#heart_desire" << true;
     QTest::newRow("text") << "Text" << int(ChartItem::KindText) << QSizeF(120, 25) << "#text"
                           << false;
     QTest::newRow("barcode") << "Bar Codes" << int(ChartItem::KindBarcode) << QSizeF(120, 25)

@@ -62,6 +62,9 @@ QStringList commandFor(const QString &kind, const QString &out)
         return {QStringLiteral("chart"), sampleChart(), QStringLiteral("--full"), QStringLiteral("Zoe Adams"),
                 QStringLiteral("--birth"), QStringLiteral("2001-03-05"), QStringLiteral("--png"), out,
                 QStringLiteral("--size"), QStringLiteral("300x300")};
+    if (kind == QLatin1String("chart pdf"))
+        return {QStringLiteral("chart"), sampleChart(), QStringLiteral("--full"), QStringLiteral("Zoe Adams"),
+                QStringLiteral("--birth"), QStringLiteral("2001-03-05"), QStringLiteral("--pdf"), out};
     return {QStringLiteral("report"), QStringLiteral("numerology"), QStringLiteral("--full"),
             QStringLiteral("Zoe Adams"), QStringLiteral("--birth"), QStringLiteral("2001-03-05"),
             kind == QLatin1String("pdf") ? QStringLiteral("--pdf") : QStringLiteral("--html"), out};
@@ -107,6 +110,7 @@ void TestCliSaves::fullDiskKeepsTheOldFile_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("barcode --png") << QStringLiteral("barcode");
     QTest::newRow("chart --png") << QStringLiteral("chart");
+    QTest::newRow("chart --pdf") << QStringLiteral("chart pdf");
     QTest::newRow("report --html") << QStringLiteral("report");
     QTest::newRow("report --pdf") << QStringLiteral("pdf");
 }
@@ -117,7 +121,7 @@ void TestCliSaves::fullDiskKeepsTheOldFile()
     FullDisk disk;
     QZ_REQUIRE_FULL_DISK(disk);
     const QString name = kind == QLatin1String("report") ? QStringLiteral("out.html")
-                         : kind == QLatin1String("pdf")  ? QStringLiteral("out.pdf")
+                         : kind.endsWith(QLatin1String("pdf")) ? QStringLiteral("out.pdf")
                                                          : QStringLiteral("out.png");
     const Run roomy = runProgram(cli(), commandFor(kind, disk.filePath(QStringLiteral("first-") + name)));
     QVERIFY2(roomy.exitCode == 0, roomy.err.constData());
