@@ -141,7 +141,9 @@ void CInfoWidget::paintEvent(QPaintEvent *)
         const QString nameColour = QStringLiteral("<font color=\"#ece7e0\">%1</font>");
         for (int i = 0; i < n; ++i) {
             const int y = header + 3 + i * RowHeight;
-            const QString name = nameColour.arg(m_names.at(i).toHtmlEscaped());
+            const QString escaped = m_names.at(i).toHtmlEscaped();
+            const QString name = nameColour.arg(isRowClickable(i) ? QStringLiteral("<u>") + escaped + QStringLiteral("</u>")
+                                                                  : escaped);
             const QFont nf = fittedFont(name, nameFont, kNameWidth, kMinPixels);
             drawRichText(p, m_theme, 4, y + 1 + (12 - nf.pixelSize()), kNameWidth, name, nf);
             // Long values start smaller and shrink further where the panel is narrow.
