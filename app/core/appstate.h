@@ -14,6 +14,7 @@ struct AppState {
     qint32 extendedMasters = 0;
     QString layoutName;        ///< the chosen report layout; empty for "Default"
     QByteArray windowGeometry; ///< QWidget::saveGeometry() of the main window; empty: default size
+    QByteArray reportChoice;   ///< the PDF chooser's boxes, one byte 0 or 1 each; empty: all ticked
 
     static QByteArray defaultCalcFlags();
 };
@@ -28,5 +29,5 @@ inline constexpr const char kStateMagic[] = "KQRXNUMFILE";
  */
 bool readStateFile(const QString &path, AppState &state);
 
-/** Writes all nine fields atomically; false when the file could not be written. */
+/** Writes all ten fields atomically; false when the file could not be written. */
 bool writeStateFile(const QString &path, const AppState &state);

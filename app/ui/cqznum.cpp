@@ -514,6 +514,7 @@ CQZNum::~CQZNum()
         m_state.calcFlags = calculatorFlags().toBytes();
         m_state.layoutName = m_layoutChooser->currentIndex() > 0 ? m_layoutChooser->currentText() : QString();
         m_state.windowGeometry = saveGeometry();
+        m_state.reportChoice = m_reportChoice.toBytes();
         writeStateFile(AppPaths::stateFilePath(), m_state);
     }
     // Web pages must go before the application object does.

@@ -187,6 +187,7 @@ void CQZNum::OnFinishedSU()
     if (m_state.themeIndex >= 0 && m_state.themeIndex < actions.size())
         actions.at(m_state.themeIndex)->setChecked(true);
     OnStyleChange();
+    m_reportChoice = ReportChoice::fromBytes(m_state.reportChoice);
     if (!m_state.layoutName.isEmpty()) {
         // The calculation below uses it; a layout deleted since leaves "Default".
         const int index = m_layoutChooser->findText(m_state.layoutName, Qt::MatchExactly | Qt::MatchCaseSensitive);

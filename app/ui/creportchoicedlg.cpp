@@ -5,8 +5,28 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include <iterator>
+
 namespace {
 constexpr int kBoxStep = 30;
+}
+
+QByteArray ReportChoice::toBytes() const
+{
+    QByteArray out;
+    for (bool b : {numerology, psychomatrix, compatibility, celebrities, pet, advisor, chart})
+        out.append(char(b ? 1 : 0));
+    return out;
+}
+
+ReportChoice ReportChoice::fromBytes(const QByteArray &bytes)
+{
+    ReportChoice c;
+    bool *const fields[] = {&c.numerology, &c.psychomatrix, &c.compatibility, &c.celebrities,
+                            &c.pet, &c.advisor, &c.chart};
+    for (int i = 0; i < int(std::size(fields)) && i < bytes.size(); ++i)
+        *fields[i] = bytes.at(i) != 0;
+    return c;
 }
 
 CReportChoiceDlg::CReportChoiceDlg(bool chaldean, QWidget *parent) : QDialog(parent)

@@ -14,6 +14,11 @@ struct ReportChoice {
     bool pet = true;
     bool advisor = true;
     bool chart = true;
+
+    /** One byte 0 or 1 per box, in the chooser's order. */
+    QByteArray toBytes() const;
+    /** Reads what toBytes() wrote; boxes missing from @p bytes stay ticked. */
+    static ReportChoice fromBytes(const QByteArray &bytes);
 };
 
 /**

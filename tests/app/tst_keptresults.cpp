@@ -3,6 +3,7 @@
 #include "app/core/apppaths.h"
 #include "app/core/appstate.h"
 #include "app/ui/cdateedit.h"
+#include "app/ui/cinfodlgwin.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "app/ui/csettingsdlg.h"
@@ -218,6 +219,15 @@ private slots:
         auto *clearTool = m_win->findChild<QPushButton *>(QStringLiteral("tool1"));
         QVERIFY(clearTool);
         QCOMPARE(clearTool->toolTip(), QStringLiteral("Clear all data"));
+        // It asks first; "Yes" clears.
+        QTimer::singleShot(50, [] {
+            if (auto *box = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget())) {
+                for (QPushButton *b : box->findChildren<QPushButton *>()) {
+                    if (b->text() == QLatin1String("Yes"))
+                        b->click();
+                }
+            }
+        });
         clearTool->click();
         QVERIFY(m_win->reportHtml(CQZNum::FeatNumerology).isEmpty());
         QCOMPARE(m_win->personButton()->text(), CQZNum::NamePrompt);

@@ -46,6 +46,7 @@ private slots:
         s.extendedMasters = 1;
         s.layoutName = QStringLiteral("Brief reading");
         s.windowGeometry = QByteArray("\x01\xd9\xd0\xcb", 4);
+        s.reportChoice = QByteArray("\x01\x00\x01\x01\x00\x01\x01", 7);
         QVERIFY(writeStateFile(path("rt.cfg"), s));
 
         AppState r;
@@ -58,6 +59,7 @@ private slots:
         QCOMPARE(r.extendedMasters, 1);
         QCOMPARE(r.layoutName, s.layoutName);
         QCOMPARE(r.windowGeometry, s.windowGeometry);
+        QCOMPARE(r.reportChoice, s.reportChoice);
     }
 
     void missingFileKeepsDefaults()
