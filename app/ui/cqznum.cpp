@@ -233,6 +233,7 @@ void CQZNum::buildPages()
     m_chartCaption->setObjectName(QStringLiteral("chartCaption"));
     m_chartChooser = new QComboBox(chart);
     m_chartChooser->setObjectName(QStringLiteral("chartChooser"));
+    m_chartChooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_chartEdit = new QPushButton(QStringLiteral("Edit"), chart);
     m_chartNew = new QPushButton(QStringLiteral("New"), chart);
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);

@@ -405,7 +405,6 @@ void CQZNum::layoutWindow()
         const int captionW = m_chartCaption->fontMetrics().horizontalAdvance(m_chartCaption->text()) + 12;
         // The box's own size hint counts its style sheet's padding and arrow,
         // so the longest chart name shows whole.
-        m_chartChooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         const int room = r.width() - captionW - buttonsW - 8;
         const int chooserW = qBound(qMin(160, room), m_chartChooser->sizeHint().width() + 8, room);
         const int x0 = qMax(0, (r.width() - captionW - chooserW - buttonsW - 8) / 2);
