@@ -86,7 +86,7 @@ ChartPage *ChartDocument::addPage()
     if (pageSets.empty())
         pageSets.emplace_back();
     auto page = makePage();
-    page->name = QStringLiteral("Pages ") + QString::number(pageSets.front().size() + 1);
+    page->name = QStringLiteral("Page ") + QString::number(pageSets.front().size() + 1);
     ChartPage *added = page.get();
     pageSets.front().push_back(std::move(page));
     emit changed();
@@ -337,7 +337,7 @@ bool ChartDocument::readBody(QDataStream &s, int version)
     }
     currentPage = pageSets.front().front().get();
     if (version < 258)
-        currentPage->name = QStringLiteral("Pages");
+        currentPage->name = QStringLiteral("Page 1");
     zoom = 0.75;
     emit documentReset();
     return true;

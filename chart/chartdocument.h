@@ -49,7 +49,7 @@ public:
     /** Why the last load failed or was incomplete; empty after a clean load. */
     QString lastError() const { return m_lastError; }
 
-    /** Appends a new A4 page named "Pages N" to the first page set and returns it. */
+    /** Appends a new A4 page named "Page N" to the first page set and returns it. */
     ChartPage *addPage();
     /** Appends a new block named "Block N" and returns it. */
     ChartPage *addBlock();

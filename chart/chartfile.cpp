@@ -81,8 +81,9 @@ QString chooseFileName(const QString &folder, const QString &title, const QStrin
     const QString plain = base + QStringLiteral(".qnr");
     if (isFree(plain))
         return plain;
-    for (int n = 0; n <= 9999; ++n) {
-        const QString numbered = base + QString::number(n) + QStringLiteral(".qnr");
+    // "My chart 2" reads as the second one; "My chart0" read as a typo.
+    for (int n = 2; n <= 9999; ++n) {
+        const QString numbered = base + QLatin1Char(' ') + QString::number(n) + QStringLiteral(".qnr");
         if (isFree(numbered))
             return numbered;
     }

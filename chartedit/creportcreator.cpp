@@ -40,7 +40,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kDeleteQuestion = QStringLiteral("Are You sure?\r\nDo You want to delete selected item?");
+const QString kDeleteQuestion = QStringLiteral("Are you sure?\r\nDo you want to delete the selected item?");
 constexpr int kPreviewDelayMs = 250;
 
 double toInches(double pageUnits)

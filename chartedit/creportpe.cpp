@@ -24,7 +24,7 @@
 
 namespace {
 const char kFieldFormat[] = "application/x-qabstractitemmodeldatalist";
-const char kDeleteQuestion[] = "Are You sure?\r\nDo You want to delete selected item?";
+const char kDeleteQuestion[] = "Are you sure?\r\nDo you want to delete the selected item?";
 constexpr int kFadeSteps = 3;
 constexpr int kFadeInterval = 30;
 

@@ -55,7 +55,7 @@ PropertyRow fontRow(const ChartItem &c)
 
 PropertyRow alignmentRow(int flags)
 {
-    PropertyRow r = listRow(QStringLiteral("Alignement"),
+    PropertyRow r = listRow(QStringLiteral("Alignment"),
                             {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")},
                             alignmentIndex(flags));
     r.kind = PropertyRow::Alignment;
@@ -101,7 +101,7 @@ void applyCommon(ChartItem &c, const QVector<PropertyRow> &rows)
         c.textColor = r->colour;
     if (const PropertyRow *r = findRow(rows, QStringLiteral("Font")))
         c.font = r->font;
-    if (const PropertyRow *r = findRow(rows, QStringLiteral("Alignement")))
+    if (const PropertyRow *r = findRow(rows, QStringLiteral("Alignment")))
         c.alignment = alignmentFlags(listIndex(*r));
     if (const PropertyRow *r = findRow(rows, QStringLiteral("Frame")))
         c.frameStyle = listIndex(*r) == 1 ? 1 : 0;

@@ -5,6 +5,7 @@
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 using namespace PanelPaint;
@@ -18,6 +19,40 @@ CInfoExprPlanWidget::CInfoExprPlanWidget(CTheme *theme, const QString &title, QW
 {
     if (m_theme)
         qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
+    setMouseTracking(true);
+}
+
+int CInfoExprPlanWidget::rowAt(const QPoint &pos) const
+{
+    // Row 0 of the grid holds the plane captions; the kinds follow it.
+    const int firstKind = headerHeight() + 3 + 16;
+    if (pos.y() < firstKind || pos.x() <= 0 || pos.x() >= width())
+        return -1;
+    const int row = (pos.y() - firstKind) / 16;
+    return row < m_names.size() ? row : -1;
+}
+
+void CInfoExprPlanWidget::mousePressEvent(QMouseEvent *event)
+{
+    const int row = rowAt(event->pos());
+    if (event->button() == Qt::LeftButton && row >= 0)
+        emit itemCliked(row);
+}
+
+void CInfoExprPlanWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const int row = rowAt(event->pos());
+    setCursor(row >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (row != m_hoverRow) {
+        m_hoverRow = row;
+        update();
+    }
+}
+
+void CInfoExprPlanWidget::leaveEvent(QEvent *)
+{
+    m_hoverRow = -1;
+    update();
 }
 
 QStringList CInfoExprPlanWidget::planeNames()
@@ -109,9 +144,14 @@ void CInfoExprPlanWidget::paintEvent(QPaintEvent *)
     for (int i = 1; i <= planes.size(); ++i)
         p.drawLine(1 + ColumnWidth * i, top, 1 + ColumnWidth * i, top + rows * 16 - 1);
 
+    if (m_hoverRow >= 0 && m_hoverRow < m_names.size())
+        p.fillRect(QRect(2, top + 16 * (m_hoverRow + 1), w - 4, 16), themed(m_theme, kHover));
+    // Underlined like a link: the kinds open the planes' explanation.
+    QFont kindFont = captionFont;
+    kindFont.setUnderline(true);
     for (int r = 0; r < m_names.size(); ++r) {
         const int y = top + 16 * (r + 1);
-        p.setFont(captionFont);
+        p.setFont(kindFont);
         p.setPen(themed(m_theme, kHeading));
         p.drawText(QRect(4, y, 113, 16), Qt::AlignLeft | Qt::AlignVCenter, m_names.at(r));
         for (int c = 0; c < planes.size(); ++c) {

@@ -11,7 +11,8 @@ class CTheme;
 /**
  * "Planes of Expression": the kinds "Creative", "Dual" and "Grounded" in
  * rows against the planes "Mental", "Physical", "Emotional" and "Intuitive"
- * in columns, under the list panel's title bar.
+ * in columns, under the list panel's title bar. A click on a kind's row
+ * (its caption or any of its cells) emits itemCliked(kind).
  */
 class CInfoExprPlanWidget : public QWidget, public CPanelRows
 {
@@ -35,6 +36,9 @@ public:
     static QStringList planeNames();
     int headerHeight() const;
 
+    /** Kind row under @p pos, or -1 (title, plane captions, outside). */
+    int rowAt(const QPoint &pos) const;
+
     QSize sizeHint() const override;
 
     // One row per kind; its value names each plane with its cell.
@@ -43,6 +47,8 @@ public:
     QString rowName(int row) const override { return m_names.value(row); }
     QString rowValue(int row) const override;
     QRect rowRect(int row) const override;
+signals:
+    void itemCliked(int row);
 
 public slots:
     void updateData();
@@ -50,6 +56,9 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     CTheme *m_theme = nullptr;
@@ -57,4 +66,5 @@ private:
     QImage m_titleImage;
     QStringList m_names;
     QStringList m_cells;
+    int m_hoverRow = -1;
 };

@@ -143,7 +143,9 @@ void CInfoWidget::paintEvent(QPaintEvent *)
         const QString nameColour = QStringLiteral("<font color=\"#ece7e0\">%1</font>");
         for (int i = 0; i < n; ++i) {
             const int y = header + 3 + i * RowHeight;
-            const QString name = nameColour.arg(m_names.at(i).toHtmlEscaped());
+            const QString escaped = m_names.at(i).toHtmlEscaped();
+            const QString name = nameColour.arg(isRowClickable(i) ? QStringLiteral("<u>") + escaped + QStringLiteral("</u>")
+                                                                  : escaped);
             const QFont nf = fittedFont(name, nameFont, kNameWidth, kMinPixels);
             // The row under the mouse is lighter: its texts are lifted to stay readable.
             const QColor back = i == hover ? themed(kHover) : QColor();

@@ -54,6 +54,8 @@ public:
     /** Added to the widget width for hit-testing, highlight and frame. */
     void setExtraWidth(int extra);
 
+    /** Whether @p row opens something; only such rows have their name underlined like a link. */
+    bool isRowClickable(int row) const { return m_clickable && row >= 0 && row < m_clickableRows && row < m_names.size(); }
     /** Row a click at @p pos would emit, or -1 (gaps, outside, not clickable). */
     int rowAt(const QPoint &pos) const;
 

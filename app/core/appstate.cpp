@@ -68,6 +68,9 @@ bool readStateFile(const QString &path, AppState &state)
     qint32 masters = state.extendedMasters;
     if (readOptional(in, masters))
         state.extendedMasters = masters ? 1 : 0;
+    readOptional(in, state.layoutName);
+    readOptional(in, state.windowGeometry);
+    readOptional(in, state.reportChoice);
     return true;
 }
 
@@ -81,7 +84,8 @@ bool writeStateFile(const QString &path, const AppState &state)
         flags = AppState::defaultCalcFlags();
     out << QString::fromLatin1(kStateMagic) << state.lastUpdateCheck << flags
         << state.guideNotAtStart << state.themeIndex << state.dayFirstDates
-        << state.extendedMasters;
+        << state.extendedMasters << state.layoutName << state.windowGeometry
+        << state.reportChoice;
     if (out.status() != QDataStream::Ok)
         return false;
     return atomicwrite::saveFileAtomically(path, bytes);

@@ -12,6 +12,9 @@ struct AppState {
     qint32 themeIndex = 0;
     bool dayFirstDates = false; ///< true: "dd/MM/yyyy", false: "MM/dd/yyyy"
     qint32 extendedMasters = 0;
+    QString layoutName;        ///< the chosen report layout; empty for "Default"
+    QByteArray windowGeometry; ///< QWidget::saveGeometry() of the main window; empty: default size
+    QByteArray reportChoice;   ///< the PDF chooser's boxes, one byte 0 or 1 each; empty: all ticked
 
     static QByteArray defaultCalcFlags();
 };
@@ -26,5 +29,5 @@ inline constexpr const char kStateMagic[] = "KQRXNUMFILE";
  */
 bool readStateFile(const QString &path, AppState &state);
 
-/** Writes all seven fields atomically; false when the file could not be written. */
+/** Writes all ten fields atomically; false when the file could not be written. */
 bool writeStateFile(const QString &path, const AppState &state);

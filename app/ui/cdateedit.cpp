@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <QStyle>
 
@@ -66,14 +67,42 @@ QString CDateEdit::problem() const
         return QString();
     const QString typed = displayText().trimmed();
     const QDate d = parsed();
-    if (!d.isValid())
+    if (!d.isValid()) {
+        const QString why = whyNoDate();
+        if (!why.isEmpty())
+            return QStringLiteral("\"") + typed + QStringLiteral("\" is not a date: ") + why;
         return QStringLiteral("\"") + typed + QStringLiteral("\" is not a date in the form ")
                + m_format.toUpper() + QLatin1Char('.');
+    }
     if (d > m_max)
         return QStringLiteral("\"") + typed + QStringLiteral("\" is after ") + m_max.toString(m_format)
                + QLatin1Char('.');
     return QStringLiteral("\"") + typed + QStringLiteral("\" is before ") + m_min.toString(m_format)
            + QLatin1Char('.');
+}
+
+QString CDateEdit::whyNoDate() const
+{
+    // Only a text in the right form has parts worth naming; a half-typed one
+    // is reported by its form.
+    const QStringList parts = text().split(QLatin1Char('/'));
+    if (parts.size() != 3)
+        return QString();
+    const bool dayFirst = m_format.startsWith(QLatin1Char('d'));
+    bool okDay = false, okMonth = false, okYear = false;
+    const int day = parts.at(dayFirst ? 0 : 1).toInt(&okDay);
+    const int month = parts.at(dayFirst ? 1 : 0).toInt(&okMonth);
+    const int year = parts.at(2).toInt(&okYear);
+    if (!okDay || !okMonth || !okYear || parts.at(2).size() != 4)
+        return QString();
+    if (year < 1)
+        return QStringLiteral("there is no year ") + parts.at(2) + QLatin1Char('.');
+    if (month < 1 || month > 12)
+        return QStringLiteral("there is no month ") + QString::number(month) + QLatin1Char('.');
+    const QString monthYear = QLocale::c().monthName(month) + QLatin1Char(' ') + QString::number(year);
+    if (day < 1 || day > QDate(year, month, 1).daysInMonth())
+        return monthYear + QStringLiteral(" has no day ") + QString::number(day) + QLatin1Char('.');
+    return QString();
 }
 
 void CDateEdit::setDate(const QDate &date)

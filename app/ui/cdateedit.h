@@ -54,6 +54,8 @@ private slots:
 
 private:
     QDate parsed() const;
+    /** What makes a whole typed text no date ("February 1985 has no day 30."); empty if unknown. */
+    QString whyNoDate() const;
     void showDate();
     void setMarked(bool marked);
     void stepSection(int steps);

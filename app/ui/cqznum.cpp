@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopWidget>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -97,6 +98,7 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
     buildPages();
     buildPanels();
     buildRightColumn();
+    buildEmptyHint();
     buildButtons();
     buildPersonPanel();
     buildMenu();
@@ -133,6 +135,9 @@ CQZNum::CQZNum(QWidget *parent, int startUpDelay) : QMainWindow(parent)
         m_theme->selectTheme(early.themeIndex);
     }
     initStyle();
+    // Where the user left the window, as long as it still fits a screen.
+    if (!early.windowGeometry.isEmpty())
+        restoreGeometry(early.windowGeometry);
     m_personBut->setText(QString());
     OnResData();
     navigate(FeatNumerology);
@@ -248,6 +253,7 @@ void CQZNum::buildPages()
     m_chartChooser->setObjectName(QStringLiteral("chartChooser"));
     m_chartCaption->setBuddy(m_chartChooser);
     m_chartChooser->setAccessibleName(m_chartCaption->text());
+    m_chartChooser->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_chartEdit = new QPushButton(QStringLiteral("Edit"), chart);
     m_chartNew = new QPushButton(QStringLiteral("New"), chart);
     m_chartDelete = new QPushButton(QStringLiteral("Delete"), chart);
@@ -311,14 +317,17 @@ void CQZNum::buildPanels()
     m_bridges = new CInfoWidget(m_theme, QStringLiteral("Bridges"),
                                 {QStringLiteral("Life path - Expr."), QStringLiteral("Heart D. - Pers.")},
                                 m_central);
-    for (CInfoWidget *w : {m_mainFeat, m_addFeat, m_lifeCycles})
+    // LP Periods and LP Age Span have no explanation: the first four rows only.
+    for (CInfoWidget *w : {m_mainFeat, m_addFeat, m_lifeCycles, m_bridges})
         w->setClickable(true);
+    qz::checkedConnect(m_bridges, SIGNAL(itemCliked(int)), this, SLOT(BRitemCliked(int)));
     qz::checkedConnect(m_mainFeat, SIGNAL(itemCliked(int)), this, SLOT(MFitemCliked(int)));
     qz::checkedConnect(m_addFeat, SIGNAL(itemCliked(int)), this, SLOT(AFitemCliked(int)));
     qz::checkedConnect(m_lifeCycles, SIGNAL(itemCliked(int)), this, SLOT(LCitemCliked(int)));
 
     m_planes = new CInfoExprPlanWidget(m_theme, QStringLiteral("Planes of Expression"), m_central);
     m_planes->setItemNames({QStringLiteral("Creative"), QStringLiteral("Dual"), QStringLiteral("Grounded")});
+    qz::checkedConnect(m_planes, SIGNAL(itemCliked(int)), this, SLOT(PLitemCliked(int)));
     m_essence = new CInfoEssenceWidget(m_theme, QStringLiteral("Essence and Transit"), m_central);
     m_calendar = new CInfoCalendarWidget(m_theme, QStringLiteral("Personal numbers calendar"), m_central);
     m_calendar->setItemNames({QStringLiteral("Years "), QStringLiteral("Months"), QStringLiteral("Days")});
@@ -380,6 +389,28 @@ void CQZNum::buildRightColumn()
     m_reportManagerBut->setToolTip(QStringLiteral("Report manager"));
     m_reportManagerBut->setAccessibleName(m_reportManagerBut->toolTip());
     qz::checkedConnect(m_reportManagerBut, SIGNAL(clicked()), this, SLOT(OnReportManager()));
+}
+
+void CQZNum::buildEmptyHint()
+{
+    // Before any person is calculated the report pages would be plain white.
+    m_emptyHint = new QFrame(m_central);
+    m_emptyHint->setObjectName(QStringLiteral("emptyHint"));
+    m_emptyHint->setAttribute(Qt::WA_StyledBackground, true);
+    m_emptyHintText = new QLabel(QStringLiteral("No person yet. Enter a name and a birth date to see the numbers "
+                                                "and the reports."),
+                                 m_emptyHint);
+    m_emptyHintText->setObjectName(QStringLiteral("emptyHintText"));
+    m_emptyHintText->setWordWrap(true);
+    m_emptyHintText->setAlignment(Qt::AlignCenter);
+    m_emptyHintBut = new QPushButton(NamePrompt, m_emptyHint);
+    m_emptyHintBut->setObjectName(QStringLiteral("emptyHintBut"));
+    m_emptyHintBut->setCursor(Qt::PointingHandCursor);
+    m_emptyHintText->setGeometry(15, 12, 330, 44);
+    m_emptyHintBut->setGeometry(95, 64, 170, 32);
+    m_emptyHint->resize(360, 110);
+    qz::checkedConnect(m_emptyHintBut, SIGNAL(clicked()), this, SLOT(OnNameSel()));
+    m_emptyHint->hide();
 }
 
 void CQZNum::buildButtons()
@@ -524,6 +555,9 @@ CQZNum::~CQZNum()
         OnSaveFile(true);
         m_state.extendedMasters = m_state.extendedMasters ? 1 : 0;
         m_state.calcFlags = calculatorFlags().toBytes();
+        m_state.layoutName = m_layoutChooser->currentIndex() > 0 ? m_layoutChooser->currentText() : QString();
+        m_state.windowGeometry = saveGeometry();
+        m_state.reportChoice = m_reportChoice.toBytes();
         writeStateFile(AppPaths::stateFilePath(), m_state);
     }
     // Web pages must go before the application object does.

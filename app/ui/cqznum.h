@@ -32,6 +32,7 @@ class QAction;
 class QActionGroup;
 class QCheckBox;
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QNetworkAccessManager;
@@ -91,6 +92,7 @@ public:
     QString reportHtml(int feature) const;
     QList<QWidget *> panelsOf(int feature) const;
     CInfoWidget *mainFeaturesPanel() const { return m_mainFeat; }
+    QFrame *emptyHint() const { return m_emptyHint; }
     QComboBox *layoutChooser() const { return m_layoutChooser; }
     QComboBox *chartChooser() const { return m_chartChooser; }
     CTheme *theme() const { return m_theme; }
@@ -143,6 +145,8 @@ public slots:
     void AFitemCliked(int item);
     void LCitemCliked(int item);
     void PMitemCliked(int item);
+    void BRitemCliked(int item);
+    void PLitemCliked(int item);
     // charts
     void OnUpdateListReport();
     void slotGChart(int index);
@@ -204,6 +208,7 @@ private:
     void buildPersonPanel();
     void buildMenu();
     void buildRightColumn();
+    void buildEmptyHint();
     void loadLayouts();
     QWebEngineView *newReportView(QWidget *parent);
     // layout and navigation (cqznum_nav.cpp)
@@ -221,6 +226,8 @@ private:
     void slideMarker(int feature);
     /** Whether Tab may stop at @p w: shown, enabled, on screen, not behind the person panel. */
     bool reachableByTab(const QWidget *w) const;
+    /** Shows the "no person yet" hint over the person's report pages while nothing is calculated. */
+    void updateEmptyHint();
     void stopSlides();
     void setPersonButtonText(const QString &text);
     void startPulse();
@@ -246,6 +253,8 @@ private:
     // files (cqznum_files.cpp)
     void rebuildRecentButtons();
     void applyDateFormat();
+    /** "dd/MM/yyyy" or "MM/dd/yyyy" by the date-input setting; every shown date uses it. */
+    QString dateFormat() const;
     void startUpdateCheck();
     // details (cqznum_menu.cpp)
     /** @p title names the number in the window title ("Life Path 7"). */
@@ -257,6 +266,8 @@ private:
     // Unreadable: the file cannot be opened; WrongFormat: nothing usable in it.
     enum ChartLoad { ChartLoaded, NoChartSelected, ChartUnreadable, ChartWrongFormat };
     ChartLoad loadSelectedChart(ChartDocument &doc) const;
+    /** Whether @p feature's report has something for the combined PDF. */
+    bool hasReport(int feature) const;
     static QString chartLoadMessage(ChartLoad load);
     /**
      * Draws every page of @p doc for the entered person at the chart's natural
@@ -315,6 +326,9 @@ private:
     QLabel *m_loading = nullptr;
     QWidget *m_rightPanel = nullptr;
     QLabel *m_summaryLabel = nullptr;
+    QFrame *m_emptyHint = nullptr;
+    QLabel *m_emptyHintText = nullptr;
+    QPushButton *m_emptyHintBut = nullptr;
     QLabel *m_layoutCaption = nullptr;
     QComboBox *m_layoutChooser = nullptr;
     QPushButton *m_reportManagerBut = nullptr;

@@ -1,5 +1,7 @@
 // Person input, name marks and the calculation flow.
 #include "app/ui/cqznum.h"
+
+#include "app/ui/cinfodlgwin.h"
 #include "engine/datafolder.h"
 
 #include "app/ui/cdateedit.h"
@@ -227,7 +229,11 @@ void CQZNum::showNameRows(bool partner)
 {
     const CNumerology &n = partner ? m_numP : m_num;
     CInfoNameWidget *view = partner ? m_person->partnerNameView : m_person->nameView;
-    if (n.fullNameUpper.isEmpty()) {
+    // The calculator keeps the last names through a reset: only rows of the
+    // name now typed are shown, never those of a person just cleared.
+    const PersonRecord r = recordFromInputs();
+    const QString typed = partner ? r.partnerFullName : r.fullName;
+    if (typed.isEmpty() || n.fullNameUpper != typed.toUpper()) {
         view->clearNames();
         view->update();
         return;
@@ -315,6 +321,7 @@ void CQZNum::OnCalcNum()
         m_summaryLabel->clear();
         m_summaryLabel->setToolTip(QString());
         fillNameViews();
+        updateEmptyHint();
         return;
     }
 
@@ -367,13 +374,16 @@ void CQZNum::OnCalcNum()
         rebuildRecentButtons();
     }
     m_currentFullName = r.fullName;
-    m_summaryLine = r.fullName + QStringLiteral(", ") + r.birthDate.toString(QStringLiteral("MM/dd/yyyy"));
+    // The date reads the way the user types dates.
+    const QString shownDate = r.birthDate.toString(dateFormat());
+    m_summaryLine = r.fullName + QStringLiteral(", ") + shownDate;
     // Long names are shortened so that the birth date always shows.
     const QFontMetrics fm(m_summaryLabel->font());
     m_summaryLabel->setText(fm.elidedText(r.fullName, Qt::ElideRight, m_summaryLabel->width() - 4)
-                            + QLatin1Char('\n') + r.birthDate.toString(QStringLiteral("MM/dd/yyyy")));
+                            + QLatin1Char('\n') + shownDate);
     m_summaryLabel->setToolTip(r.fullName);
     setReports(personOk, matrixOk, m_petOk, compOk);
+    updateEmptyHint();
     update();
 }
 
@@ -610,6 +620,19 @@ void CQZNum::OnResData()
 
 void CQZNum::OnClearAllData()
 {
+    // One click on a small icon must not wipe a typed person unasked.
+    const bool anything = !m_person->fullName->text().trimmed().isEmpty()
+                          || !m_person->shortName->text().trimmed().isEmpty()
+                          || !m_person->partnerFullName->text().trimmed().isEmpty()
+                          || !m_person->partnerShortName->text().trimmed().isEmpty()
+                          || !m_petName->text().trimmed().isEmpty() || !m_anName->text().trimmed().isEmpty();
+    if (anything
+        && CInfoDlgWin::ask(m_theme, QStringLiteral("Question"),
+                            QStringLiteral("Clear all data?\r\nThe names, dates, pet and name advisor entries "
+                                           "will be emptied."),
+                            this)
+               != 0)
+        return;
     OnResData();
     m_petName->clear();
     m_anName->clear();

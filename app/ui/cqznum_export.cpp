@@ -140,6 +140,11 @@ void CQZNum::OnExportHTML()
         QMessageBox::critical(this, kErrorTitle, QStringLiteral("Can't save report!"), QMessageBox::Ok);
 }
 
+bool CQZNum::hasReport(int feature) const
+{
+    return feature >= 0 && feature < FeatureCount && ExportDocument::hasContent(m_reports[feature]);
+}
+
 void CQZNum::OnExportPDFAll()
 {
     if (m_reportBusy) {
@@ -153,7 +158,18 @@ void CQZNum::OnExportPDFAll()
     {
         CReportChoiceDlg dlg(m_person->chaldean->isChecked(), this);
         m_theme->styleWidget(&dlg, CTheme::KindDialog);
+        // Only what the PDF can hold is offered.
+        const QString person = QStringLiteral("Enter a person and press APPLY first");
+        dlg.setAvailable(dlg.numerologyBox(), hasReport(FeatNumerology), person);
+        dlg.setAvailable(dlg.psychomatrixBox(), hasReport(FeatPMatrix), person);
+        dlg.setAvailable(dlg.compatibilityBox(), hasReport(FeatCompatibility),
+                         QStringLiteral("Enter a partner and press APPLY first"));
+        dlg.setAvailable(dlg.celebritiesBox(), hasReport(FeatCelebrities), person);
+        dlg.setAvailable(dlg.petBox(), hasReport(FeatPet), QStringLiteral("Calculate on the Pet page first"));
+        dlg.setAvailable(dlg.advisorBox(), hasReport(FeatAdvisor),
+                         QStringLiteral("Calculate on the Name Advisor page first"));
         dlg.setChartAvailable(load != NoChartSelected);
+        dlg.setChoice(m_reportChoice);
         if (dlg.exec() != QDialog::Accepted)
             return;
         m_reportChoice = dlg.choice();
@@ -179,8 +195,8 @@ void CQZNum::OnExportPDFAll()
         {QStringLiteral("Psychomatrix Report"), inlined(FeatPMatrix, m_reportChoice.psychomatrix)},
         {QStringLiteral("Compatibility Report"), inlined(FeatCompatibility, m_reportChoice.compatibility)},
         {QStringLiteral("Celebrities Report"), inlined(FeatCelebrities, m_reportChoice.celebrities)},
-        {QStringLiteral("Pet Report"), m_reports[FeatPet]},
-        {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, true)}};
+        {QStringLiteral("Pet Report"), m_reportChoice.pet ? m_reports[FeatPet] : QString()},
+        {QStringLiteral("Name Advisor Report"), inlined(FeatAdvisor, m_reportChoice.advisor)}};
     QStringList chart;
     if (m_reportChoice.chart && load == ChartLoaded)
         renderForExport(doc, [&chart](const QImage &picture) {

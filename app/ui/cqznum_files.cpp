@@ -20,6 +20,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 
 void CQZNum::OnSaveFile(bool closeProg)
@@ -163,9 +164,14 @@ void CQZNum::rebuildRecentButtons()
     }
 }
 
+QString CQZNum::dateFormat() const
+{
+    return m_state.dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+}
+
 void CQZNum::applyDateFormat()
 {
-    const QString f = m_state.dayFirstDates ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy");
+    const QString f = dateFormat();
     m_person->setDayFirst(m_state.dayFirstDates);
     for (CDateEdit *d : {m_forecastDate, m_petBirth, m_anDate})
         d->setDisplayFormat(f);
@@ -181,6 +187,13 @@ void CQZNum::OnFinishedSU()
     if (m_state.themeIndex >= 0 && m_state.themeIndex < actions.size())
         actions.at(m_state.themeIndex)->setChecked(true);
     OnStyleChange();
+    m_reportChoice = ReportChoice::fromBytes(m_state.reportChoice);
+    if (!m_state.layoutName.isEmpty()) {
+        // The calculation below uses it; a layout deleted since leaves "Default".
+        const int index = m_layoutChooser->findText(m_state.layoutName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const QSignalBlocker block(m_layoutChooser);
+        m_layoutChooser->setCurrentIndex(index > 0 ? index : 0);
+    }
 
     OnOpenFile(true);
     OnCalcNum();

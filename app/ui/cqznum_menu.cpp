@@ -23,6 +23,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -95,6 +96,10 @@ QString rowTitle(const CPanelRows *panel, int row)
     return detailTitle(panel->rowName(row), panel->rowValue(row));
 }
 
+// Guide sections with no picture of their own.
+constexpr int kBridgesSection = 16;
+constexpr int kPlanesSection = 17;
+
 } // namespace
 
 void CQZNum::MFitemCliked(int item)
@@ -116,6 +121,18 @@ void CQZNum::LCitemCliked(int item)
     if (item >= 0 && item < 4)
         showDetails(kLifeCycles[item].section, QString::fromLatin1(kLifeCycles[item].picture),
                     rowTitle(m_lifeCycles, item));
+}
+
+void CQZNum::BRitemCliked(int item)
+{
+    if (item >= 0 && item < 2)
+        showDetails(kBridgesSection, QString());
+}
+
+void CQZNum::PLitemCliked(int item)
+{
+    if (item >= 0 && item < 3)
+        showDetails(kPlanesSection, QString());
 }
 
 void CQZNum::PMitemCliked(int item)
@@ -232,6 +249,9 @@ void CQZNum::initStyle()
     if (m_pulse->state() != QTimeLine::Running)
         m_theme->styleWidget(m_personBut, CTheme::KindPersonButton);
     m_theme->styleWidget(m_rightPanel, CTheme::KindPage);
+    m_theme->styleWidget(m_emptyHint, CTheme::KindPage);
+    m_theme->styleWidget(m_emptyHintText, CTheme::KindCaption);
+    m_theme->styleWidget(m_emptyHintBut, CTheme::KindPersonButton);
     for (CDateEdit *d : {m_forecastDate, m_anDate, m_petBirth})
         m_theme->styleWidget(d, CTheme::KindDateEdit);
     for (QLineEdit *e : {m_anName, m_petName})

@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,6 +24,9 @@
 #include <QTimeLine>
 #include <QWebEngineHistory>
 #include <QWebEngineView>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 constexpr int kSlideMs = 450;
@@ -345,6 +349,20 @@ void CQZNum::navigate(int feature)
     }
 }
 
+void CQZNum::updateEmptyHint()
+{
+    static const int personPages[] = {FeatNumerology, FeatForecast, FeatPMatrix, FeatCompatibility, FeatCelebrities};
+    const bool personPage = std::find(std::begin(personPages), std::end(personPages), m_feature) != std::end(personPages);
+    const bool show = !m_loading && !m_personOk && !m_personOpen && personPage;
+    if (show) {
+        const QRect r = pageRect(m_feature);
+        const int w = qMin(m_emptyHint->width(), r.width() - 20);
+        m_emptyHint->move(r.x() + (r.width() - w) / 2, r.y() + qMin(60, r.height() / 4));
+        m_emptyHint->raise();
+    }
+    m_emptyHint->setVisible(show);
+}
+
 void CQZNum::layoutWindow()
 {
     const int W = width();
@@ -396,11 +414,10 @@ void CQZNum::layoutWindow()
         const int rowY = ph - 32;
         const int buttonsW = 3 * 64;
         const int captionW = m_chartCaption->fontMetrics().horizontalAdvance(m_chartCaption->text()) + 12;
-        int longest = 0;
-        for (int i = 0; i < m_chartChooser->count(); ++i)
-            longest = qMax(longest, m_chartChooser->fontMetrics().horizontalAdvance(m_chartChooser->itemText(i)));
+        // The box's own size hint counts its style sheet's padding and arrow,
+        // so the longest chart name shows whole.
         const int room = r.width() - captionW - buttonsW - 8;
-        const int chooserW = qBound(qMin(160, room), longest + 44, room);
+        const int chooserW = qBound(qMin(160, room), m_chartChooser->sizeHint().width() + 8, room);
         const int x0 = qMax(0, (r.width() - captionW - chooserW - buttonsW - 8) / 2);
         m_chartPreview->setGeometry(0, 0, r.width(), rowY - 26);
         m_chartPageCount->setGeometry(0, rowY - 24, r.width(), 18);
@@ -439,6 +456,8 @@ void CQZNum::layoutWindow()
     m_person->setGeometry(m_personOpen ? 0 : -W, 0, W, H);
     if (m_loading)
         m_loading->setGeometry(r);
+
+    updateEmptyHint();
 
     // Raise order: pages < panels < column widgets < person panel < person button.
     for (QWidget *w : qAsConst(m_allPanels))

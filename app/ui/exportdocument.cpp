@@ -153,14 +153,19 @@ QString coverPage(const Cover &cover, const QStringList &titles)
     return html;
 }
 
+bool hasContent(const QString &html)
+{
+    // An empty report is just its frame.
+    return html.size() > 99;
+}
+
 QString combinedDocument(const Cover &cover, const QVector<Section> &sections,
                          const QStringList &chartPages)
 {
     const bool chart = !chartPages.isEmpty();
     QVector<const Section *> printed;
     for (const Section &s : sections) {
-        // An empty report is just its frame: no page for it.
-        if (s.html.size() > 99)
+        if (hasContent(s.html))
             printed.append(&s);
     }
     QStringList titles;

@@ -64,6 +64,9 @@ QString coverPage(const Cover &cover, const QStringList &titles);
 /** The anchor name of section @p number (1-based) in the combined document. */
 QString sectionAnchor(int number);
 
+/** Whether a report is more than its empty frame and so gets a page. */
+bool hasContent(const QString &html);
+
 /**
  * The cover, then the sections longer than 99 characters in the given order,
  * each opened by its anchor and number and followed by a page break, then the

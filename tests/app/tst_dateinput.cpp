@@ -182,6 +182,34 @@ private slots:
         panel()->setDayFirst(false);
     }
 
+    void impossibleDatesSayWhatIsWrong_data()
+    {
+        QTest::addColumn<bool>("dayFirst");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("30 February") << false << "02/30/1985" << "February 1985 has no day 30.";
+        QTest::newRow("29 February, no leap year") << true << "29/02/2023" << "February 2023 has no day 29.";
+        QTest::newRow("31 April") << true << "31/04/2024" << "April 2024 has no day 31.";
+        QTest::newRow("day zero") << true << "00/05/1990" << "May 1990 has no day 0.";
+        QTest::newRow("month 13") << false << "13/05/1990" << "there is no month 13.";
+        QTest::newRow("month zero") << true << "05/00/1990" << "there is no month 0.";
+        QTest::newRow("year zero") << false << "01/01/0000" << "there is no year 0000.";
+        QTest::newRow("half typed") << false << "02/3" << "is not a date in the form MM/DD/YYYY.";
+    }
+
+    void impossibleDatesSayWhatIsWrong()
+    {
+        QFETCH(bool, dayFirst);
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        CDateEdit edit(QDate(1980, 7, 7));
+        edit.setDisplayFormat(dayFirst ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy"));
+        edit.setText(typed);
+        QVERIFY(!edit.isTextValid());
+        QVERIFY2(edit.problem().endsWith(reason), qPrintable(edit.problem()));
+        QCOMPARE(edit.date(), QDate(1980, 7, 7));
+    }
+
     void resizeKeepsDatesShowing()
     {
         panel()->birthDate->setDate(QDate(1985, 11, 29));

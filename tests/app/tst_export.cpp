@@ -94,9 +94,14 @@ ModalDriver::Step chooser(std::function<void(CReportChoiceDlg *)> act)
     };
 }
 
+// Everything offered, as a first run shows it, then "Ok".
 ModalDriver::Step chooserOk()
 {
-    return chooser([](CReportChoiceDlg *d) { d->okButton()->click(); });
+    return chooser([](CReportChoiceDlg *d) {
+        for (QCheckBox *b : d->findChildren<QCheckBox *>())
+            b->setChecked(b->isEnabled());
+        d->okButton()->click();
+    });
 }
 
 QByteArray readAll(const QString &path)
@@ -340,35 +345,56 @@ private slots:
         for (bool chaldean : {false, true}) {
             setPerson(chaldean);
             QStringList labels;
-            QList<bool> ticked;
-            QSize size;
-            bool chartEnabled = false;
+            QList<bool> ticked, enabled;
             ModalDriver driver({chooser([&](CReportChoiceDlg *d) {
-                size = d->size();
                 for (QCheckBox *b : {d->numerologyBox(), d->psychomatrixBox(), d->compatibilityBox(),
-                                     d->celebritiesBox(), d->chartBox()}) {
+                                     d->celebritiesBox(), d->petBox(), d->advisorBox(), d->chartBox()}) {
                     labels << b->text();
                     ticked << b->isChecked();
+                    enabled << b->isEnabled();
                 }
-                chartEnabled = d->chartBox()->isEnabled();
                 d->numerologyBox()->setChecked(false);
-                d->close(); // closing is cancelling
+                d->cancelButton()->click();
             })});
             m_win->OnExportPDFAll();
             QVERIFY(driver.done());
-            QCOMPARE(size, QSize(220, 215));
+            // Every section the PDF can hold, in its order; one with nothing to print cannot be ticked.
             QCOMPARE(labels, (QStringList{chaldean ? QStringLiteral(" Chaldean Numerology")
                                                    : QStringLiteral(" Western Numerology"),
                                           QStringLiteral(" Psychomatrix"), QStringLiteral(" Compatibility"),
-                                          QStringLiteral(" Celebrities"), QStringLiteral(" Graphic Chart")}));
-            QCOMPARE(ticked, (QList<bool>{true, true, true, true, true}));
-            QVERIFY(chartEnabled);
+                                          QStringLiteral(" Celebrities"), QStringLiteral(" Pet"),
+                                          QStringLiteral(" Name Advisor"), QStringLiteral(" Graphic Chart")}));
+            const bool pet = ExportDocument::hasContent(m_win->reportHtml(CQZNum::FeatPet));
+            const bool advisor = ExportDocument::hasContent(m_win->reportHtml(CQZNum::FeatAdvisor));
+            QCOMPARE(enabled, (QList<bool>{true, true, true, true, pet, advisor, true}));
+            QCOMPARE(ticked, enabled);
             // Cancelled before the file dialog: no run, nothing stored.
             QVERIFY(!m_win->pdfGenerator());
             QVERIFY(!m_win->reportBusy());
             QVERIFY(m_win->reportChoice().numerology);
         }
         setPerson(false);
+
+        // The choice is offered again the next time.
+        ModalDriver first({chooser([](CReportChoiceDlg *d) {
+                               d->psychomatrixBox()->setChecked(false);
+                               d->okButton()->click();
+                           }),
+                           cancelFileDialog()});
+        m_win->OnExportPDFAll();
+        QVERIFY(first.done());
+        QVERIFY(!m_win->reportChoice().psychomatrix);
+        bool keptOff = false;
+        ModalDriver second({chooser([&](CReportChoiceDlg *d) {
+                                keptOff = !d->psychomatrixBox()->isChecked();
+                                d->psychomatrixBox()->setChecked(true);
+                                d->okButton()->click();
+                            }),
+                            cancelFileDialog()});
+        m_win->OnExportPDFAll();
+        QVERIFY(second.done());
+        QVERIFY(keptOff);
+        QVERIFY(m_win->reportChoice().psychomatrix);
 
         // Without a chart the chart box cannot be chosen; a cancelled file dialog ends it.
         m_win->chartChooser()->setCurrentIndex(-1);
@@ -383,7 +409,8 @@ private slots:
         QVERIFY(driver.done());
         QVERIFY(!chartTicked);
         QVERIFY(!chartEnabled);
-        QVERIFY(!m_win->reportChoice().chart);
+        // The wish for a chart stays for when one is chosen again.
+        QVERIFY(m_win->reportChoice().chart);
         QVERIFY(!m_win->pdfGenerator());
         selectChart();
     }
@@ -599,7 +626,7 @@ private slots:
 
     void chosenReportsOnly()
     {
-        // The pet report has no box: it is always part of the document.
+        // The pet report is part of the document while its box is ticked.
         m_win->findChild<QLineEdit *>(QStringLiteral("petName"))->setText(QStringLiteral("Biscuit"));
         m_win->findChild<QPushButton *>(QStringLiteral("petCalc"))->click();
         QVERIFY(!m_win->reportHtml(CQZNum::FeatPet).isEmpty());

@@ -1,6 +1,7 @@
 // Results the user made stay until their own inputs change; wrong input is
 // explained and never replaces the person on screen.
 #include "app/ui/cdateedit.h"
+#include "app/ui/cinfodlgwin.h"
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/csettingsdlg.h"
 #include "panels/cinfonamewidget.h"
@@ -175,6 +176,15 @@ private slots:
         auto *clearTool = m_win->findChild<QPushButton *>(QStringLiteral("tool1"));
         QVERIFY(clearTool);
         QCOMPARE(clearTool->toolTip(), QStringLiteral("Clear all data"));
+        // It asks first; "Yes" clears.
+        QTimer::singleShot(50, [] {
+            if (auto *box = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget())) {
+                for (QPushButton *b : box->findChildren<QPushButton *>()) {
+                    if (b->text() == QLatin1String("Yes"))
+                        b->click();
+                }
+            }
+        });
         clearTool->click();
         QVERIFY(m_win->reportHtml(CQZNum::FeatNumerology).isEmpty());
         QCOMPARE(m_win->personButton()->text(), CQZNum::NamePrompt);

@@ -44,6 +44,9 @@ private slots:
         s.themeIndex = 5;
         s.dayFirstDates = true;
         s.extendedMasters = 1;
+        s.layoutName = QStringLiteral("Brief reading");
+        s.windowGeometry = QByteArray("\x01\xd9\xd0\xcb", 4);
+        s.reportChoice = QByteArray("\x01\x00\x01\x01\x00\x01\x01", 7);
         QVERIFY(writeStateFile(path("rt.cfg"), s));
 
         AppState r;
@@ -54,6 +57,9 @@ private slots:
         QCOMPARE(r.themeIndex, 5);
         QCOMPARE(r.dayFirstDates, true);
         QCOMPARE(r.extendedMasters, 1);
+        QCOMPARE(r.layoutName, s.layoutName);
+        QCOMPARE(r.windowGeometry, s.windowGeometry);
+        QCOMPARE(r.reportChoice, s.reportChoice);
     }
 
     void missingFileKeepsDefaults()

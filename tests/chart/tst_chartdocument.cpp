@@ -147,7 +147,7 @@ void TestChartDocument::newDocumentState()
     QVERIFY(page->items.empty());
 
     ChartPage *added = doc.addPage();
-    QCOMPARE(added->name, QStringLiteral("Pages 2"));
+    QCOMPARE(added->name, QStringLiteral("Page 2"));
 
     // clearing keeps the flags and steps
     doc.gridStepX = 4;
@@ -524,8 +524,8 @@ void TestChartDocument::oldVersions()
     const ChartItem *ref = first->items[2]->content.get();
     QCOMPARE(ref->kind, int(ChartItem::KindBlockReference));
     if (version < 258) {
-        // no names, counts or backgrounds: new-page defaults, the first page is "Pages"
-        QCOMPARE(first->name, QStringLiteral("Pages"));
+        // no names, counts or backgrounds: new-page defaults, the first page is "Page 1"
+        QCOMPARE(first->name, QStringLiteral("Page 1"));
         QCOMPARE(second->name, QString());
         QCOMPARE(first->pageCount, 0);
         QCOMPARE(first->backgroundMode, quint8(255));
@@ -578,14 +578,14 @@ void TestChartDocument::chooseFileName()
              folder + QStringLiteral("/My chart.qnr"));
     QVERIFY(touch(QStringLiteral("My chart.qnr")));
     QCOMPARE(chartfile::chooseFileName(folder, QStringLiteral("My chart"), QString()),
-             folder + QStringLiteral("/My chart0.qnr"));
+             folder + QStringLiteral("/My chart 2.qnr"));
     // the chart's own file is free for it
     QCOMPARE(chartfile::chooseFileName(folder, QStringLiteral("My chart"),
                                        folder + QStringLiteral("/My chart.qnr")),
              folder + QStringLiteral("/My chart.qnr"));
-    QVERIFY(touch(QStringLiteral("My chart0.qnr")));
+    QVERIFY(touch(QStringLiteral("My chart 2.qnr")));
     QCOMPARE(chartfile::chooseFileName(folder, QStringLiteral("My chart"), QString()),
-             folder + QStringLiteral("/My chart1.qnr"));
+             folder + QStringLiteral("/My chart 3.qnr"));
     // a title never leaves the folder
     QCOMPARE(chartfile::chooseFileName(folder, QStringLiteral("../up/away"), QString()),
              folder + QStringLiteral("/.._up_away.qnr"));

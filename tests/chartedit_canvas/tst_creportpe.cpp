@@ -103,7 +103,7 @@ void TestCReportPE::init()
     m_canvas->setConfirmHandler([this](const QString &title, const QString &text) {
         ++m_questions;
         return title == QLatin1String("Question") &&
-               text == QLatin1String("Are You sure?\r\nDo You want to delete selected item?") &&
+               text == QLatin1String("Are you sure?\r\nDo you want to delete the selected item?") &&
                m_answer;
     });
     QCOMPARE(m_canvas->viewTransform(), QTransform::fromTranslate(10, 10));

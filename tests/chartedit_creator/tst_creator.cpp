@@ -159,12 +159,12 @@ private slots:
         m_creator->OnAddPage();
         QCOMPARE(firstSet().size(), size_t(4));
         ChartPage *fourth = firstSet().back().get();
-        QCOMPARE(fourth->name, QStringLiteral("Pages 4"));
+        QCOMPARE(fourth->name, QStringLiteral("Page 4"));
         QCOMPARE(fourth->size, QSizeF(600, 400));
         QCOMPARE(doc().currentPage, fourth);
         QCOMPARE(pagesStrip()->items().size(), 4);
         QCOMPARE(pagesStrip()->selectedItem()->page(), fourth);
-        QCOMPARE(pagesStrip()->selectedItem()->caption(), QStringLiteral("Pages 4"));
+        QCOMPARE(pagesStrip()->selectedItem()->caption(), QStringLiteral("Page 4"));
 
         m_answer = false;
         m_creator->OnDelPage();

@@ -270,10 +270,10 @@ private slots:
                  strings({"Text", "Color", "Font", "Frame", "Frame Color"}));
         ChartItem *bar = page.addItem(ChartItem::createFrame(ChartItem::KindBarcode, QSizeF(9, 9)))->content.get();
         QCOMPARE(titles(propertyrows::rowsFor(*bar, page)),
-                 strings({"Field", "Bar code", "Text", "Color", "Alignement"}));
+                 strings({"Field", "Bar code", "Text", "Color", "Alignment"}));
         ChartItem *panel = page.addItem(ChartItem::createFrame(ChartItem::KindBridges, QSizeF(9, 9)))->content.get();
         QCOMPARE(titles(propertyrows::rowsFor(*panel, page)),
-                 strings({"Color", "Font", "Alignement", "Frame", "Frame Color", "Background", "Opacity"}));
+                 strings({"Color", "Font", "Alignment", "Frame", "Frame Color", "Background", "Opacity"}));
         ChartItem *ref = addReference(page, 0);
         addReference(page, 1);
         const QVector<PropertyRow> refRows = propertyrows::rowsFor(*ref, page);

@@ -1,6 +1,7 @@
 // The shipped manual as built: every link and picture of every page resolves,
-// every page carries its navigation, and every worked-example figure matches
-// what qznum-cli prints for the guide's sample person.
+// every page carries its navigation, every worked-example figure matches
+// what qznum-cli prints for the guide's sample person, and every label and
+// report heading it names exists.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -102,6 +104,42 @@ bool lookUp(const QJsonValue &root, const QString &path, QString *text)
     else
         return false;
     return true;
+}
+
+QString unescaped(QString text)
+{
+    return text.replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
+// Every string literal of the program's windows, dialogs and panels.
+QSet<QString> programLiterals()
+{
+    const QString root = QStringLiteral(QZ_TEST_DATA_DIR "/../..");
+    const QRegularExpression literal(QStringLiteral("\"((?:[^\"\\\\]|\\\\.)*)\""));
+    QSet<QString> out;
+    for (const char *folder : {"app", "panels", "chartedit", "reportedit"}) {
+        QDirIterator it(root + QLatin1Char('/') + QLatin1String(folder), {QStringLiteral("*.cpp")}, QDir::Files,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString code = readText(it.next());
+            for (auto m = literal.globalMatch(code); m.hasNext();)
+                out.insert(m.next().captured(1));
+        }
+    }
+    return out;
+}
+
+// The report kind of qznum-cli that goes with a sample.
+QString reportKind(const QString &sample)
+{
+    static const QHash<QString, QString> kinds{{QStringLiteral("profile"), QStringLiteral("numerology")},
+                                               {QStringLiteral("compat"), QStringLiteral("compatibility")},
+                                               {QStringLiteral("matrix"), QStringLiteral("psychomatrix")},
+                                               {QStringLiteral("pet"), QStringLiteral("pet")},
+                                               {QStringLiteral("express"), QStringLiteral("name")}};
+    return kinds.value(sample);
 }
 
 } // namespace
@@ -249,6 +287,49 @@ private slots:
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
         QVERIFY(checked > 50);
+    }
+
+    // What the pages call a control, a panel row or a report heading is what
+    // the program shows: <span class="ui"> names a label of the program,
+    // <span class="report" data-cmd=...> a text of that sample's report.
+    void namedLabelsAndHeadingsExist()
+    {
+        const QSet<QString> literals = programLiterals();
+        QVERIFY(literals.contains(QStringLiteral("Main Features")));
+        const QRegularExpression ui(QStringLiteral("<span class=\"ui\">([^<]*)</span>"));
+        const QRegularExpression report(
+            QStringLiteral("<span class=\"report\" data-cmd=\"([a-z]+)\">([^<]*)</span>"));
+        QTemporaryDir out;
+        QHash<QString, QString> reports;
+        QStringList problems;
+        int uiChecked = 0, reportChecked = 0;
+        for (const QString &page : manualPages()) {
+            const QString html = readText(ManualDir + QLatin1Char('/') + page);
+            for (auto it = ui.globalMatch(html); it.hasNext(); ++uiChecked) {
+                const QString label = unescaped(it.next().captured(1));
+                if (!literals.contains(label))
+                    problems << page + QStringLiteral(": the program shows no \"%1\"").arg(label);
+            }
+            for (auto it = report.globalMatch(html); it.hasNext(); ++reportChecked) {
+                const auto m = it.next();
+                const QString sample = m.captured(1);
+                if (!reports.contains(sample)) {
+                    const QString file = out.filePath(sample + QStringLiteral(".html"));
+                    QProcess p;
+                    p.start(QStringLiteral(QZ_BIN_DIR "/qznum-cli"),
+                            QStringList{QStringLiteral("report"), reportKind(sample), QStringLiteral("--html"), file}
+                                + sampleArguments(sample).mid(1));
+                    QVERIFY(p.waitForFinished(60000));
+                    QVERIFY2(p.exitCode() == 0, qPrintable(sample + QLatin1Char(' ') + QString::fromUtf8(p.readAllStandardError())));
+                    reports.insert(sample, readText(file));
+                }
+                if (!reports.value(sample).contains(unescaped(m.captured(2))))
+                    problems << page + QStringLiteral(": the %1 report has no \"%2\"").arg(sample, m.captured(2));
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+        QVERIFY(uiChecked >= 10);
+        QVERIFY(reportChecked >= 5);
     }
 };
 
