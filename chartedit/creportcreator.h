@@ -18,6 +18,7 @@ class CReportPE;
 class CReportPEPages;
 class CTheme;
 class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 class ChartPage;
 class QDataStream;
@@ -53,6 +54,7 @@ public:
     QString userFolder() const { return m_userFolder; }
 
     int mode() const { return m_mode; }
+    ChartEditSession *session() const { return m_session; }
     ChartDocument *document() const { return m_doc; }
     QUndoStack *undoStack() const { return m_undo; }
     CReportPE *canvas() const { return m_canvas; }
@@ -103,6 +105,7 @@ public slots:
 
 private slots:
     void OnDocumentChanged();
+    void OnItemsChanged(ChartPage *page, const QList<ChartItem *> &items);
     void OnRefreshPreviews();
     void OnRefreshTitle();
 
@@ -122,11 +125,12 @@ private:
     ChartProfile m_profile;
     int m_mode;
     CTheme *m_theme;
+    ChartEditSession *m_session = nullptr;
     ChartDocument *m_doc = nullptr;
     QUndoStack *m_undo = nullptr;
     QString m_path;
     QString m_userFolder;
-    bool m_neverSaved = true;
+    bool m_applyingRow = false; ///< the panel's own edit is being pushed
     ConfirmHandler m_confirm;
 
     // The background chosen in the chart properties, applied on "Ok".

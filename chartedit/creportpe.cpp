@@ -6,8 +6,11 @@
 #include "chartedit/cadditemscommand.h"
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/cdeleteitemscommand.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/citemgeometrycommand.h"
 #include "chartedit/cstackingcommand.h"
+#include "chartedit/cviewflagcommand.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
@@ -70,23 +73,26 @@ QString dragText(int mode)
 }
 } // namespace
 
-CReportPE::CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme, QWidget *parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_undo(undoStack), m_theme(theme)
+CReportPE::CReportPE(ChartEditSession *session, CTheme *theme, QWidget *parent)
+    : QAbstractScrollArea(parent), m_session(session), m_doc(session->document()), m_theme(theme)
 {
-    setAccessibleName(QStringLiteral("Page editor"));
+    setAccessibleName(QStringLiteral("Page canvas"));
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
     m_fadeTimer.setSingleShot(true);
-    bool ok = connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
-    ok &= bool(connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset())));
-    ok &= bool(connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged())));
+    qz::checkedConnect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
+    qz::checkedConnect(m_session, SIGNAL(documentReset()), this, SLOT(OnDocumentReset()));
+    qz::checkedConnect(m_session, SIGNAL(currentPageChanged(ChartPage *)), this,
+                       SLOT(OnCurrentPageChanged()));
+    qz::checkedConnect(m_session, SIGNAL(selectionChanged()), this, SLOT(OnSelectionChanged()));
+    qz::checkedConnect(m_session, SIGNAL(itemsChanged(ChartPage *, QList<ChartItem *>)), this,
+                       SLOT(OnItemsChanged()));
+    qz::checkedConnect(m_session, SIGNAL(pagesChanged()), this, SLOT(OnItemsChanged()));
     if (m_theme)
-        ok &= bool(connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged())));
-    Q_ASSERT(ok);
-    Q_UNUSED(ok);
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
     loadSkin();
     layoutScrollBars();
 }
@@ -116,39 +122,49 @@ void CReportPE::OnThemeChanged()
     viewport()->update();
 }
 
-ChartPage *CReportPE::currentPage() const { return m_doc->currentPage; }
+QUndoStack *CReportPE::undoStack() const { return m_session->undoStack(); }
+
+ChartPage *CReportPE::currentPage() const { return m_session->currentPage(); }
 
 void CReportPE::setCurrentPage(ChartPage *page)
 {
-    endDrag();
-    if (ChartPage *old = currentPage()) {
-        for (auto &frame : old->items)
-            frame->selected = false;
-    }
-    m_doc->currentPage = page;
-    m_activeItem = nullptr;
-    m_fades.clear();
-    layoutScrollBars();
-    viewport()->update();
-    emit selectionChanged();
+    m_session->setCurrentPage(page);
 }
 
-QList<ChartItem *> CReportPE::selectedItems() const
+void CReportPE::OnCurrentPageChanged()
 {
-    QList<ChartItem *> list;
-    if (ChartPage *page = currentPage()) {
-        for (const auto &frame : page->items) {
-            if (frame->selected)
-                list << frame.get();
-        }
-    }
-    return list;
+    endDrag();
+    m_activeItem = nullptr;
+    m_fades.clear();
+    m_shownSelection.clear();
+    layoutScrollBars();
+    viewport()->update();
 }
+
+QList<ChartItem *> CReportPE::selectedItems() const { return m_session->selection(); }
 
 void CReportPE::selectItem(ChartItem *frame)
 {
-    changeSelection(frame);
+    changeSelection(frame ? QList<ChartItem *>{frame} : QList<ChartItem *>());
     m_activeItem = frame;
+}
+
+void CReportPE::OnSelectionChanged()
+{
+    const QList<ChartItem *> now = selectedItems();
+    for (ChartItem *gone : qAsConst(m_shownSelection)) {
+        if (!now.contains(gone))
+            m_fades.append({gone, kFadeSteps, kFadeSteps, false});
+    }
+    for (ChartItem *joined : now) {
+        if (!m_shownSelection.contains(joined))
+            m_fades.append({joined, kFadeSteps, kFadeSteps, true});
+    }
+    m_shownSelection = now;
+    if (m_activeItem && !now.contains(m_activeItem))
+        m_activeItem = now.isEmpty() ? nullptr : now.first();
+    viewport()->update();
+    emit selectionChanged();
 }
 
 double CReportPE::zoom() const { return m_doc->zoom; }
@@ -170,20 +186,17 @@ void CReportPE::OnZoomNormal() { setZoom(kNormalZoom); }
 
 void CReportPE::OnGrid()
 {
-    m_doc->showGrid = !m_doc->showGrid;
-    viewport()->update();
+    m_session->push(new CViewFlagCommand(m_session, CViewFlagCommand::Grid));
 }
 
 void CReportPE::OnSnap()
 {
-    m_doc->snapToGrid = !m_doc->snapToGrid;
-    viewport()->update();
+    m_session->push(new CViewFlagCommand(m_session, CViewFlagCommand::Snap));
 }
 
 void CReportPE::OnBoundaries()
 {
-    m_doc->showBoundaries = !m_doc->showBoundaries;
-    viewport()->update();
+    m_session->push(new CViewFlagCommand(m_session, CViewFlagCommand::Boundaries));
 }
 
 QSize CReportPE::contentSize() const
@@ -276,20 +289,10 @@ ChartItem *CReportPE::itemAt(const QPointF &pagePoint) const
     return nullptr;
 }
 
-void CReportPE::changeSelection(ChartItem *frame)
+void CReportPE::changeSelection(const QList<ChartItem *> &frames)
 {
-    ChartPage *page = currentPage();
-    if (page) {
-        for (auto &item : page->items) {
-            const bool wanted = item.get() == frame;
-            if (item->selected != wanted)
-                m_fades.append({item.get(), kFadeSteps, kFadeSteps, wanted});
-            item->selected = wanted;
-        }
-    }
-    m_activeItem = frame;
-    viewport()->update();
-    emit selectionChanged();
+    m_activeItem = frames.isEmpty() ? nullptr : frames.first();
+    m_session->setSelection(frames);
 }
 
 void CReportPE::startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint)
@@ -343,8 +346,8 @@ void CReportPE::continueDrag(const QPointF &pagePoint)
     if (g == m_lastGeometry)
         return;
     m_lastGeometry = g;
-    m_undo->push(new CItemGeometryCommand(m_doc, m_activeItem, m_start.geometry, g, m_dragSerial,
-                                          dragText(m_dragMode)));
+    m_session->push(new CItemGeometryCommand(m_session, m_activeItem, m_start.geometry, g,
+                                             m_dragSerial, dragText(m_dragMode)));
 }
 
 void CReportPE::endDrag()
@@ -389,7 +392,7 @@ void CReportPE::mousePressEvent(QMouseEvent *event)
         }
     }
     ChartItem *hit = itemAt(point);
-    changeSelection(hit);
+    changeSelection(hit ? QList<ChartItem *>{hit} : QList<ChartItem *>());
     if (hit)
         startDrag(hit, hit->isFrame ? 7 : -1,
                   hit->isFrame ? canvasdrag::Move : canvasdrag::ShiftContent, point);
@@ -464,19 +467,15 @@ void CReportPE::nudgeSelection(const QPointF &delta)
     if (!page || selected.isEmpty())
         return;
     // Items already against the page edge do not move: no empty undo steps.
-    QList<CItemGeometryCommand *> moves;
+    QVector<CItemGeometryCommand::Change> moves;
     for (ChartItem *frame : selected) {
         const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
         const ChartItemGeometry after = canvasdrag::nudge(before, delta, page->size);
         if (after != before)
-            moves << new CItemGeometryCommand(m_doc, frame, before, after);
+            moves.append({frame, before, after});
     }
-    if (moves.size() > 1)
-        m_undo->beginMacro(QStringLiteral("Move"));
-    for (CItemGeometryCommand *move : moves)
-        m_undo->push(move);
-    if (moves.size() > 1)
-        m_undo->endMacro();
+    if (!moves.isEmpty())
+        m_session->push(new CItemGeometryCommand(m_session, moves));
 }
 
 void CReportPE::deleteSelected()
@@ -500,10 +499,7 @@ void CReportPE::deleteSelected()
     }
     if (!yes)
         return;
-    m_undo->push(new CDeleteItemsCommand(m_doc, page, selected));
-    m_activeItem = nullptr;
-    emit selectionChanged();
-    viewport()->update();
+    m_session->push(new CDeleteItemsCommand(m_session, page, selected));
 }
 
 void CReportPE::pageItemsChanged()
@@ -515,49 +511,56 @@ void CReportPE::pageItemsChanged()
 void CReportPE::moveToFrontSelItems()
 {
     if (ChartPage *page = currentPage())
-        m_undo->push(new CStackingCommand(m_doc, page,
-                                          CStackingCommand::frontOrder(*page, selectedItems()),
-                                          QStringLiteral("Bring to Front")));
-    viewport()->update();
+        m_session->push(new CStackingCommand(m_session, page,
+                                             CStackingCommand::frontOrder(*page, selectedItems()),
+                                             QStringLiteral("Bring to Front")));
 }
 
 void CReportPE::moveToBackSelItems()
 {
     if (ChartPage *page = currentPage())
-        m_undo->push(new CStackingCommand(m_doc, page,
-                                          CStackingCommand::backOrder(*page, selectedItems()),
-                                          QStringLiteral("Send to Back")));
-    viewport()->update();
+        m_session->push(new CStackingCommand(m_session, page,
+                                             CStackingCommand::backOrder(*page, selectedItems()),
+                                             QStringLiteral("Send to Back")));
 }
 
-ChartItem *CReportPE::adopt(const QList<ChartItem *> &added, const QString &text)
+ChartItem *CReportPE::addItems(const Maker &make, const QString &text)
 {
     ChartPage *page = currentPage();
-    if (!page || added.isEmpty())
+    if (!page)
         return nullptr;
-    m_undo->push(new CAddItemsCommand(m_doc, page, added, text));
-    changeSelection(added.first());
-    pageItemsChanged();
-    return added.first();
+    // Built on a scratch page of the same size (the helpers place items on a
+    // page); the command owns them until its redo() puts them on this one.
+    ChartPage scratch;
+    scratch.size = page->size;
+    scratch.imagesDir = page->imagesDir;
+    ChartItem *main = make(scratch);
+    if (!main || scratch.items.empty())
+        return nullptr;
+    std::vector<std::unique_ptr<ChartItem>> made;
+    made.push_back(scratch.takeItem(scratch.indexOf(main)));
+    while (!scratch.items.empty())
+        made.push_back(scratch.takeItem(0));
+    m_session->push(new CAddItemsCommand(m_session, page, std::move(made), text));
+    changeSelection({main});
+    return main;
 }
 
 ChartItem *CReportPE::createFieldItem(const QString &caption, const QPoint &dropPoint,
                                       const QSizeF &size)
 {
-    ChartPage *page = currentPage();
-    if (!page)
-        return nullptr;
-    return adopt({::createFieldItem(*page, caption, mapToPage(dropPoint), size)},
-                 QStringLiteral("Add Field"));
+    const QPointF at = mapToPage(dropPoint);
+    return addItems([&](ChartPage &p) { return ::createFieldItem(p, caption, at, size); },
+                    QStringLiteral("Add Field"));
 }
 
 ChartItem *CReportPE::createImageItem(const QImage &picture, const QPoint &dropPoint)
 {
-    ChartPage *page = currentPage();
-    if (!page || picture.isNull())
+    if (picture.isNull())
         return nullptr;
-    ChartItem *frame = ::createImageItem(*page, picture, mapToPage(dropPoint));
-    return frame ? adopt({frame}, QStringLiteral("Add Image")) : nullptr;
+    const QPointF at = mapToPage(dropPoint);
+    return addItems([&](ChartPage &p) { return ::createImageItem(p, picture, at); },
+                    QStringLiteral("Add Image"));
 }
 
 ChartItem *CReportPE::createBlockItem(ChartPage *block, const QPoint &dropPoint)
@@ -565,26 +568,26 @@ ChartItem *CReportPE::createBlockItem(ChartPage *block, const QPoint &dropPoint)
     ChartPage *page = currentPage();
     if (!page || !block || block == page)
         return nullptr;
-    ChartItem *frame = ::createBlockItem(*page, block, mapToPage(dropPoint));
-    return frame ? adopt({frame}, QStringLiteral("Add Block")) : nullptr;
+    const QPointF at = mapToPage(dropPoint);
+    // Numbered after the references already on the page, not the scratch page's.
+    const int order = page->blockReferences().size();
+    return addItems(
+        [&](ChartPage &p) {
+            ChartItem *frame = ::createBlockItem(p, block, at);
+            if (frame)
+                frame->content->order = order;
+            return frame;
+        },
+        QStringLiteral("Add Block"));
 }
 
 ChartItem *CReportPE::addFieldAt(const QPoint &dropPoint, const ChartFieldEntry &entry,
                                  bool withTitle, const QImage &picture)
 {
-    ChartPage *page = currentPage();
-    if (!page)
-        return nullptr;
-    const size_t before = page->items.size();
-    ChartItem *frame = ::addFieldItem(*page, entry, mapToPage(dropPoint), withTitle, picture);
-    QList<ChartItem *> added;
-    for (size_t i = before; i < page->items.size(); ++i)
-        added << page->items[i].get();
-    if (!frame || added.isEmpty())
-        return nullptr;
-    added.removeOne(frame);
-    added.prepend(frame);
-    return adopt(added, QStringLiteral("Add ") + entry.text);
+    const QPointF at = mapToPage(dropPoint);
+    return addItems(
+        [&](ChartPage &p) { return ::addFieldItem(p, entry, at, withTitle, picture); },
+        QStringLiteral("Add ") + entry.text);
 }
 
 void CReportPE::OnDocumentReset()
@@ -592,14 +595,12 @@ void CReportPE::OnDocumentReset()
     m_dragMode = canvasdrag::None;
     m_activeItem = nullptr;
     m_fades.clear();
-    // Commands point into the old document's pages and items.
-    m_undo->clear();
+    m_shownSelection.clear();
     layoutScrollBars();
     viewport()->update();
-    emit selectionChanged();
 }
 
-void CReportPE::OnDocumentChanged()
+void CReportPE::OnItemsChanged()
 {
     ChartPage *page = currentPage();
     auto onPage = [page](const ChartItem *item) { return page && page->indexOf(item) >= 0; };
@@ -607,10 +608,10 @@ void CReportPE::OnDocumentChanged()
         if (!onPage(m_fades[i].item))
             m_fades.removeAt(i);
     }
+    m_shownSelection = selectedItems();
     if (m_activeItem && !onPage(m_activeItem)) {
         m_activeItem = nullptr;
         m_dragMode = canvasdrag::None;
-        emit selectionChanged();
     }
     layoutScrollBars();
     viewport()->update();

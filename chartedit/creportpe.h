@@ -15,6 +15,7 @@
 
 class CTheme;
 class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 class ChartPage;
 class QUndoStack;
@@ -31,9 +32,10 @@ struct ChartHandleSet {
 
 /**
  * The page canvas of the chart creator: shows the current page (or block) of
- * a chart document and lets the user select, move, resize, rotate, delete and
- * restack its items and drop new ones. Every change goes through a command on
- * the undo stack; the canvas repaints when the document says it changed.
+ * a chart and lets the user select, move, resize, rotate, delete and restack
+ * its items and drop new ones. The page, the selection and the document belong
+ * to the edit session: the canvas pushes commands and repaints when the
+ * session announces a change.
  */
 class CReportPE : public QAbstractScrollArea
 {
@@ -47,16 +49,17 @@ public:
     static constexpr double kNormalZoom = 0.75;
 
     /**
-     * @p doc and @p undoStack stay owned by the caller and must outlive the
-     * canvas; @p theme (may be null) gives the canvas colour and the pictures.
+     * @p session stays owned by the caller and must outlive the canvas;
+     * @p theme (may be null) gives the canvas colour and the pictures.
      */
-    CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme = nullptr,
-              QWidget *parent = nullptr);
+    explicit CReportPE(ChartEditSession *session, CTheme *theme = nullptr,
+                       QWidget *parent = nullptr);
     ~CReportPE() override;
 
+    ChartEditSession *session() const { return m_session; }
     ChartDocument *document() const { return m_doc; }
-    QUndoStack *undoStack() const { return m_undo; }
-    /** The document's current page; null when it has none. */
+    QUndoStack *undoStack() const;
+    /** The session's current page; null when it has none. */
     ChartPage *currentPage() const;
     /** Makes @p page (a page or block of the document) current; clears the selection. */
     void setCurrentPage(ChartPage *page);
@@ -143,7 +146,9 @@ protected:
 
 private slots:
     void OnDocumentReset();
-    void OnDocumentChanged();
+    void OnCurrentPageChanged();
+    void OnSelectionChanged();
+    void OnItemsChanged();
     void OnThemeChanged();
 
 private:
@@ -162,7 +167,7 @@ private:
     QVector<QRectF> handlesOf(const ChartItem &frame) const;
     int handleAt(const ChartItem &frame, const QPointF &pagePoint) const;
     ChartItem *itemAt(const QPointF &pagePoint) const;
-    void changeSelection(ChartItem *frame);
+    void changeSelection(const QList<ChartItem *> &frames);
     void startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint);
     void continueDrag(const QPointF &pagePoint);
     void endDrag();
@@ -170,10 +175,11 @@ private:
     void nudgeSelection(const QPointF &delta);
     void paintHandles(QPainter &p, const ChartItem &frame, double opacity) const;
     void paintShadows(QPainter &p, const QRect &page) const;
-    ChartItem *adopt(const QList<ChartItem *> &added, const QString &text);
+    using Maker = std::function<ChartItem *(ChartPage &scratch)>;
+    ChartItem *addItems(const Maker &make, const QString &text);
 
+    ChartEditSession *m_session;
     ChartDocument *m_doc;
-    QUndoStack *m_undo;
     CTheme *m_theme;
     ChartHandleSet m_handles;
     QColor m_canvasColour;
@@ -189,5 +195,6 @@ private:
     int m_dragSerial = 0;
 
     QList<Fade> m_fades;
+    QList<ChartItem *> m_shownSelection; ///< what the handles showed last, for the fades
     QTimer m_fadeTimer;
 };

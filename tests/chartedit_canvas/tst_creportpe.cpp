@@ -4,6 +4,7 @@
 #include "chart/chartdocument.h"
 #include "chart/chartfields.h"
 #include "chartedit/canvasgeometry.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/creportpe.h"
 #include "chartfixtures.h"
 
@@ -74,14 +75,15 @@ private:
     }
     ChartItem *addItem(int kind, const QRectF &r)
     {
-        ChartItem *frame = createFieldItem(*m_doc->currentPage, QStringLiteral("X"), r.topLeft(),
+        ChartItem *frame = createFieldItem(*m_session->currentPage(), QStringLiteral("X"), r.topLeft(),
                                            r.size(), kind);
         m_canvas->pageItemsChanged();
         return frame;
     }
 
-    std::unique_ptr<ChartDocument> m_doc;
-    std::unique_ptr<QUndoStack> m_stack;
+    std::unique_ptr<ChartEditSession> m_session;
+    ChartDocument *m_doc = nullptr;
+    QUndoStack *m_stack = nullptr;
     std::unique_ptr<CReportPE> m_canvas;
     int m_questions = 0;
     bool m_answer = true;
@@ -89,10 +91,11 @@ private:
 
 void TestCReportPE::init()
 {
-    m_doc = std::make_unique<ChartDocument>();
+    m_session = std::make_unique<ChartEditSession>();
+    m_doc = m_session->document();
     m_doc->setImagesDir(QStringLiteral(QZ_BIN_DIR "/images"));
-    m_stack = std::make_unique<QUndoStack>();
-    m_canvas = std::make_unique<CReportPE>(m_doc.get(), m_stack.get());
+    m_stack = m_session->undoStack();
+    m_canvas = std::make_unique<CReportPE>(m_session.get());
     m_canvas->resize(600, 500);
     m_canvas->show();
     m_canvas->setZoom(1.0);
@@ -111,8 +114,7 @@ void TestCReportPE::init()
 void TestCReportPE::cleanup()
 {
     m_canvas.reset();
-    m_stack.reset();
-    m_doc.reset();
+    m_session.reset();
 }
 
 void TestCReportPE::clickingSelectsTheTopmostItem()
@@ -128,7 +130,7 @@ void TestCReportPE::clickingSelectsTheTopmostItem()
 
     QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(120, 120)));
     QCOMPARE(m_canvas->selectedItems(), QList<ChartItem *>{below});
-    QVERIFY(!above->selected);
+    QVERIFY(!m_session->isSelected(above));
 
     QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(600, 900)));
     QVERIFY(m_canvas->selectedItems().isEmpty());
@@ -263,21 +265,21 @@ void TestCReportPE::deleteAsksAndWaitsForTheDrag()
     QVERIFY(m_canvas->dragMode() != 0);
     QTest::keyClick(m_canvas.get(), Qt::Key_Delete);
     QCOMPARE(m_questions, 0);
-    QCOMPARE(m_doc->currentPage->indexOf(item), 0);
+    QCOMPARE(m_session->currentPage()->indexOf(item), 0);
     release(QPointF(160, 130));
 
     m_answer = false;
     QTest::keyClick(m_canvas.get(), Qt::Key_Backspace);
     QCOMPARE(m_questions, 1);
-    QCOMPARE(m_doc->currentPage->indexOf(item), 0);
+    QCOMPARE(m_session->currentPage()->indexOf(item), 0);
 
     m_answer = true;
     QTest::keyClick(m_canvas.get(), Qt::Key_Delete);
     QCOMPARE(m_questions, 2);
-    QVERIFY(m_doc->currentPage->items.empty());
+    QVERIFY(m_session->currentPage()->items.empty());
     QVERIFY(m_canvas->selectedItems().isEmpty());
     m_stack->undo();
-    QCOMPARE(m_doc->currentPage->indexOf(item), 0);
+    QCOMPARE(m_session->currentPage()->indexOf(item), 0);
 
     // Nothing selected: nothing asked.
     m_canvas->selectItem(nullptr);
@@ -289,12 +291,11 @@ void TestCReportPE::deletingBlockReferencesLeavesOrdersFromZero()
 {
     ChartPage *block = m_doc->addBlock();
     block->size = QSizeF(100, 50);
-    ChartPage *page = m_doc->currentPage;
+    ChartPage *page = m_session->currentPage();
     QList<ChartItem *> refs;
     for (int i = 0; i < 3; ++i)
         refs << createBlockItem(*page, block, QPointF(10, 100 + 100 * i));
-    refs[0]->selected = true;
-    refs[1]->selected = true;
+    m_session->setSelection({refs[0], refs[1]});
     m_canvas->deleteSelected();
     QCOMPARE(int(page->items.size()), 1);
     QCOMPARE(page->items[0].get(), refs[2]);
@@ -368,7 +369,7 @@ void TestCReportPE::droppedFieldsAndPicturesLandOnThePage()
     QCOMPARE(m_stack->count(), 2);
     m_stack->undo();
     m_stack->undo();
-    QVERIFY(m_doc->currentPage->items.empty());
+    QVERIFY(m_session->currentPage()->items.empty());
 }
 
 void TestCReportPE::eachEditIsOneUndoStep()
@@ -377,7 +378,7 @@ void TestCReportPE::eachEditIsOneUndoStep()
     m_doc->snapToGrid = false;
     m_canvas->setCurrentPage(m_doc->pageSets.front().front().get());
     m_canvas->setZoom(1.0);
-    ChartPage *page = m_doc->currentPage;
+    ChartPage *page = m_session->currentPage();
     const QByteArray original = saved(*m_doc);
 
     // The image item, dragged by many mouse moves.

@@ -1,7 +1,7 @@
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
 #include "chart/chartitem.h"
-#include "chartedit/ccolordialog.h"
+#include "dialogs/ccolordialog.h"
 #include "chartedit/ciconlist.h"
 #include "chartedit/cilitem.h"
 #include "chartedit/cpapersizedlg.h"
@@ -12,8 +12,8 @@
 #include "chartedit/creportcreatorwin.h"
 #include "chartedit/creportpe.h"
 #include "chartedit/creportpepages.h"
-#include "chartedit/ctextdlg.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -107,6 +107,15 @@ class TestCreator : public QObject
         return m_creator->canvas()->viewport()->mapToGlobal(QPoint(x, y));
     }
 
+    QToolButton *toolNamed(const QString &tip)
+    {
+        for (QToolButton *b : m_creator->toolButtons()) {
+            if (b->toolTip() == tip)
+                return b;
+        }
+        return nullptr;
+    }
+
     ChartItem *placeText()
     {
         m_creator->canvas()->OnZoomNormal();
@@ -115,6 +124,8 @@ class TestCreator : public QObject
         frame->content->kind = ChartItem::KindText;
         frame->content->fieldCode = QStringLiteral("#text");
         frame->content->editableText = true;
+        // Changed behind the session's back: select again so the panel rebuilds.
+        m_creator->canvas()->selectItem(nullptr);
         m_creator->canvas()->selectItem(frame);
         return frame;
     }
@@ -280,12 +291,15 @@ private slots:
         QVERIFY(m_creator->undoStack()->canUndo());
         m_creator->undoStack()->undo();
         QCOMPARE(frame->content->frameStyle, 0);
+        // The panel shows what undo restored ...
+        QCOMPARE(props->item(QStringLiteral("Frame"))->combo()->currentIndex(), 0);
 
-        // Text typed into the value cell.
+        // ... and text typed into the value cell changes the text alone.
         CPWItem *textRow = props->item(QStringLiteral("Text"));
         QVERIFY(textRow && textRow->tableItem());
         textRow->tableItem()->setText(QStringLiteral("Hello"));
         QCOMPARE(frame->content->text, QStringLiteral("Hello"));
+        QCOMPARE(frame->content->frameStyle, 0);
 
         // Colour and font rows go through their dialogs; a cancelled one changes nothing.
         CPWItem *colourRow = props->item(QStringLiteral("Color"));
@@ -308,6 +322,14 @@ private slots:
         colourRow->button()->click();
         QVERIFY(chosen != QColor(Qt::black));
         QCOMPARE(frame->content->textColor, chosen);
+        // The font dialog closed with Ok and nothing touched changes nothing (11 px stays 11 px).
+        const QFont pixelFont = frame->content->font;
+        QVERIFY(pixelFont.pixelSize() > 0);
+        const int steps = m_creator->undoStack()->count();
+        onNextModal([](QWidget *w) { qobject_cast<CTextDlgWin *>(w)->content()->OnOk(); });
+        props->item(QStringLiteral("Font"))->button()->click();
+        QCOMPARE(frame->content->font, pixelFont);
+        QCOMPARE(m_creator->undoStack()->count(), steps);
         onNextModal([](QWidget *w) {
             auto *dlg = qobject_cast<CTextDlgWin *>(w);
             QVERIFY(dlg);
@@ -317,7 +339,7 @@ private slots:
             QCOMPARE(sample, QStringLiteral("Hello"));
         });
         props->item(QStringLiteral("Font"))->button()->click();
-        QCOMPARE(frame->content->font.pointSize(), 20);
+        QCOMPARE(frame->content->font.pixelSize(), 20);
         QVERIFY(props->item(QStringLiteral("Font"))->button()->text().endsWith(QLatin1String(", 20")));
 
         // Nothing selected: the table is empty.
@@ -392,8 +414,27 @@ private slots:
 
     void savingClearsTheMarkAndClosingAsksOnlyWhenNeeded()
     {
-        // Never saved: closing asks even without an edit; Cancel keeps the window.
-        QVERIFY(m_creator->hasUnsavedChanges());
+        // Nothing done since the window opened: closing loses nothing and asks nothing.
+        QVERIFY(!m_creator->hasUnsavedChanges());
+        QVERIFY(m_creator->maybeClose());
+
+        // Grid, snapping and boundaries are kept in the file: switching one is a change.
+        const bool flagsBefore[3] = {doc().showGrid, doc().snapToGrid, doc().showBoundaries};
+        for (const QString &tip : {QStringLiteral("Show Grid"), QStringLiteral("Snap to Grid"),
+                                   QStringLiteral("Boundaries")}) {
+            QToolButton *tool = toolNamed(tip);
+            QVERIFY(tool);
+            tool->click();
+            QVERIFY2(m_creator->hasUnsavedChanges(), qPrintable(tip));
+            m_creator->undoStack()->undo();
+            QVERIFY2(!m_creator->hasUnsavedChanges(), qPrintable(tip));
+        }
+        QCOMPARE(doc().showGrid, flagsBefore[0]);
+        QCOMPARE(doc().snapToGrid, flagsBefore[1]);
+        QCOMPARE(doc().showBoundaries, flagsBefore[2]);
+
+        // A change not saved: closing asks; Cancel keeps the window.
+        toolNamed(QStringLiteral("Show Grid"))->click();
         QString asked;
         onNextModal([&asked](QWidget *w) {
             asked = w->windowTitle() + QLatin1Char('|') + qobject_cast<QMessageBox *>(w)->text();

@@ -2,8 +2,8 @@
 // field lists, control states, saving and undo.
 #include "modalscript.h"
 
-#include "chartedit/ctextdlg.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
 #include "engine/cnumerology.h"
 #include "reportedit/clayouteditmodel.h"
 #include "reportedit/clayoutmanagerdlg.h"

@@ -1,8 +1,8 @@
 // The colour and font dialogs driven through their real controls, offscreen.
-#include "chartedit/ccolordialog.h"
-#include "chartedit/cmodlabel.h"
-#include "chartedit/ctextdlg.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ccolordialog.h"
+#include "dialogs/cmodlabel.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,7 +39,7 @@ T *named(QWidget *w, const QString &text)
 
 }  // namespace
 
-class TstCharteditDialogs : public QObject
+class TstSharedDialogs : public QObject
 {
     Q_OBJECT
 private slots:
@@ -53,9 +53,10 @@ private slots:
     void fontChoicesAndSample();
     void fontCancelAndKeys();
     void pixelSizedFontsStayInPixels();
+    void textAlignmentAndColour();
 };
 
-void TstCharteditDialogs::spinBoxesStayInStep()
+void TstSharedDialogs::spinBoxesStayInStep()
 {
     CColorDialog dlg(QColor(255, 0, 0));
     QSpinBox *hue = spinNamed(&dlg, QStringLiteral("Hue:"));
@@ -99,7 +100,7 @@ void TstCharteditDialogs::spinBoxesStayInStep()
     QCOMPARE(dlg.color().alpha(), 255);
 }
 
-void TstCharteditDialogs::clicksOnSpectrumStripAndSwatches()
+void TstSharedDialogs::clicksOnSpectrumStripAndSwatches()
 {
     CColorDialog dlg(QColor(Qt::black));
     dlg.show();
@@ -135,7 +136,7 @@ void TstCharteditDialogs::clicksOnSpectrumStripAndSwatches()
     QVERIFY(swatches >= 16);
 }
 
-void TstCharteditDialogs::backgroundModes_data()
+void TstSharedDialogs::backgroundModes_data()
 {
     QTest::addColumn<bool>("addImage");
     QTest::addColumn<bool>("ownSize");
@@ -149,7 +150,7 @@ void TstCharteditDialogs::backgroundModes_data()
     QTest::newRow("picture, no size choice") << true << false << false << 0;
 }
 
-void TstCharteditDialogs::backgroundModes()
+void TstSharedDialogs::backgroundModes()
 {
     QFETCH(bool, addImage);
     QFETCH(bool, ownSize);
@@ -189,7 +190,7 @@ void TstCharteditDialogs::backgroundModes()
     QCOMPARE(dlg.image().isNull(), !addImage);
 }
 
-void TstCharteditDialogs::addImageWithoutPictureStaysOpen()
+void TstSharedDialogs::addImageWithoutPictureStaysOpen()
 {
     CColorDialog dlg(QColor(Qt::blue), CColorDialog::Background);
     dlg.show();
@@ -225,7 +226,7 @@ void TstCharteditDialogs::addImageWithoutPictureStaysOpen()
     QVERIFY(!dlg.isVisible());
 }
 
-void TstCharteditDialogs::presetModesSetTheChoices()
+void TstSharedDialogs::presetModesSetTheChoices()
 {
     QImage img(8, 8, QImage::Format_RGB32);
     img.fill(Qt::red);
@@ -252,7 +253,7 @@ void TstCharteditDialogs::presetModesSetTheChoices()
     QCOMPARE(dlg.mode(), 4);
 }
 
-void TstCharteditDialogs::cancelReportsNothing()
+void TstSharedDialogs::cancelReportsNothing()
 {
     CColorDialog dlg(QColor(1, 2, 3), CColorDialog::Background);
     dlg.show();
@@ -272,7 +273,7 @@ void TstCharteditDialogs::cancelReportsNothing()
     QCOMPARE(dlg2.mode(), 255);
 }
 
-void TstCharteditDialogs::fontChoicesAndSample()
+void TstSharedDialogs::fontChoicesAndSample()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPointSize(11);
@@ -322,7 +323,7 @@ void TstCharteditDialogs::fontChoicesAndSample()
     QVERIFY(f.bold() && f.italic() && !f.underline());
 }
 
-void TstCharteditDialogs::fontCancelAndKeys()
+void TstSharedDialogs::fontCancelAndKeys()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPointSize(9);
@@ -342,7 +343,7 @@ void TstCharteditDialogs::fontCancelAndKeys()
     QCOMPARE(win.font(), start);
 }
 
-void TstCharteditDialogs::pixelSizedFontsStayInPixels()
+void TstSharedDialogs::pixelSizedFontsStayInPixels()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPixelSize(18);
@@ -362,5 +363,29 @@ void TstCharteditDialogs::pixelSizedFontsStayInPixels()
     QCOMPARE(points.font().pointSize(), 20);
 }
 
-QTEST_MAIN(TstCharteditDialogs)
-#include "tst_chartedit_dialogs.moc"
+void TstSharedDialogs::textAlignmentAndColour()
+{
+    CTextDlgWin win(QFont(QStringLiteral("DejaVu Sans")), QStringLiteral("Seven"));
+    CTextDlg *dlg = win.content();
+    QVERIFY(!named<QToolButton>(dlg, QStringLiteral("Align Right")));
+    dlg->showTextOptions(1, Qt::black);
+    win.show();
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Align Right")), Qt::LeftButton);
+    QCOMPARE(dlg->textAlignment(), 2);
+    QVERIFY(dlg->sampleLabel()->alignment() & Qt::AlignRight);
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Align Center")), Qt::LeftButton);
+    QCOMPARE(dlg->textAlignment(), 4);
+
+    // The colour comes from the colour dialog; cancelling it keeps the old one.
+    QColor answer = QColor(20, 40, 200);
+    dlg->setColorChooser([&answer](const QColor &, QWidget *) { return answer; });
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Color")), Qt::LeftButton);
+    QCOMPARE(dlg->textColor(), QColor(20, 40, 200));
+    answer = QColor();
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Color")), Qt::LeftButton);
+    QCOMPARE(dlg->textColor(), QColor(20, 40, 200));
+    QVERIFY(dlg->sampleLabel()->styleSheet().contains(QLatin1String("#1428c8")));
+}
+
+QTEST_MAIN(TstSharedDialogs)
+#include "tst_shareddialogs.moc"
