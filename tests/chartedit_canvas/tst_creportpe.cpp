@@ -2,6 +2,7 @@
 // runs at zoom 1 with the page larger than the viewport, so one view pixel is
 // one page unit and the page starts 10 px in (the margin).
 #include "chart/chartdocument.h"
+#include "chart/barcode/barcodepicture.h"
 #include "chart/chartfields.h"
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/charteditsession.h"
@@ -44,6 +45,7 @@ private slots:
     void movingStopsAtThePageEdge();
     void cornerResizeKeepsTheRatio();
     void textResizesFreely();
+    void resizedBarcodesKeepTheirProportions();
     void rotationIsKeptWithinATurn();
     void bodyOfAnUnframedItemShiftsItsContent();
     void deleteAsksAndWaitsForTheDrag();
@@ -185,6 +187,38 @@ void TestCReportPE::cornerResizeKeepsTheRatio()
     drag(QPointF(400, 250), QPointF(5000, 5000));
     QCOMPARE(boundsOf(image).right(), 840.0);
     QCOMPARE(boundsOf(image).width() / boundsOf(image).height(), 2.0);
+}
+
+void TestCReportPE::resizedBarcodesKeepTheirProportions()
+{
+    ChartItem *code = addItem(ChartItem::KindBarcode, QRectF(100, 100, 80, 80));
+    code->content->text = QStringLiteral("LIFE PATH 7");
+    code->content->barcodeType = BarcodeQrCode;
+    code->content->alignment = Qt::AlignLeft;
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(140, 140)));
+    // Pulled to three times its height by the bottom edge, then narrowed by the right one.
+    drag(QPointF(140, 180), QPointF(140, 340));
+    drag(QPointF(180, 220), QPointF(140, 220));
+    QCOMPARE(boundsOf(code), QRectF(100, 100, 40, 240));
+    m_canvas->selectItem(nullptr);
+
+    // Each paint steps the handles' fade-out; after three they are gone.
+    for (int i = 0; i < 3; ++i)
+        m_canvas->viewport()->grab();
+    // The dark modules drawn inside the item's outline form a square.
+    const QImage shot = m_canvas->viewport()->grab().toImage();
+    const QRect area = m_canvas->viewTransform().mapRect(boundsOf(code)).toRect();
+    QRect dark;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (qMax(c.red(), qMax(c.green(), c.blue())) < 80)
+                dark |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(dark.width() > 30);
+    QVERIFY2(qAbs(dark.width() - dark.height()) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(dark.width()).arg(dark.height())));
 }
 
 void TestCReportPE::textResizesFreely()
