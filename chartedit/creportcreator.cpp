@@ -621,9 +621,15 @@ void CReportCreator::OnBlockItemDropped(CILItem *item, QPoint globalPos)
 
 ChartItem *CReportCreator::selectedFrame() const
 {
+    // Several items share the panel when their contents are of one kind.
     const QList<ChartItem *> selected = m_canvas->selectedItems();
-    if (selected.size() != 1 || !selected.front()->content)
+    if (selected.isEmpty() || !selected.front()->content)
         return nullptr;
+    const int kind = selected.front()->content->kind;
+    for (const ChartItem *frame : selected) {
+        if (!frame->content || frame->content->kind != kind)
+            return nullptr;
+    }
     return selected.front();
 }
 
@@ -654,11 +660,13 @@ void CReportCreator::OnPropertyChanged()
     if (changed.isEmpty())
         return;
     auto *command = new CItemPropertiesCommand(m_session, QStringLiteral("Properties"));
+    // Every selected item (all of one kind) takes the edit.
+    const QList<ChartItem *> targets = m_canvas->selectedItems();
+    QList<ChartItem *> touched = targets;
     // A block reference's order moves the other references of the page too.
-    QList<ChartItem *> touched{frame};
     if (frame->content->kind == ChartItem::KindBlockReference) {
         for (ChartItem *ref : page->blockReferences()) {
-            if (ref->owner && ref->owner != frame)
+            if (ref->owner && !touched.contains(ref->owner))
                 touched << ref->owner;
         }
     }
@@ -666,7 +674,9 @@ void CReportCreator::OnPropertyChanged()
     for (ChartItem *f : touched)
         before.push_back(f->clone());
     // Only the rows the user changed: the others may show values older than the item's.
-    const bool codeChanged = propertyrows::applyRows(*frame->content, *page, changed);
+    bool codeChanged = false;
+    for (ChartItem *target : targets)
+        codeChanged |= propertyrows::applyRows(*target->content, *page, changed);
     for (int i = 0; i < touched.size(); ++i)
         command->addItem(touched[i], std::move(before[size_t(i)]));
     m_applyingRow = true;
@@ -682,7 +692,10 @@ void CReportCreator::OnItemsChanged(ChartPage *page, const QList<ChartItem *> &i
     // a change of order on the page) rebuilds its rows from the item.
     if (m_applyingRow || !m_propertiesItem || page != m_session->currentPage())
         return;
-    if (items.isEmpty() || items.contains(m_propertiesItem) || page->blockReferences().size() > 1)
+    bool touched = items.isEmpty() || page->blockReferences().size() > 1;
+    for (ChartItem *selected : m_canvas->selectedItems())
+        touched = touched || items.contains(selected);
+    if (touched)
         OnPageSelectionChanged();
 }
 

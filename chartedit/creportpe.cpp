@@ -30,47 +30,6 @@ const char kFieldFormat[] = "application/x-qabstractitemmodeldatalist";
 const char kDeleteQuestion[] = "Are You sure?\r\nDo You want to delete selected item?";
 constexpr int kFadeSteps = 3;
 constexpr int kFadeInterval = 30;
-
-Qt::CursorShape cursorForHandle(int handle)
-{
-    switch (handle) {
-    case 0:
-    case 3:
-        return Qt::SizeFDiagCursor;
-    case 1:
-    case 2:
-        return Qt::SizeBDiagCursor;
-    case 4:
-    case 5:
-        return Qt::SizeHorCursor;
-    case 6:
-        return Qt::SizeVerCursor;
-    case 7:
-        return Qt::SizeAllCursor;
-    case 8:
-    case 9:
-    case 10:
-        return Qt::OpenHandCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-QString dragText(int mode)
-{
-    switch (mode) {
-    case canvasdrag::ShiftContent:
-        return QStringLiteral("Shift Content");
-    case canvasdrag::Rotate:
-    case canvasdrag::RotateFree:
-        return QStringLiteral("Rotate");
-    case canvasdrag::Resize:
-    case canvasdrag::ResizeFree:
-        return QStringLiteral("Resize");
-    default:
-        return QStringLiteral("Move");
-    }
-}
 } // namespace
 
 CReportPE::CReportPE(ChartEditSession *session, CTheme *theme, QWidget *parent)
@@ -293,189 +252,6 @@ void CReportPE::changeSelection(const QList<ChartItem *> &frames)
 {
     m_activeItem = frames.isEmpty() ? nullptr : frames.first();
     m_session->setSelection(frames);
-}
-
-void CReportPE::startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint)
-{
-    m_activeItem = frame;
-    m_activeHandle = handle;
-    m_dragMode = mode;
-    m_start.geometry = ChartItemGeometry::capture(*frame);
-    m_start.rect = canvasgeometry::frameBounds(*frame);
-    m_start.press = pagePoint;
-    m_start.handle = handle;
-    m_start.frameFlagged = frame->isFrame;
-    m_lastGeometry = m_start.geometry;
-    ++m_dragSerial;
-    if (mode == canvasdrag::Rotate || mode == canvasdrag::RotateFree)
-        viewport()->setCursor(Qt::ClosedHandCursor);
-}
-
-void CReportPE::continueDrag(const QPointF &pagePoint)
-{
-    ChartPage *page = currentPage();
-    if (!page || !m_activeItem || page->indexOf(m_activeItem) < 0) {
-        endDrag();
-        return;
-    }
-    canvasdrag::Context c;
-    c.page = page->size;
-    c.snap = m_doc->snapToGrid;
-    c.stepX = m_doc->gridStepX;
-    c.stepY = m_doc->gridStepY;
-    ChartItemGeometry g;
-    switch (m_dragMode) {
-    case canvasdrag::Move:
-        g = canvasdrag::move(m_start, pagePoint, c);
-        break;
-    case canvasdrag::Rotate:
-    case canvasdrag::RotateFree:
-        g = canvasdrag::rotate(m_start, pagePoint);
-        break;
-    case canvasdrag::Resize:
-    case canvasdrag::ResizeFree:
-        g = canvasdrag::resize(m_start, pagePoint, c, m_dragMode == canvasdrag::ResizeFree,
-                               m_lastGeometry);
-        break;
-    case canvasdrag::ShiftContent:
-        g = canvasdrag::shiftContent(m_start, pagePoint);
-        break;
-    default:
-        return;
-    }
-    if (g == m_lastGeometry)
-        return;
-    m_lastGeometry = g;
-    m_session->push(new CItemGeometryCommand(m_session, m_activeItem, m_start.geometry, g,
-                                             m_dragSerial, dragText(m_dragMode)));
-}
-
-void CReportPE::endDrag()
-{
-    if (m_dragMode == canvasdrag::None)
-        return;
-    m_dragMode = canvasdrag::None;
-    m_activeHandle = -1;
-    viewport()->unsetCursor();
-    viewport()->update();
-}
-
-void CReportPE::updateCursor(const QPointF &pagePoint)
-{
-    const QList<ChartItem *> selected = selectedItems();
-    const int handle = selected.isEmpty() ? -1 : handleAt(*selected.first(), pagePoint);
-    if (handle < 0)
-        viewport()->unsetCursor();
-    else
-        viewport()->setCursor(cursorForHandle(handle));
-}
-
-void CReportPE::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    setFocus(Qt::MouseFocusReason);
-    const QPointF point = mapToPage(event->pos());
-    m_lastPoint = point;
-    if (!currentPage() || m_dragMode != canvasdrag::None)
-        return;
-    const QList<ChartItem *> selected = selectedItems();
-    if (!selected.isEmpty()) {
-        ChartItem *first = selected.first();
-        const int handle = handleAt(*first, point);
-        if (handle >= 0) {
-            const int kind = first->content ? first->content->kind : ChartItem::KindNone;
-            startDrag(first, handle, canvasdrag::modeForHandle(handle, kind), point);
-            return;
-        }
-    }
-    ChartItem *hit = itemAt(point);
-    changeSelection(hit ? QList<ChartItem *>{hit} : QList<ChartItem *>());
-    if (hit)
-        startDrag(hit, hit->isFrame ? 7 : -1,
-                  hit->isFrame ? canvasdrag::Move : canvasdrag::ShiftContent, point);
-}
-
-void CReportPE::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPointF point = mapToPage(event->pos());
-    m_lastPoint = point;
-    if (m_dragMode != canvasdrag::None) {
-        if (event->buttons() & Qt::LeftButton)
-            continueDrag(point);
-        else
-            endDrag();
-        return;
-    }
-    updateCursor(point);
-}
-
-void CReportPE::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_lastPoint = mapToPage(event->pos());
-        endDrag();
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::mouseReleaseEvent(event);
-}
-
-void CReportPE::leaveEvent(QEvent *event)
-{
-    endDrag();
-    QAbstractScrollArea::leaveEvent(event);
-}
-
-void CReportPE::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-        if (m_dragMode == canvasdrag::None)
-            deleteSelected();
-        event->accept();
-        return;
-    }
-    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-                       key == Qt::Key_Down;
-    if (arrow && m_dragMode == canvasdrag::None && !selectedItems().isEmpty()) {
-        const bool fine = event->modifiers() & Qt::ShiftModifier;
-        const double dx = fine ? 1.0 : m_doc->gridStepX;
-        const double dy = fine ? 1.0 : m_doc->gridStepY;
-        QPointF delta;
-        if (key == Qt::Key_Left)
-            delta.setX(-dx);
-        else if (key == Qt::Key_Right)
-            delta.setX(dx);
-        else if (key == Qt::Key_Up)
-            delta.setY(-dy);
-        else
-            delta.setY(dy);
-        nudgeSelection(delta);
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::keyPressEvent(event);
-}
-
-void CReportPE::nudgeSelection(const QPointF &delta)
-{
-    ChartPage *page = currentPage();
-    const QList<ChartItem *> selected = selectedItems();
-    if (!page || selected.isEmpty())
-        return;
-    // Items already against the page edge do not move: no empty undo steps.
-    QVector<CItemGeometryCommand::Change> moves;
-    for (ChartItem *frame : selected) {
-        const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
-        const ChartItemGeometry after = canvasdrag::nudge(before, delta, page->size);
-        if (after != before)
-            moves.append({frame, before, after});
-    }
-    if (!moves.isEmpty())
-        m_session->push(new CItemGeometryCommand(m_session, moves));
 }
 
 void CReportPE::deleteSelected()
@@ -724,6 +500,14 @@ void CReportPE::paintEvent(QPaintEvent *)
     p.restore();
 
     paintShadows(p, view.mapRect(pageRect).toAlignedRect());
+
+    if (m_dragMode == canvasdrag::RubberBand && !m_band.isEmpty()) {
+        QPen band(m_selectionColour, 1, Qt::DashLine);
+        band.setCosmetic(true);
+        p.setPen(band);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(view.mapRect(m_band));
+    }
 
     if (!m_fades.isEmpty()) {
         for (int i = m_fades.size() - 1; i >= 0; --i) {

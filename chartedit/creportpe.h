@@ -168,9 +168,23 @@ private:
     int handleAt(const ChartItem &frame, const QPointF &pagePoint) const;
     ChartItem *itemAt(const QPointF &pagePoint) const;
     void changeSelection(const QList<ChartItem *> &frames);
+    struct GroupMember {
+        ChartItem *frame = nullptr;
+        canvasdrag::Start start;
+        ChartItemGeometry last;
+    };
+
+    canvasdrag::Context dragContext() const;
     void startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint);
     void continueDrag(const QPointF &pagePoint);
+    /** Where another selected item goes while the active one is moved or resized. */
+    ChartItemGeometry followActive(GroupMember &m, const QPointF &pagePoint) const;
     void endDrag();
+    /** Esc: everything back where the drag found it, and no undo step left. */
+    void cancelDrag();
+    /** The selected item (the active one first) whose handle is at @p pagePoint. */
+    ChartItem *handleOwnerAt(const QPointF &pagePoint, int *handle) const;
+    void resizeSelection(const QPointF &delta);
     void updateCursor(const QPointF &pagePoint);
     void nudgeSelection(const QPointF &delta);
     void paintHandles(QPainter &p, const ChartItem &frame, double opacity) const;
@@ -191,6 +205,9 @@ private:
     ChartItem *m_activeItem = nullptr;
     canvasdrag::Start m_start;
     ChartItemGeometry m_lastGeometry;
+    QVector<GroupMember> m_group; ///< the other selected items a drag takes along
+    QRectF m_band;                ///< rubber band in page units
+    bool m_bandAdds = false;      ///< the band adds to the selection (Shift or Ctrl)
     QPointF m_lastPoint;
     int m_dragSerial = 0;
 

@@ -45,6 +45,7 @@ private slots:
     void movingStopsAtThePageEdge();
     void cornerResizeKeepsTheRatio();
     void textResizesFreely();
+    void severalItemsAreSelectedMovedAndPutBackTogether();
     void resizedBarcodesKeepTheirProportions();
     void rotationIsKeptWithinATurn();
     void bodyOfAnUnframedItemShiftsItsContent();
@@ -219,6 +220,42 @@ void TestCReportPE::resizedBarcodesKeepTheirProportions()
     QVERIFY(dark.width() > 30);
     QVERIFY2(qAbs(dark.width() - dark.height()) <= 2,
              qPrintable(QStringLiteral("%1 x %2").arg(dark.width()).arg(dark.height())));
+}
+
+void TestCReportPE::severalItemsAreSelectedMovedAndPutBackTogether()
+{
+    ChartItem *a = addItem(ChartItem::KindText, QRectF(100, 100, 100, 50));
+    ChartItem *b = addItem(ChartItem::KindText, QRectF(300, 100, 100, 50));
+    ChartItem *c = addItem(ChartItem::KindText, QRectF(100, 300, 100, 50));
+    // A band over empty page takes the items wholly inside it.
+    drag(QPointF(50, 50), QPointF(450, 200));
+    QCOMPARE(m_canvas->selectedItems(), (QList<ChartItem *>{a, b}));
+    // Ctrl or Shift and a click add an item or take it out.
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, Qt::ControlModifier, at(QPointF(150, 320)));
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, Qt::ShiftModifier, at(QPointF(350, 120)));
+    QCOMPARE(m_canvas->selectedItems(), (QList<ChartItem *>{a, c}));
+
+    // Dragging one moves all, as one step.
+    drag(QPointF(150, 125), QPointF(180, 145));
+    QCOMPARE(boundsOf(a).topLeft(), QPointF(130, 120));
+    QCOMPARE(boundsOf(c).topLeft(), QPointF(130, 320));
+    QCOMPARE(boundsOf(b).topLeft(), QPointF(300, 100));
+    QCOMPARE(m_stack->count(), 1);
+
+    // Esc in the middle of a drag puts everything back and leaves no step.
+    press(QPointF(150, 140));
+    moveHeld(QPointF(250, 240));
+    QCOMPARE(boundsOf(c).topLeft(), QPointF(230, 420));
+    QTest::keyClick(m_canvas.get(), Qt::Key_Escape);
+    QCOMPARE(boundsOf(a).topLeft(), QPointF(130, 120));
+    QCOMPARE(boundsOf(c).topLeft(), QPointF(130, 320));
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_canvas->dragMode(), 0);
+    release(QPointF(250, 240));
+
+    m_canvas->deleteSelected();
+    QCOMPARE(int(m_session->currentPage()->items.size()), 1);
+    QCOMPARE(m_stack->count(), 2);
 }
 
 void TestCReportPE::textResizesFreely()
@@ -423,13 +460,18 @@ void TestCReportPE::eachEditIsOneUndoStep()
     const QByteArray moved = saved(*m_doc);
     QVERIFY(moved != original);
 
-    // Arrow keys: one grid step, with Shift one page unit; one step each.
+    // Arrow keys: one grid step, with Alt one page unit; one step each.
     const QPointF before = boundsOf(image).topLeft();
     QTest::keyClick(m_canvas.get(), Qt::Key_Right);
     QCOMPARE(boundsOf(image).topLeft(), before + QPointF(m_doc->gridStepX, 0));
-    QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(boundsOf(image).topLeft(), before + QPointF(m_doc->gridStepX, -1));
     QCOMPARE(m_stack->count(), 3);
+    // With Shift they resize: one grid step wider, the top-left corner stays.
+    const QRectF sized = boundsOf(image);
+    QTest::keyClick(m_canvas.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(boundsOf(image), sized.adjusted(0, 0, m_doc->gridStepX, 0));
+    m_stack->undo();
     // Against the top edge nothing moves and nothing is recorded.
     for (int i = 0; i < 200; ++i)
         QTest::keyClick(m_canvas.get(), Qt::Key_Up);
