@@ -6,6 +6,7 @@
 #include "chartedit/caddpagecommand.h"
 #include "dialogs/ccolordialog.h"
 #include "chartedit/cdeletepagecommand.h"
+#include "chartedit/ceditactions.h"
 #include "chartedit/charteditsession.h"
 #include "chartedit/cfieldtree.h"
 #include "chartedit/chartitemstate.h"
@@ -31,11 +32,13 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
@@ -95,12 +98,16 @@ CReportCreator::CReportCreator(const ChartProfile &profile, int mode, CTheme *th
     leftLay->addWidget(m_pages, 5);
 
     m_canvas = new CReportPE(m_session, theme, m_middle);
+    m_actions = new CEditActions(m_session, m_canvas, this);
+    m_canvas->setContextActions(m_actions->contextActions());
+    buildEditTools(toolRow);
     auto *midLay = new QVBoxLayout(m_middle);
     midLay->setContentsMargins(2, 0, 2, 0);
     midLay->addWidget(m_canvas);
 
     auto *propsLabel = new QLabel(QStringLiteral("Properties"), m_right);
     m_properties = new CPropertiesWidget(m_right);
+    qz::checkedConnect(m_actions, SIGNAL(propertiesRequested()), this, SLOT(OnShowProperties()));
     m_properties->setTheme(theme);
     propsLabel->setBuddy(m_properties);
     auto *rightLay = new QVBoxLayout(m_right);
@@ -244,7 +251,51 @@ void CReportCreator::buildTools(QWidget *row)
     qz::checkedConnect(m_redoButton, SIGNAL(clicked()), m_undo, SLOT(redo()));
     qz::checkedConnect(m_undo, SIGNAL(canUndoChanged(bool)), m_undoButton, SLOT(setEnabled(bool)));
     qz::checkedConnect(m_undo, SIGNAL(canRedoChanged(bool)), m_redoButton, SLOT(setEnabled(bool)));
+}
+
+void CReportCreator::buildEditTools(QWidget *row)
+{
+    auto *lay = static_cast<QHBoxLayout *>(row->layout());
+    auto *line = new QFrame(row);
+    line->setFrameShape(QFrame::VLine);
+    line->setFixedWidth(10);
+    lay->addWidget(line);
+    auto menuButton = [row, lay](const QString &text, const QList<QAction *> &actions) {
+        auto *b = new QToolButton(row);
+        b->setText(text);
+        b->setAccessibleName(text);
+        b->setToolTip(text);
+        b->setPopupMode(QToolButton::InstantPopup);
+        b->setAutoRaise(true);
+        auto *menu = new QMenu(b);
+        menu->addActions(actions);
+        b->setMenu(menu);
+        lay->addWidget(b);
+        return b;
+    };
+    menuButton(QStringLiteral("Edit"), m_actions->editActions());
+    menuButton(QStringLiteral("Arrange"), m_actions->arrangeActions());
+    auto *fit = new QToolButton(row);
+    fit->setDefaultAction(m_actions->zoomToFitAction());
+    fit->setAccessibleName(fit->text());
+    fit->setAutoRaise(true);
+    lay->addWidget(fit);
+    m_zoomLabel = new QLabel(m_canvas->zoomText(), row);
+    m_zoomLabel->setAccessibleName(QStringLiteral("Zoom"));
+    m_zoomLabel->setMinimumWidth(44);
+    lay->addWidget(m_zoomLabel);
+    qz::checkedConnect(m_canvas, SIGNAL(zoomChanged(double)), this, SLOT(OnZoomChanged()));
     lay->addStretch(1);
+}
+
+void CReportCreator::OnZoomChanged()
+{
+    m_zoomLabel->setText(m_canvas->zoomText());
+}
+
+void CReportCreator::OnShowProperties()
+{
+    m_properties->table()->setFocus(Qt::OtherFocusReason);
 }
 
 void CReportCreator::setConfirmHandler(ConfirmHandler handler)

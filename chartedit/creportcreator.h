@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class CEditActions;
 class CFieldTree;
 class CILItem;
 class CPropertiesWidget;
@@ -58,6 +59,7 @@ public:
     ChartDocument *document() const { return m_doc; }
     QUndoStack *undoStack() const { return m_undo; }
     CReportPE *canvas() const { return m_canvas; }
+    CEditActions *editActions() const { return m_actions; }
     CFieldTree *fieldTree() const { return m_fieldTree; }
     CPropertiesWidget *properties() const { return m_properties; }
     CReportPEPages *pagesPane() const { return m_pages; }
@@ -108,12 +110,15 @@ private slots:
     void OnItemsChanged(ChartPage *page, const QList<ChartItem *> &items);
     void OnRefreshPreviews();
     void OnRefreshTitle();
+    void OnZoomChanged();
+    void OnShowProperties();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTools(QWidget *row);
+    void buildEditTools(QWidget *row);
     QToolButton *toolButton(const QString &icon, const QString &tip, QWidget *row);
     void syncStrips();
     void fillStrip(bool blocks);
@@ -149,6 +154,8 @@ private:
     QPushButton *m_save = nullptr;
     QPushButton *m_close = nullptr;
     QList<QToolButton *> m_tools;
+    CEditActions *m_actions = nullptr;
+    QLabel *m_zoomLabel = nullptr;
     QToolButton *m_undoButton = nullptr;
     QToolButton *m_redoButton = nullptr;
     class QTimer *m_previewTimer = nullptr;

@@ -17,6 +17,7 @@
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -135,6 +136,54 @@ void CReportPE::setZoom(double zoom)
     m_doc->zoom = qBound(kMinZoom, zoom, kMaxZoom);
     layoutScrollBars();
     viewport()->update();
+    emit zoomChanged(m_doc->zoom);
+}
+
+QString CReportPE::zoomText() const
+{
+    return QString::number(qRound(zoom() / kNormalZoom * 100)) + QLatin1Char('%');
+}
+
+void CReportPE::OnZoomToFit()
+{
+    const ChartPage *page = currentPage();
+    if (!page || page->size.isEmpty())
+        return;
+    const QSize view = viewport()->size();
+    setZoom(qMin((view.width() - 2 * kMargin) / page->size.width(),
+                 (view.height() - 2 * kMargin) / page->size.height()));
+}
+
+void CReportPE::OnDeleteSelected()
+{
+    deleteSelected();
+}
+
+void CReportPE::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // Zoom around the pointer: the page point under it stays under it.
+    const QPoint pointer = event->position().toPoint();
+    const QPointF anchor = mapToPage(pointer);
+    const double steps = event->angleDelta().y() / 120.0;
+    setZoom(zoom() * std::pow(1.1, steps));
+    const QPointF now = viewTransform().map(anchor);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(now.x() - pointer.x()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(now.y() - pointer.y()));
+    viewport()->update();
+    event->accept();
+}
+
+void CReportPE::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_contextActions.isEmpty() || m_dragMode != canvasdrag::None)
+        return;
+    QMenu menu(this);
+    menu.addActions(m_contextActions);
+    menu.exec(event->globalPos());
 }
 
 void CReportPE::OnZoomIn() { setZoom(qMin(zoom() * 1.1, kMaxZoom)); }

@@ -18,6 +18,7 @@ class ChartDocument;
 class ChartEditSession;
 class ChartItem;
 class ChartPage;
+class QAction;
 class QUndoStack;
 struct ChartFieldEntry;
 
@@ -72,6 +73,10 @@ public:
     void selectItem(ChartItem *frame);
 
     double zoom() const;
+    /** The zoom as the user reads it: "100%" at the normal size (0.75). */
+    QString zoomText() const;
+    /** What the context menu offers (set by the window). */
+    void setContextActions(const QList<QAction *> &actions) { m_contextActions = actions; }
     /** Sets the zoom within 0.2..2.0, re-lays the scroll bars out and repaints. */
     void setZoom(double zoom);
     /** The page-to-viewport transform. */
@@ -120,6 +125,7 @@ signals:
     void itemDropped(QPoint pos);
     /** The selection or the active item changed. */
     void selectionChanged();
+    void zoomChanged(double zoom);
 
 public slots:
     void OnZoomIn();
@@ -130,6 +136,10 @@ public slots:
     void moveToFrontSelItems();
     void moveToBackSelItems();
     void OnZoomNormal();
+    /** The largest zoom (within the limits) that shows the whole page. */
+    void OnZoomToFit();
+    /** deleteSelected() as a slot. */
+    void OnDeleteSelected();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -143,6 +153,8 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private slots:
     void OnDocumentReset();
@@ -199,6 +211,7 @@ private:
     QColor m_canvasColour;
     QColor m_selectionColour;
     ConfirmHandler m_confirm;
+    QList<QAction *> m_contextActions;
 
     int m_dragMode = canvasdrag::None;
     int m_activeHandle = -1;

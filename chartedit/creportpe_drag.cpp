@@ -235,6 +235,12 @@ void CReportPE::updateCursor(const QPointF &pagePoint)
 
 void CReportPE::mousePressEvent(QMouseEvent *event)
 {
+    if (event->button() == Qt::RightButton && m_dragMode == canvasdrag::None) {
+        // The context menu acts on the item under the pointer.
+        ChartItem *hit = currentPage() ? itemAt(mapToPage(event->pos())) : nullptr;
+        if (hit && !selectedItems().contains(hit))
+            changeSelection({hit});
+    }
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;

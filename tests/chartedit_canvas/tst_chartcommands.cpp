@@ -11,6 +11,7 @@
 #include "chartedit/cpageordercommand.h"
 #include "chartedit/cpagepropertiescommand.h"
 #include "chartedit/charteditsession.h"
+#include "chartedit/chartclipboard.h"
 #include "chartedit/cstackingcommand.h"
 #include "chartfixtures.h"
 
@@ -51,6 +52,7 @@ private slots:
     void oneDragIsOneStep();
     void propertyEditsMergeOnlyByKey();
     void commandsAnnounceTheChange();
+    void clipboardRecordsComeBackAndJunkIsRefused();
 };
 
 void TestChartCommands::undoRedoRestoresTheFile_data()
@@ -344,6 +346,44 @@ void TestChartCommands::commandsAnnounceTheChange()
     QCOMPARE(spy.count(), 1);
     stack.undo();
     QCOMPARE(spy.count(), 2);
+}
+
+void TestChartCommands::clipboardRecordsComeBackAndJunkIsRefused()
+{
+    ChartDocument doc;
+    buildRichDocument(doc);
+    QList<ChartItem *> frames, plain;
+    for (ChartPage *page : {firstPage(doc), secondPage(doc)}) {
+        for (const auto &item : page->items) {
+            frames << item.get();
+            if (!item->content || item->content->kind != ChartItem::KindBlockReference)
+                plain << item.get();
+        }
+    }
+    const QByteArray data = chartclipboard::encode(frames);
+    auto isReference = [](const std::unique_ptr<ChartItem> &f) {
+        return f->content && f->content->kind == ChartItem::KindBlockReference;
+    };
+    // Items come back as they went, references linked to this chart's blocks.
+    const auto back = chartclipboard::decode(data, doc);
+    QList<ChartItem *> backPlain;
+    for (const auto &f : back) {
+        if (isReference(f))
+            QVERIFY(f->content->linkedBlock && doc.blockIndex(f->content->linkedBlock) >= 0);
+        else
+            backPlain << f.get();
+    }
+    QCOMPARE(chartclipboard::encode(backPlain), chartclipboard::encode(plain));
+    QVERIFY(int(back.size()) > plain.size());
+    // A chart without blocks takes everything but the references.
+    ChartDocument other;
+    QCOMPARE(int(chartclipboard::decode(data, other).size()), plain.size());
+    // Foreign, cut short or inflated data gives nothing.
+    QVERIFY(chartclipboard::decode(QByteArrayLiteral("not chart items"), doc).empty());
+    QVERIFY(chartclipboard::decode(data.left(data.size() / 2), doc).empty());
+    QByteArray huge = data;
+    huge.replace(11, 4, QByteArray::fromHex("7fffffff"));
+    QVERIFY(chartclipboard::decode(huge, doc).empty());
 }
 
 QTEST_MAIN(TestChartCommands)

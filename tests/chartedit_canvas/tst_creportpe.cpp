@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QWheelEvent>
 #include <QTest>
 #include <QUndoStack>
 
@@ -55,6 +56,8 @@ private slots:
     void droppedFieldsAndPicturesLandOnThePage();
     void eachEditIsOneUndoStep();
     void paintsPageOnCanvas();
+    void handlesAreDrawnWhereTheyGrip();
+    void ctrlWheelZoomsAroundThePointer();
 
 private:
     QPoint at(const QPointF &pagePoint) const
@@ -522,9 +525,56 @@ void TestCReportPE::paintsPageOnCanvas()
     QCOMPARE(m_canvas->viewport()->grab().toImage().pixelColor(at(QPointF(40, 405))),
              QColor(Qt::white));
     m_canvas->OnGrid();
-    QTest::qWait(150);
+    // Each paint steps the selection's fade-in; after three it is over.
+    for (int i = 0; i < 3; ++i)
+        m_canvas->viewport()->grab();
     const QImage later = m_canvas->viewport()->grab().toImage();
     QVERIFY(later.pixelColor(at(QPointF(300, 160))) != QColor(Qt::white));
+}
+
+void TestCReportPE::handlesAreDrawnWhereTheyGrip()
+{
+    m_doc->showGrid = false;
+    ChartItem *item = addItem(ChartItem::KindText, QRectF(100, 100, 200, 60));
+    const QImage plain = m_canvas->viewport()->grab().toImage();
+    m_canvas->selectItem(item);
+    for (int i = 0; i < 3; ++i)
+        m_canvas->viewport()->grab();
+    const QImage shown = m_canvas->viewport()->grab().toImage();
+    // Every resize, move and rotate handle changes the picture where a press grips it.
+    const QVector<QRectF> handles = canvasgeometry::handleRects(*item, 1.0, 1.0,
+                                                                QSizeF(m_canvas->handleSet().rotate.size()));
+    for (int i = 0; i <= 8; ++i) {
+        const QPoint c = at(item->transform.map(handles[i].center()));
+        bool drawn = false;
+        for (int dy = -3; dy <= 3; ++dy) {
+            for (int dx = -3; dx <= 3; ++dx)
+                drawn = drawn || shown.pixelColor(c + QPoint(dx, dy)) != plain.pixelColor(c + QPoint(dx, dy));
+        }
+        QVERIFY2(drawn, qPrintable(QString::number(i)));
+    }
+    // Away from the handles the selected item looks as it did.
+    const QPoint inside = at(QPointF(200, 130));
+    QCOMPARE(shown.pixelColor(inside), plain.pixelColor(inside));
+    // Pressing where a corner handle is drawn starts a resize there.
+    press(item->transform.map(handles[3].center()));
+    QCOMPARE(m_canvas->dragMode(), int(canvasdrag::ResizeFree));
+    release(item->transform.map(handles[3].center()));
+}
+
+void TestCReportPE::ctrlWheelZoomsAroundThePointer()
+{
+    // Larger than the view both ways, so the scroll bars can hold the point still.
+    m_canvas->setZoom(1.0);
+    const QPoint pointer(300, 200);
+    const QPointF under = m_canvas->mapToPage(pointer);
+    QWheelEvent wheel(QPointF(pointer), QPointF(m_canvas->viewport()->mapToGlobal(pointer)), QPoint(),
+                      QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_canvas->viewport(), &wheel);
+    QCOMPARE(m_canvas->zoom(), 1.1 * 1.1);
+    const QPointF now = m_canvas->viewTransform().map(under);
+    QVERIFY(qAbs(now.x() - pointer.x()) <= 1 && qAbs(now.y() - pointer.y()) <= 1);
+    QCOMPARE(m_canvas->zoomText(), QStringLiteral("161%"));
 }
 
 QTEST_MAIN(TestCReportPE)

@@ -1,7 +1,8 @@
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
 #include "chart/chartitem.h"
-#include "dialogs/ccolordialog.h"
+#include "chartedit/canvasgeometry.h"
+#include "chartedit/ceditactions.h"
 #include "chartedit/ciconlist.h"
 #include "chartedit/cilitem.h"
 #include "chartedit/cpapersizedlg.h"
@@ -12,9 +13,11 @@
 #include "chartedit/creportcreatorwin.h"
 #include "chartedit/creportpe.h"
 #include "chartedit/creportpepages.h"
+#include "dialogs/ccolordialog.h"
 #include "dialogs/ctextdlg.h"
 #include "dialogs/ctextdlgwin.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -522,6 +525,75 @@ private slots:
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.creator()->splitter()->sizes(), widths);
+    }
+
+    void toolsAndEditActionsDoWhatTheySay()
+    {
+        CReportPE *canvas = m_creator->canvas();
+        CEditActions *actions = m_creator->editActions();
+        canvas->OnZoomNormal();
+        QList<ChartItem *> items;
+        for (const QPoint &at : {QPoint(60, 60), QPoint(240, 120), QPoint(120, 260)})
+            items << canvas->createFieldItem(QStringLiteral("F"), at, QSizeF(60, 30));
+        auto left = [](const ChartItem *f) { return canvasgeometry::frameBounds(*f).left(); };
+        QUndoStack *undo = m_creator->undoStack();
+        const int start = undo->index();
+
+        // The tools: each zoom goes its own way; front and back are not swapped.
+        toolNamed(QStringLiteral("Zoom In"))->click();
+        QVERIFY(canvas->zoom() > CReportPE::kNormalZoom);
+        toolNamed(QStringLiteral("Zoom Out"))->click();
+        toolNamed(QStringLiteral("Zoom Out"))->click();
+        QVERIFY(canvas->zoom() < CReportPE::kNormalZoom);
+        canvas->selectItem(items[0]);
+        toolNamed(QStringLiteral("Bring to Front"))->click();
+        QCOMPARE(doc().pageSets.front().front()->items.back().get(), items[0]);
+        toolNamed(QStringLiteral("Send to Back"))->click();
+        QCOMPARE(doc().pageSets.front().front()->items.front().get(), items[0]);
+        actions->action(QStringLiteral("Zoom to Fit"))->trigger();
+        const QRectF page(QPointF(0, 0), doc().pageSets.front().front()->size);
+        QVERIFY(canvas->viewport()->rect().contains(canvas->viewTransform().mapRect(page).toRect()));
+
+        // Align and distribute, each one step.
+        actions->action(QStringLiteral("Select All"))->trigger();
+        QCOMPARE(canvas->selectedItems().size(), 3);
+        const int before = undo->count();
+        actions->action(QStringLiteral("Align Left"))->trigger();
+        QCOMPARE(left(items[1]), left(items[0]));
+        QCOMPARE(left(items[2]), left(items[0]));
+        QCOMPARE(undo->count(), before + 1);
+        undo->undo();
+        actions->action(QStringLiteral("Distribute Horizontally"))->trigger();
+        const double gap1 = left(items[2]) - (left(items[0]) + 60), gap2 = left(items[1]) - (left(items[2]) + 60);
+        QVERIFY(qAbs(gap1 - gap2) < 1e-9);
+
+        // Copied items paste onto another page, offset by a grid step and selected, as one step.
+        actions->action(QStringLiteral("Copy"))->trigger();
+        m_creator->OnAddPage();
+        ChartPage *second = firstSet().back().get();
+        const int beforePaste = undo->count();
+        actions->action(QStringLiteral("Paste"))->trigger();
+        QCOMPARE(int(second->items.size()), 3);
+        QCOMPARE(canvas->selectedItems().size(), 3);
+        QCOMPARE(canvasgeometry::frameBounds(*second->items[0]).topLeft(),
+                 canvasgeometry::frameBounds(*doc().pageSets.front().front()->items[0]).topLeft() +
+                     QPointF(doc().gridStepX, doc().gridStepY));
+        QCOMPARE(undo->count(), beforePaste + 1);
+        actions->action(QStringLiteral("Duplicate"))->trigger();
+        QCOMPARE(int(second->items.size()), 6);
+        actions->action(QStringLiteral("Cut"))->trigger();
+        QCOMPARE(int(second->items.size()), 3);
+        while (undo->index() > start)
+            undo->undo();
+        QVERIFY(doc().pageSets.front().front()->items.size() == 3);
+
+        QStringList context;
+        for (QAction *a : actions->contextActions())
+            context << a->text();
+        QCOMPARE(context, (QStringList{QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste"),
+                                       QStringLiteral("Delete"), QStringLiteral("Bring to Front"),
+                                       QStringLiteral("Send to Back"), QStringLiteral("Properties")}));
+        QCOMPARE(canvas->accessibleName(), QStringLiteral("Page canvas"));
     }
 };
 
