@@ -13,6 +13,7 @@
 #include "chartedit/ciconlist.h"
 #include "chartedit/cilcontainerwidget.h"
 #include "chartedit/cilitem.h"
+#include "chartedit/citemgeometrycommand.h"
 #include "chartedit/citempropertiescommand.h"
 #include "chartedit/cpageordercommand.h"
 #include "chartedit/cpagepropertiescommand.h"
@@ -23,6 +24,7 @@
 #include "chartedit/creportcreatorw3.h"
 #include "chartedit/creportpe.h"
 #include "chartedit/creportpepages.h"
+#include "chartedit/geometryrows.h"
 #include "chartedit/papersizes.h"
 #include "chartedit/propertyrows.h"
 #include "engine/checkedconnect.h"
@@ -693,7 +695,37 @@ void CReportCreator::OnPageSelectionChanged()
         m_properties->clear();
         return;
     }
-    m_properties->setRows(propertyrows::rowsFor(*frame->content, *page));
+    m_properties->setRows(propertyrows::rowsFor(*frame->content, *page) +
+                          geometryrows::rowsFor(*frame, unitSize()));
+}
+
+double CReportCreator::unitSize() const
+{
+    return m_mode == kMainWindowMode ? papersize::kPageUnitsPerScreenUnit
+                                     : papersize::kPageUnitsPerInch;
+}
+
+bool CReportCreator::applyGeometryRows(const QVector<PropertyRow> &rows)
+{
+    ChartPage *page = m_session->currentPage();
+    QVector<CItemGeometryCommand::Change> changes;
+    for (const PropertyRow &row : rows) {
+        if (!geometryrows::isGeometryRow(row.title))
+            return false;
+    }
+    for (ChartItem *frame : m_canvas->selectedItems()) {
+        ChartItemGeometry after;
+        // The panel changes one of these rows at a time.
+        if (geometryrows::edited(*frame, rows.first(), unitSize(), page->size, &after))
+            changes.append({frame, ChartItemGeometry::capture(*frame), after});
+    }
+    m_applyingRow = true;
+    if (!changes.isEmpty())
+        m_undo->push(new CItemGeometryCommand(m_session, changes, 0, rows.first().title));
+    m_applyingRow = false;
+    // Shown as applied (kept on the page, say), or as it was when the text was no number.
+    QTimer::singleShot(0, this, SLOT(OnPageSelectionChanged()));
+    return true;
 }
 
 void CReportCreator::OnPropertyChanged()
@@ -708,7 +740,7 @@ void CReportCreator::OnPropertyChanged()
         if (index >= 0 && index < rows.size())
             changed << rows[index];
     }
-    if (changed.isEmpty())
+    if (changed.isEmpty() || applyGeometryRows(changed))
         return;
     auto *command = new CItemPropertiesCommand(m_session, QStringLiteral("Properties"));
     // Every selected item (all of one kind) takes the edit.

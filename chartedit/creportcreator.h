@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chartprofile.h"
+#include "chartedit/propertyrows.h"
 
 #include <QColor>
 #include <QImage>
@@ -126,6 +127,10 @@ private:
     bool ask(const QString &title, const QString &text);
     void editPageProperties(ChartPage *page, bool isBlock);
     ChartItem *selectedFrame() const;
+    /** Page units per unit the sizes are shown in (screen units in mode 1, else inches). */
+    double unitSize() const;
+    /** Applies edits of the numeric geometry rows; false when @p rows are not those. */
+    bool applyGeometryRows(const QVector<PropertyRow> &rows);
 
     ChartProfile m_profile;
     int m_mode;

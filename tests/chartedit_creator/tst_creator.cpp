@@ -13,6 +13,7 @@
 #include "chartedit/creportcreatorwin.h"
 #include "chartedit/creportpe.h"
 #include "chartedit/creportpepages.h"
+#include "chartedit/papersizes.h"
 #include "dialogs/ccolordialog.h"
 #include "dialogs/ctextdlg.h"
 #include "dialogs/ctextdlgwin.h"
@@ -285,7 +286,7 @@ private slots:
     {
         ChartItem *frame = placeText();
         CPropertiesWidget *props = m_creator->properties();
-        QCOMPARE(props->items().size(), 5);
+        QCOMPARE(props->items().size(), 5 + 5); // text, colour, font, frame, frame colour; X .. Rotation
         CPWItem *frameRow = props->item(QStringLiteral("Frame"));
         QVERIFY(frameRow && frameRow->combo());
         frameRow->combo()->setCurrentIndex(1);
@@ -594,6 +595,40 @@ private slots:
                                        QStringLiteral("Delete"), QStringLiteral("Bring to Front"),
                                        QStringLiteral("Send to Back"), QStringLiteral("Properties")}));
         QCOMPARE(canvas->accessibleName(), QStringLiteral("Page canvas"));
+    }
+
+    void numericRowsPlaceTheItemInTheChartsUnit()
+    {
+        ChartItem *frame = placeText();
+        CPropertiesWidget *props = m_creator->properties();
+        auto type = [props](const char *title, const char *text) {
+            CPWItem *row = props->item(QLatin1String(title));
+            QVERIFY(row && row->tableItem());
+            row->tableItem()->setText(QLatin1String(text));
+            QCoreApplication::processEvents(); // the rows are shown again after the edit
+        };
+        auto bounds = [frame] { return canvasgeometry::frameBounds(*frame); };
+        const QRectF start = bounds();
+        const double unit = papersize::kPageUnitsPerScreenUnit; // the main window's creator
+        QCOMPARE(props->item(QStringLiteral("Width"))->tableItem()->text(),
+                 QString::number(start.width() / unit, 'f', 2));
+        const int steps = m_creator->undoStack()->count();
+        type("X", "100");
+        QCOMPARE(bounds().left(), 100 * unit);
+        type("Height", "50");
+        QCOMPARE(bounds().height(), 50 * unit);
+        QCOMPARE(bounds().top(), start.top());
+        type("Rotation", "90");
+        QCOMPARE(frame->rotation, 90.0);
+        QCOMPARE(m_creator->undoStack()->count(), steps + 3);
+        // Not a number: nothing changes, the row shows the value again.
+        type("Y", "abc");
+        QCOMPARE(m_creator->undoStack()->count(), steps + 3);
+        QCOMPARE(props->item(QStringLiteral("Y"))->tableItem()->text(),
+                 QString::number(bounds().top() / unit, 'f', 2));
+        for (int i = 0; i < 3; ++i)
+            m_creator->undoStack()->undo();
+        QCOMPARE(bounds(), start);
     }
 };
 
