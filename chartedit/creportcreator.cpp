@@ -771,6 +771,7 @@ void CReportCreator::OnPropertyChanged()
 
 void CReportCreator::OnItemsChanged(ChartPage *page, const QList<ChartItem *> &items)
 {
+    m_previewTimer->start(); // the strip's picture of the page follows
     // The panel's own edit is shown already; any other change (undo, a drag,
     // a change of order on the page) rebuilds its rows from the item.
     if (m_applyingRow || !m_propertiesItem || page != m_session->currentPage())

@@ -516,8 +516,7 @@ private slots:
         m_creator->splitter()->setSizes({200, 400, 180});
         QApplication::processEvents();
         const QList<int> widths = m_creator->splitter()->sizes();
-        onNextModal([](QWidget *w) { pressButton(w, QStringLiteral("No")); });
-        m_creator->OnCancel();
+        m_creator->OnCancel(); // nothing changed: closes without asking
         QVERIFY(!m_win->isVisible());
 
         CReportCreatorWin again(ChartProfile(), 1, nullptr);
@@ -629,6 +628,30 @@ private slots:
         for (int i = 0; i < 3; ++i)
             m_creator->undoStack()->undo();
         QCOMPARE(bounds(), start);
+    }
+
+    void fontDialogAlsoAlignsAndColoursAField()
+    {
+        CReportPE *canvas = m_creator->canvas();
+        ChartItem *field = canvas->createFieldItem(QStringLiteral("Life Path"), QPoint(80, 80), QSizeF(120, 25));
+        QVERIFY(m_creator->properties()->item(QStringLiteral("Alignement")));
+        const int steps = m_creator->undoStack()->count();
+        onNextModal([](QWidget *w) {
+            CTextDlg *dlg = qobject_cast<CTextDlgWin *>(w)->content();
+            QVERIFY(dlg->hasTextOptions());
+            dlg->setColorChooser([](const QColor &, QWidget *) { return QColor(200, 30, 30); });
+            dlg->OnTextColor();
+            for (QAction *a : dlg->findChildren<QAction *>()) {
+                if (a->toolTip() == QLatin1String("Align Right"))
+                    a->trigger();
+            }
+            dlg->OnOk();
+        });
+        m_creator->properties()->item(QStringLiteral("Font"))->button()->click();
+        QCOMPARE(field->content->alignment, 2);
+        QCOMPARE(field->content->textColor, QColor(200, 30, 30));
+        QCOMPARE(m_creator->undoStack()->count(), steps + 1);
+        QCOMPARE(m_creator->properties()->item(QStringLiteral("Alignement"))->combo()->currentIndex(), 2);
     }
 };
 
