@@ -1,6 +1,7 @@
 #include "app/ui/cinfodlgwin.h"
 
 #include "app/ui/cinfodlg.h"
+#include "engine/checkedconnect.h"
 
 #include <QVBoxLayout>
 
@@ -14,7 +15,7 @@ CInfoDlgWin::CInfoDlgWin(CTheme *theme, const QString &title, const QString &tex
     auto *lay = new QVBoxLayout(this);
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(m_content);
-    connect(m_content, SIGNAL(answered(int)), this, SLOT(OnAnswered(int)));
+    qz::checkedConnect(m_content, SIGNAL(answered(int)), this, SLOT(OnAnswered(int)));
     if (parent) {
         const QRect pr = parent->window()->frameGeometry();
         move(pr.center() - QPoint(width() / 2, height() / 2));
