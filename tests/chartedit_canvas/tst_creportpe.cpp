@@ -9,11 +9,14 @@
 #include "chartedit/creportpe.h"
 #include "chartfixtures.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QTest>
 #include <QUndoStack>
@@ -58,6 +61,7 @@ private slots:
     void paintsPageOnCanvas();
     void handlesAreDrawnWhereTheyGrip();
     void ctrlWheelZoomsAroundThePointer();
+    void rightClickSelectsAndOpensTheContextMenu();
 
 private:
     QPoint at(const QPointF &pagePoint) const
@@ -575,6 +579,29 @@ void TestCReportPE::ctrlWheelZoomsAroundThePointer()
     const QPointF now = m_canvas->viewTransform().map(under);
     QVERIFY(qAbs(now.x() - pointer.x()) <= 1 && qAbs(now.y() - pointer.y()) <= 1);
     QCOMPARE(m_canvas->zoomText(), QStringLiteral("161%"));
+}
+
+void TestCReportPE::rightClickSelectsAndOpensTheContextMenu()
+{
+    ChartItem *a = addItem(ChartItem::KindText, QRectF(100, 100, 100, 50));
+    ChartItem *b = addItem(ChartItem::KindText, QRectF(300, 100, 100, 50));
+    QAction copy(QStringLiteral("Copy")), remove(QStringLiteral("Delete"));
+    m_canvas->setContextActions({&copy, &remove});
+    m_session->setSelection({a});
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                offered << action->text();
+            menu->close();
+        }
+    });
+    const QPoint on = at(QPointF(350, 120));
+    QTest::mousePress(m_canvas->viewport(), Qt::RightButton, {}, on);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, on, m_canvas->viewport()->mapToGlobal(on));
+    QApplication::sendEvent(m_canvas->viewport(), &menuEvent);
+    QCOMPARE(m_canvas->selectedItems(), QList<ChartItem *>{b});
+    QCOMPARE(offered, (QStringList{QStringLiteral("Copy"), QStringLiteral("Delete")}));
 }
 
 QTEST_MAIN(TestCReportPE)
