@@ -58,7 +58,7 @@ public:
     std::unique_ptr<ChartItem> clone() const;
     /**
      * Makes this item (and its content, in place) equal to @p other in every
-     * stored field and link; the selection flag and the identity stay. Undo
+     * stored field and link; the identity stays. Undo
      * restores items this way so that pointers held by the editors stay valid.
      */
     void assignState(const ChartItem &other);
@@ -101,5 +101,4 @@ public:
     ChartPage *linkedBlock = nullptr; ///< block references: the block itself
     std::unique_ptr<ChartItem> content;
     ChartItem *owner = nullptr;
-    bool selected = false; ///< transient selection flag of frame items
 };

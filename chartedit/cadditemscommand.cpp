@@ -1,29 +1,11 @@
 #include "chartedit/cadditemscommand.h"
 
-#include "chart/chartdocument.h"
-
-CAddItemsCommand::CAddItemsCommand(ChartDocument *doc, ChartPage *page,
-                                   const QList<ChartItem *> &added, const QString &text,
-                                   QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc), m_page(page)
+CAddItemsCommand::CAddItemsCommand(ChartEditSession *session, ChartPage *page,
+                                   std::vector<std::unique_ptr<ChartItem>> added,
+                                   const QString &text, QUndoCommand *parent)
+    : CItemListCommand(session, page, text, parent)
 {
-    if (page)
-        m_items.record(*page, added);
-    if (m_items.isEmpty())
+    m_items.hold(std::move(added));
+    if (!page || m_items.isEmpty())
         setObsolete(true);
-}
-
-CAddItemsCommand::~CAddItemsCommand() = default;
-
-void CAddItemsCommand::undo()
-{
-    m_items.takeOut(*m_page);
-    m_doc->notifyChanged();
-}
-
-void CAddItemsCommand::redo()
-{
-    // The first time the items are already on the page.
-    if (m_items.putBack(*m_page))
-        m_doc->notifyChanged();
 }

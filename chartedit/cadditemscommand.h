@@ -1,33 +1,22 @@
 #pragma once
 
-#include "chartedit/commandsupport.h"
+#include "chartedit/citemlistcommand.h"
 
-#include <QList>
-#include <QUndoCommand>
-
-class ChartDocument;
-class ChartItem;
-class ChartPage;
+#include <memory>
+#include <vector>
 
 /**
- * Adding frame items to a page. The items are created on the page first (the
- * creation helpers place them); the command adopts them, so its first redo
- * changes nothing, undo takes them off the page and keeps them, redo puts the
- * same objects back where they were.
+ * Adding new frame items to a page. The command owns the items until its
+ * redo() puts them on top of the page; undo takes the same objects off again.
  */
-class CAddItemsCommand : public QUndoCommand
+class CAddItemsCommand : public CItemListCommand
 {
 public:
-    CAddItemsCommand(ChartDocument *doc, ChartPage *page, const QList<ChartItem *> &added,
+    CAddItemsCommand(ChartEditSession *session, ChartPage *page,
+                     std::vector<std::unique_ptr<ChartItem>> added,
                      const QString &text = QStringLiteral("Add Item"),
                      QUndoCommand *parent = nullptr);
-    ~CAddItemsCommand() override;
 
-    void undo() override;
-    void redo() override;
-
-private:
-    ChartDocument *m_doc;
-    ChartPage *m_page;
-    commandsupport::HeldItems m_items;
+    void undo() override { removeItems(); }
+    void redo() override { insertItems(); }
 };

@@ -1,35 +1,29 @@
 #include "chartedit/caddpagecommand.h"
 
-#include "chart/chartdocument.h"
-#include "chartedit/commandsupport.h"
+#include "chartedit/charteditsession.h"
 
-
-CAddPageCommand::CAddPageCommand(ChartDocument *doc, ChartPage *added, const QString &text,
-                                 QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc), m_page(added)
+CAddPageCommand::CAddPageCommand(ChartEditSession *session, std::unique_ptr<ChartPage> added,
+                                 bool block, const QString &text, QUndoCommand *parent)
+    : CPageListCommand(session, text, parent)
 {
-    const commandsupport::PageSlot slot = commandsupport::findPage(*doc, added);
-    m_set = slot.set;
-    m_index = slot.index;
-    if (m_index < 0)
+    m_page = added.get();
+    m_held = std::move(added);
+    if (!block && m_doc->pageSets.empty())
+        m_doc->pageSets.emplace_back();
+    m_slot.set = block ? -1 : 0;
+    m_slot.index = block ? int(m_doc->blocks.size()) : int(m_doc->pageSets.front().size());
+    if (!m_page)
         setObsolete(true);
 }
 
-CAddPageCommand::~CAddPageCommand() = default;
-
 void CAddPageCommand::undo()
 {
-    m_held = commandsupport::takePage(*m_doc, {m_set, m_index}, m_page, &m_index);
-    if (!m_held)
-        return;
-    commandsupport::leavePage(*m_doc, m_page);
-    m_doc->notifyChanged();
+    if (removePage())
+        m_session->announcePages();
 }
 
 void CAddPageCommand::redo()
 {
-    if (!m_held)
-        return;
-    commandsupport::putPage(*m_doc, {m_set, m_index}, m_index, std::move(m_held));
-    m_doc->notifyChanged();
+    if (insertPage())
+        m_session->announcePages();
 }

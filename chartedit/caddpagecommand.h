@@ -1,32 +1,19 @@
 #pragma once
 
-#include <QUndoCommand>
-
-#include <memory>
-
-class ChartDocument;
-class ChartPage;
+#include "chartedit/cpagelistcommand.h"
 
 /**
- * Adding a page or a block. The page is created first (ChartDocument::addPage()
- * or addBlock(), then given its size and name); the command adopts it. Undo
- * takes it out of the document and keeps it; redo puts the same page back.
+ * Adding a page (at the end of the first page set) or a block (at the end of
+ * the blocks). The command owns the new page until redo() puts it in; undo
+ * takes the same page out again.
  */
-class CAddPageCommand : public QUndoCommand
+class CAddPageCommand : public CPageListCommand
 {
 public:
-    CAddPageCommand(ChartDocument *doc, ChartPage *added,
+    CAddPageCommand(ChartEditSession *session, std::unique_ptr<ChartPage> added, bool block,
                     const QString &text = QStringLiteral("Add Page"),
                     QUndoCommand *parent = nullptr);
-    ~CAddPageCommand() override;
 
     void undo() override;
     void redo() override;
-
-private:
-    ChartDocument *m_doc;
-    ChartPage *m_page;
-    int m_set = -1;
-    int m_index = -1;
-    std::unique_ptr<ChartPage> m_held;
 };

@@ -37,8 +37,10 @@ int modeForHandle(int handle, int contentKind)
     const bool freeKind = contentKind == ChartItem::KindTransient ||
                           contentKind == ChartItem::KindText ||
                           contentKind == ChartItem::KindStockImage;
+    // A barcode's frame takes the new size and the symbol is fitted inside it:
+    // scaling the item would stretch the symbol out of its proportions.
     if (handle >= 0 && handle <= 6)
-        return freeKind ? ResizeFree : Resize;
+        return freeKind || contentKind == ChartItem::KindBarcode ? ResizeFree : Resize;
     if (handle == 7)
         return Move;
     if (handle >= 8 && handle <= 10)

@@ -20,7 +20,8 @@ enum Mode {
     Rotate = 3,
     Resize = 4,
     ResizeFree = 12, ///< resize of text and field contents (kinds 5, 6, 7)
-    RotateFree = 13
+    RotateFree = 13,
+    RubberBand = 20 ///< selecting the items inside a rectangle dragged on empty page
 };
 
 /** What was recorded at the press. */

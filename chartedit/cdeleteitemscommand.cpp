@@ -1,14 +1,11 @@
 #include "chartedit/cdeleteitemscommand.h"
 
-#include "chart/chartdocument.h"
 #include "chartedit/canvasgeometry.h"
-#include "chartedit/commandsupport.h"
 
-
-CDeleteItemsCommand::CDeleteItemsCommand(ChartDocument *doc, ChartPage *page,
+CDeleteItemsCommand::CDeleteItemsCommand(ChartEditSession *session, ChartPage *page,
                                          const QList<ChartItem *> &frames, const QString &text,
                                          QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc), m_page(page)
+    : CItemListCommand(session, page, text, parent)
 {
     if (page)
         m_items.record(*page, frames);
@@ -16,19 +13,13 @@ CDeleteItemsCommand::CDeleteItemsCommand(ChartDocument *doc, ChartPage *page,
         setObsolete(true);
 }
 
-CDeleteItemsCommand::~CDeleteItemsCommand() = default;
-
-void CDeleteItemsCommand::redo()
+void CDeleteItemsCommand::afterRemove()
 {
-    m_items.takeOut(*m_page);
     m_ordersBefore = commandsupport::referenceOrders(*m_page);
     canvasgeometry::renumberBlockOrders(*m_page);
-    m_doc->notifyChanged();
 }
 
-void CDeleteItemsCommand::undo()
+void CDeleteItemsCommand::beforeInsert()
 {
     commandsupport::restoreOrders(m_ordersBefore);
-    m_items.putBack(*m_page);
-    m_doc->notifyChanged();
 }

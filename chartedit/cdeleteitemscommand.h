@@ -1,15 +1,9 @@
 #pragma once
 
-#include "chartedit/commandsupport.h"
+#include "chartedit/citemlistcommand.h"
 
-#include <QList>
 #include <QPair>
-#include <QUndoCommand>
 #include <QVector>
-
-class ChartDocument;
-class ChartItem;
-class ChartPage;
 
 /**
  * Deleting frame items (with their contents) from a page. The block
@@ -17,20 +11,21 @@ class ChartPage;
  * their orders; undo puts the items back at their places and the old orders
  * back on the references.
  */
-class CDeleteItemsCommand : public QUndoCommand
+class CDeleteItemsCommand : public CItemListCommand
 {
 public:
-    CDeleteItemsCommand(ChartDocument *doc, ChartPage *page, const QList<ChartItem *> &frames,
+    CDeleteItemsCommand(ChartEditSession *session, ChartPage *page,
+                        const QList<ChartItem *> &frames,
                         const QString &text = QStringLiteral("Delete"),
                         QUndoCommand *parent = nullptr);
-    ~CDeleteItemsCommand() override;
 
-    void undo() override;
-    void redo() override;
+    void undo() override { insertItems(); }
+    void redo() override { removeItems(); }
+
+protected:
+    void afterRemove() override;
+    void beforeInsert() override;
 
 private:
-    ChartDocument *m_doc;
-    ChartPage *m_page;
-    commandsupport::HeldItems m_items;
     QVector<QPair<ChartItem *, int>> m_ordersBefore;
 };

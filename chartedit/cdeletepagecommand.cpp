@@ -2,18 +2,18 @@
 
 #include "chart/chartdocument.h"
 #include "chartedit/canvasgeometry.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/commandsupport.h"
 
 
-CDeletePageCommand::CDeletePageCommand(ChartDocument *doc, ChartPage *page, const QString &text,
-                                       QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc), m_page(page)
+CDeletePageCommand::CDeletePageCommand(ChartEditSession *session, ChartPage *page,
+                                       const QString &text, QUndoCommand *parent)
+    : CPageListCommand(session, text, parent)
 {
-    const commandsupport::PageSlot slot = commandsupport::findPage(*doc, page);
-    m_set = slot.set;
-    m_index = slot.index;
-    const bool lastPage = m_set == 0 && doc->pageSets.front().size() <= 1;
-    if (m_index < 0 || lastPage)
+    m_page = page;
+    m_slot = commandsupport::findPage(*m_doc, page);
+    const bool lastPage = m_slot.set == 0 && m_doc->pageSets.front().size() <= 1;
+    if (m_slot.index < 0 || lastPage)
         setObsolete(true);
 }
 
@@ -38,37 +38,36 @@ void CDeletePageCommand::removeReferences()
             touched = true;
             m_references.push_back({page, i, page->takeItem(i)});
         }
-        if (touched)
+        if (touched) {
             canvasgeometry::renumberBlockOrders(*page);
+            m_session->announceItems(page, {});
+        }
     }
 }
 
 void CDeletePageCommand::redo()
 {
-    if (m_index < 0)
+    if (m_slot.index < 0)
         return;
-    m_held = commandsupport::takePage(*m_doc, {m_set, m_index}, m_page, &m_index);
-    if (!m_held)
+    m_currentBefore = m_session->currentPage();
+    if (!removePage())
         return;
     m_references.clear();
     m_ordersBefore.clear();
-    if (m_set < 0)
+    if (m_slot.set < 0)
         removeReferences();
-    m_currentBefore = m_doc->currentPage;
-    commandsupport::leavePage(*m_doc, m_page);
-    m_doc->notifyChanged();
+    m_session->announcePages();
 }
 
 void CDeletePageCommand::undo()
 {
-    if (!m_held)
+    if (!insertPage())
         return;
-    commandsupport::putPage(*m_doc, {m_set, m_index}, m_index, std::move(m_held));
     // Removed last first, so every reference returns to the index it had.
     for (auto it = m_references.rbegin(); it != m_references.rend(); ++it)
         commandsupport::insertItem(*it->page, it->index, std::move(it->frame));
     m_references.clear();
     commandsupport::restoreOrders(m_ordersBefore);
-    m_doc->currentPage = m_currentBefore;
-    m_doc->notifyChanged();
+    m_session->announcePages();
+    m_session->setCurrentPage(m_currentBefore);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
 #include <QPair>
-#include <QUndoCommand>
+#include "chartedit/cpagelistcommand.h"
 #include <QVector>
 
 #include <memory>
 #include <vector>
 
-class ChartDocument;
 class ChartItem;
 class ChartPage;
 
@@ -18,10 +17,10 @@ class ChartPage;
  * references left on those pages. A current page that goes makes the first
  * page current. Undo restores the page, its place and the references.
  */
-class CDeletePageCommand : public QUndoCommand
+class CDeletePageCommand : public CPageListCommand
 {
 public:
-    CDeletePageCommand(ChartDocument *doc, ChartPage *page,
+    CDeletePageCommand(ChartEditSession *session, ChartPage *page,
                        const QString &text = QStringLiteral("Delete Page"),
                        QUndoCommand *parent = nullptr);
     ~CDeletePageCommand() override;
@@ -37,11 +36,6 @@ private:
     };
     void removeReferences();
 
-    ChartDocument *m_doc;
-    ChartPage *m_page;
-    int m_set = -1;
-    int m_index = -1;
-    std::unique_ptr<ChartPage> m_held;
     ChartPage *m_currentBefore = nullptr;
     std::vector<RemovedReference> m_references; ///< in removal order
     QVector<QPair<ChartItem *, int>> m_ordersBefore;

@@ -1,6 +1,7 @@
 #include "chartedit/cfieldtree.h"
 
 #include "chartedit/creportpe.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QApplication>
@@ -39,9 +40,7 @@ CFieldTree::CFieldTree(const QString &imagesDir, CTheme *theme, QWidget *parent)
                                             QStringLiteral("Image Files (*.png *.jpg *.jpeg *.gif *.bmp)"));
     };
     if (m_theme) {
-        const bool ok = connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
-        Q_ASSERT(ok);
-        Q_UNUSED(ok);
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
         OnThemeChanged();
     }
 }

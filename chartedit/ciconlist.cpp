@@ -3,6 +3,7 @@
 #include "chartedit/cilcontainer.h"
 #include "chartedit/cilcontainerwidget.h"
 #include "chartedit/cilitem.h"
+#include "engine/checkedconnect.h"
 
 #include <QCursor>
 #include <QDataStream>
@@ -18,7 +19,7 @@ CIconList::CIconList(QWidget *parent) : QWidget(parent)
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(m_container);
     resize(100, 300);
-    connect(m_container->column(), SIGNAL(itemMoved(int, int)), this, SLOT(OnItemMoved(int, int)));
+    qz::checkedConnect(m_container->column(), SIGNAL(itemMoved(int, int)), this, SLOT(OnItemMoved(int, int)));
 }
 
 void CIconList::setTheme(const CTheme *theme)
@@ -36,8 +37,8 @@ CILItem *CIconList::addItem(ChartPage *page, const QImage &thumbnail, const QStr
     item->setThumbnail(thumbnail);
     item->setCaption(caption);
     item->setCountText(countText);
-    connect(item, SIGNAL(clicked(CILItem *)), this, SLOT(OnItemClicked(CILItem *)));
-    connect(item, SIGNAL(startDD(CILItem *)), this, SLOT(OnStartDD(CILItem *)));
+    qz::checkedConnect(item, SIGNAL(clicked(CILItem *)), this, SLOT(OnItemClicked(CILItem *)));
+    qz::checkedConnect(item, SIGNAL(startDD(CILItem *)), this, SLOT(OnStartDD(CILItem *)));
     m_container->column()->insertItem(m_container->column()->items().size(), item);
     return item;
 }

@@ -1,26 +1,39 @@
 #pragma once
 
 #include "chartedit/chartitemstate.h"
+#include "chartedit/commandids.h"
 
+#include <QList>
 #include <QUndoCommand>
+#include <QVector>
 
-class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 
 /**
- * A move, resize, rotation or content shift of one frame item. Every step of
- * one mouse drag carries the same drag number and merges into the first, so a
- * whole drag is one undo step; a drag that ends where it began drops out.
+ * A move, resize, rotation or content shift of one or more frame items of a
+ * page. Every step of one mouse drag carries the same drag number and merges
+ * into the first, so a whole drag is one undo step; a drag that ends where it
+ * began drops out.
  */
 class CItemGeometryCommand : public QUndoCommand
 {
 public:
-    static constexpr int kId = 0x4751; // merge id of geometry changes
+    static constexpr int kId = commandids::ItemGeometry;
+
+    struct Change {
+        ChartItem *frame = nullptr;
+        ChartItemGeometry before;
+        ChartItemGeometry after;
+    };
 
     /** @p dragId 0 never merges; the canvas numbers its drags from 1. */
-    CItemGeometryCommand(ChartDocument *doc, ChartItem *frame, const ChartItemGeometry &before,
-                         const ChartItemGeometry &after, int dragId = 0,
-                         const QString &text = QStringLiteral("Move"),
+    CItemGeometryCommand(ChartEditSession *session, ChartItem *frame,
+                         const ChartItemGeometry &before, const ChartItemGeometry &after,
+                         int dragId = 0, const QString &text = QStringLiteral("Move"),
+                         QUndoCommand *parent = nullptr);
+    CItemGeometryCommand(ChartEditSession *session, const QVector<Change> &changes,
+                         int dragId = 0, const QString &text = QStringLiteral("Move"),
                          QUndoCommand *parent = nullptr);
 
     void undo() override;
@@ -28,13 +41,14 @@ public:
     int id() const override { return kId; }
     bool mergeWith(const QUndoCommand *other) override;
 
-    ChartItem *frame() const { return m_frame; }
+    ChartItem *frame() const { return m_changes.isEmpty() ? nullptr : m_changes.first().frame; }
     int dragId() const { return m_dragId; }
 
 private:
-    ChartDocument *m_doc;
-    ChartItem *m_frame;
-    ChartItemGeometry m_before;
-    ChartItemGeometry m_after;
+    bool unchanged() const;
+    QList<ChartItem *> frames() const;
+
+    ChartEditSession *m_session;
+    QVector<Change> m_changes;
     int m_dragId;
 };

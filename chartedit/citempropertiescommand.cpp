@@ -2,6 +2,8 @@
 
 #include "chart/chartdocument.h"
 #include "chart/chartstream.h"
+#include "chartedit/charteditsession.h"
+#include "chartedit/commandsupport.h"
 
 
 namespace {
@@ -16,16 +18,16 @@ QByteArray serialized(const ChartItem &item)
 }
 } // namespace
 
-CItemPropertiesCommand::CItemPropertiesCommand(ChartDocument *doc, const QString &text,
+CItemPropertiesCommand::CItemPropertiesCommand(ChartEditSession *session, const QString &text,
                                                QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc)
+    : QUndoCommand(text, parent), m_session(session)
 {
 }
 
-CItemPropertiesCommand::CItemPropertiesCommand(ChartDocument *doc, ChartItem *frame,
+CItemPropertiesCommand::CItemPropertiesCommand(ChartEditSession *session, ChartItem *frame,
                                                std::unique_ptr<ChartItem> before,
                                                const QString &text, QUndoCommand *parent)
-    : CItemPropertiesCommand(doc, text, parent)
+    : CItemPropertiesCommand(session, text, parent)
 {
     addItem(frame, std::move(before));
 }
@@ -36,7 +38,9 @@ void CItemPropertiesCommand::addItem(ChartItem *frame, std::unique_ptr<ChartItem
 {
     if (!frame || !before)
         return;
-    m_entries.push_back({frame, std::move(before), frame->clone()});
+    auto after = frame->clone();
+    frame->assignState(*before);
+    m_entries.push_back({frame, std::move(before), std::move(after)});
 }
 
 bool CItemPropertiesCommand::unchanged() const
@@ -49,11 +53,19 @@ bool CItemPropertiesCommand::unchanged() const
     return true;
 }
 
+void CItemPropertiesCommand::announce()
+{
+    QList<ChartItem *> items;
+    for (const auto &e : m_entries)
+        items << e.item;
+    m_session->announceItems(commandsupport::pageOf(*m_session->document(), items.first()), items);
+}
+
 void CItemPropertiesCommand::undo()
 {
     for (auto &e : m_entries)
         e.item->assignState(*e.before);
-    m_doc->notifyChanged();
+    announce();
 }
 
 void CItemPropertiesCommand::redo()
@@ -64,7 +76,7 @@ void CItemPropertiesCommand::redo()
     }
     for (auto &e : m_entries)
         e.item->assignState(*e.after);
-    m_doc->notifyChanged();
+    announce();
 }
 
 bool CItemPropertiesCommand::mergeWith(const QUndoCommand *other)

@@ -1,36 +1,39 @@
 #pragma once
 
+#include "chartedit/commandids.h"
+
 #include <QUndoCommand>
 
 #include <memory>
 #include <vector>
 
-class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 
 /**
  * A change of the stored properties of one or more frame items (text, colours,
  * font, alignment, frame, field code, block-reference orders ...). The editor
  * takes a copy of each item before it changes it (ChartItem::clone()), edits
- * the item, then pushes this command: the state after is taken when the
- * command is built, so the first redo changes nothing. Undo and redo copy the
- * states back into the same objects, so pointers to them stay valid.
+ * the item and adds it with its copy: the command keeps the edited state and
+ * puts the copy back at once, so the change reaches the document (and its
+ * listeners) only through redo(). Undo and redo copy the states into the same
+ * objects, so pointers to them stay valid.
  */
 class CItemPropertiesCommand : public QUndoCommand
 {
 public:
-    static constexpr int kId = 0x5052; // merge id of property edits
+    static constexpr int kId = commandids::ItemProperties;
 
-    explicit CItemPropertiesCommand(ChartDocument *doc,
+    explicit CItemPropertiesCommand(ChartEditSession *session,
                                     const QString &text = QStringLiteral("Properties"),
                                     QUndoCommand *parent = nullptr);
     /** One item: @p before is its copy taken before the edit. */
-    CItemPropertiesCommand(ChartDocument *doc, ChartItem *frame, std::unique_ptr<ChartItem> before,
+    CItemPropertiesCommand(ChartEditSession *session, ChartItem *frame, std::unique_ptr<ChartItem> before,
                            const QString &text = QStringLiteral("Properties"),
                            QUndoCommand *parent = nullptr);
     ~CItemPropertiesCommand() override;
 
-    /** Adds another edited item (call before pushing). */
+    /** Adds an edited item and puts its copy @p before back (call before pushing). */
     void addItem(ChartItem *frame, std::unique_ptr<ChartItem> before);
     /**
      * Edits with the same non-zero key on the same items merge into one undo
@@ -50,8 +53,9 @@ private:
         std::unique_ptr<ChartItem> after;
     };
     bool unchanged() const;
+    void announce();
 
-    ChartDocument *m_doc;
+    ChartEditSession *m_session;
     std::vector<Entry> m_entries;
     int m_mergeKey = 0;
 };

@@ -42,12 +42,32 @@ void HeldItems::record(const ChartPage &page, const QList<ChartItem *> &frames)
               [](const Entry &a, const Entry &b) { return a.index < b.index; });
 }
 
+void HeldItems::hold(std::vector<std::unique_ptr<ChartItem>> items)
+{
+    for (auto &item : items) {
+        if (item) {
+            ChartItem *raw = item.get();
+            m_entries.push_back({raw, -1, std::move(item)});
+        }
+    }
+}
+
+QList<ChartItem *> HeldItems::items() const
+{
+    QList<ChartItem *> list;
+    for (const auto &entry : m_entries)
+        list << entry.item;
+    return list;
+}
+
 void HeldItems::takeOut(ChartPage &page)
 {
     for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
-        it->held = page.takeItem(page.indexOf(it->item));
-        if (it->held)
-            it->held->selected = false;
+        const int index = page.indexOf(it->item);
+        if (index < 0)
+            continue;
+        it->index = index;
+        it->held = page.takeItem(index);
     }
 }
 
@@ -56,6 +76,8 @@ bool HeldItems::putBack(ChartPage &page)
     bool any = false;
     for (auto &entry : m_entries) {
         if (entry.held) {
+            if (entry.index < 0)
+                entry.index = int(page.items.size());
             insertItem(page, entry.index, std::move(entry.held));
             any = true;
         }
@@ -125,6 +147,18 @@ PageSlot findPage(const ChartDocument &doc, const ChartPage *page)
     return block >= 0 ? PageSlot{-1, block} : PageSlot{};
 }
 
+ChartPage *pageOf(const ChartDocument &doc, const ChartItem *frame)
+{
+    QList<ChartPage *> pages = doc.allPages();
+    for (const auto &block : doc.blocks)
+        pages << block.get();
+    for (ChartPage *page : pages) {
+        if (page->indexOf(frame) >= 0)
+            return page;
+    }
+    return nullptr;
+}
+
 ChartPageList *pageList(ChartDocument &doc, const PageSlot &slot)
 {
     if (slot.set < 0)
@@ -132,15 +166,6 @@ ChartPageList *pageList(ChartDocument &doc, const PageSlot &slot)
     if (slot.set < int(doc.pageSets.size()))
         return &doc.pageSets[size_t(slot.set)];
     return nullptr;
-}
-
-void leavePage(ChartDocument &doc, const ChartPage *gone)
-{
-    if (doc.currentPage != gone)
-        return;
-    doc.currentPage = nullptr;
-    if (!doc.pageSets.empty() && !doc.pageSets.front().empty())
-        doc.currentPage = doc.pageSets.front().front().get();
 }
 
 } // namespace commandsupport

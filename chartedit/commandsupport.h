@@ -2,6 +2,8 @@
 
 #include "chart/chartdocument.h"
 
+#include <QList>
+
 #include <memory>
 #include <vector>
 
@@ -18,8 +20,12 @@ class HeldItems
 public:
     /** Records the items of @p frames that are on @p page, each once. */
     void record(const ChartPage &page, const QList<ChartItem *> &frames);
+    /** Holds new items, not yet on any page; putBack() appends them in this order. */
+    void hold(std::vector<std::unique_ptr<ChartItem>> items);
+    /** The items, held or on the page, in ascending page index. */
+    QList<ChartItem *> items() const;
     bool isEmpty() const { return m_entries.empty(); }
-    /** Takes the items off the page (highest index first) and clears their selection. */
+    /** Takes the items off the page (highest index first). */
     void takeOut(ChartPage &page);
     /** Puts the held items back at their indexes. */
     bool putBack(ChartPage &page);
@@ -27,7 +33,7 @@ public:
 private:
     struct Entry {
         ChartItem *item = nullptr;
-        int index = -1;
+        int index = -1; ///< -1: append
         std::unique_ptr<ChartItem> held;
     };
     std::vector<Entry> m_entries; ///< ascending page index
@@ -51,6 +57,9 @@ struct PageSlot {
 };
 PageSlot findPage(const ChartDocument &doc, const ChartPage *page);
 
+/** The page or block that holds the frame item @p frame, or null. */
+ChartPage *pageOf(const ChartDocument &doc, const ChartItem *frame);
+
 /** The document's list that @p slot names, or null. */
 ChartPageList *pageList(ChartDocument &doc, const PageSlot &slot);
 
@@ -60,8 +69,5 @@ std::unique_ptr<ChartPage> takePage(ChartDocument &doc, const PageSlot &slot,
 /** Puts @p page back at @p index of the list that @p slot names. */
 void putPage(ChartDocument &doc, const PageSlot &slot, int index,
              std::unique_ptr<ChartPage> page);
-
-/** Makes the first page of the first set current when the current page is @p gone. */
-void leavePage(ChartDocument &doc, const ChartPage *gone);
 
 } // namespace commandsupport

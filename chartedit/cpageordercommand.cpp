@@ -1,13 +1,15 @@
 #include "chartedit/cpageordercommand.h"
 
 #include "chart/chartdocument.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/commandsupport.h"
 
-CPageOrderCommand::CPageOrderCommand(ChartDocument *doc, bool blocks,
+CPageOrderCommand::CPageOrderCommand(ChartEditSession *session, bool blocks,
                                      const QList<ChartPage *> &newOrder, const QString &text,
                                      QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc), m_blocks(blocks), m_after(newOrder)
+    : QUndoCommand(text, parent), m_session(session), m_doc(session->document()), m_blocks(blocks), m_after(newOrder)
 {
+    const ChartDocument *doc = m_doc;
     if (blocks) {
         for (const auto &block : doc->blocks)
             m_before << block.get();
@@ -27,7 +29,7 @@ void CPageOrderCommand::apply(const QList<ChartPage *> &order)
     } else if (!m_doc->pageSets.empty()) {
         commandsupport::applyOrder(m_doc->pageSets.front(), order);
     }
-    m_doc->notifyChanged();
+    m_session->announcePages();
 }
 
 void CPageOrderCommand::undo() { apply(m_before); }

@@ -4,6 +4,7 @@
 #include <QUndoCommand>
 
 class ChartDocument;
+class ChartEditSession;
 class ChartPage;
 
 /** Reordering the pages of the first page set, or the blocks, as dragged in their strip. */
@@ -11,7 +12,7 @@ class CPageOrderCommand : public QUndoCommand
 {
 public:
     /** @p newOrder holds every page of the list; @p blocks chooses the blocks. */
-    CPageOrderCommand(ChartDocument *doc, bool blocks, const QList<ChartPage *> &newOrder,
+    CPageOrderCommand(ChartEditSession *session, bool blocks, const QList<ChartPage *> &newOrder,
                       const QString &text = QStringLiteral("Reorder"),
                       QUndoCommand *parent = nullptr);
 
@@ -21,6 +22,7 @@ public:
 private:
     void apply(const QList<ChartPage *> &order);
 
+    ChartEditSession *m_session;
     ChartDocument *m_doc;
     bool m_blocks;
     QList<ChartPage *> m_before;

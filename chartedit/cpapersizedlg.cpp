@@ -1,5 +1,7 @@
 #include "chartedit/cpapersizedlg.h"
 
+#include "engine/checkedconnect.h"
+
 #include <QComboBox>
 #include <QDoubleValidator>
 #include <QGridLayout>
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 namespace {
 int decimalsFor(SizeUnit unit)
@@ -77,6 +80,11 @@ CPaperSizeDlg::CPaperSizeDlg(Variant variant, bool screenUnits, QWidget *parent)
         m_count = new QComboBox(this);
         m_count->setEditable(true);
         m_count->setInsertPolicy(QComboBox::NoInsert);
+        // Digits or the infinity sign only: a typed word must not become "unlimited".
+        m_count->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("\\s*(\\d{0,9}|") + papersize::pageCountText(0) +
+                               QStringLiteral(")\\s*")),
+            m_count));
         m_count->addItem(papersize::pageCountText(0));
         for (int n : {1, 2, 3, 4, 5, 10, 20, 50, 100})
             m_count->addItem(QString::number(n));
@@ -107,13 +115,13 @@ CPaperSizeDlg::CPaperSizeDlg(Variant variant, bool screenUnits, QWidget *parent)
     outer->addLayout(grid, 1);
     outer->addLayout(buttons);
 
-    connect(ok, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
-    connect(m_paper, SIGNAL(activated(int)), this, SLOT(OnPaperSize(int)));
-    connect(m_orientation, SIGNAL(activated(int)), this, SLOT(OnOrientation(int)));
-    connect(m_units, SIGNAL(activated(int)), this, SLOT(OnUnits(int)));
-    connect(m_width, SIGNAL(textEdited(QString)), this, SLOT(OnSizeEdited()));
-    connect(m_height, SIGNAL(textEdited(QString)), this, SLOT(OnSizeEdited()));
+    qz::checkedConnect(ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    qz::checkedConnect(m_paper, SIGNAL(activated(int)), this, SLOT(OnPaperSize(int)));
+    qz::checkedConnect(m_orientation, SIGNAL(activated(int)), this, SLOT(OnOrientation(int)));
+    qz::checkedConnect(m_units, SIGNAL(activated(int)), this, SLOT(OnUnits(int)));
+    qz::checkedConnect(m_width, SIGNAL(textEdited(QString)), this, SLOT(OnSizeEdited()));
+    qz::checkedConnect(m_height, SIGNAL(textEdited(QString)), this, SLOT(OnSizeEdited()));
 
     setValues(QString(), papersize::paperSizes()[7].widthInches,
               papersize::paperSizes()[7].heightInches, 0);
@@ -130,8 +138,9 @@ void CPaperSizeDlg::setValues(const QString &title, double widthInches, double h
     m_title->setText(title);
     showSize(widthInches, heightInches);
     selectMatch();
+    m_presetCount = papersize::clampPageCount(pageCount);
     if (m_count)
-        m_count->setEditText(papersize::pageCountText(papersize::clampPageCount(pageCount)));
+        m_count->setEditText(papersize::pageCountText(m_presetCount));
 }
 
 void CPaperSizeDlg::showSize(double widthInches, double heightInches)
@@ -171,7 +180,9 @@ int CPaperSizeDlg::pageCount() const
 {
     if (!m_count)
         return 0;
-    return papersize::parsePageCount(m_count->currentText());
+    bool ok = false;
+    const int count = papersize::parsePageCount(m_count->currentText(), &ok);
+    return ok ? count : m_presetCount; // text that is no count changes nothing
 }
 
 QString CPaperSizeDlg::title() const

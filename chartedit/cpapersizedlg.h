@@ -66,6 +66,7 @@ private:
 
     Variant m_variant;
     bool m_cancelled = true;
+    int m_presetCount = 0;
     double m_exactWidth = 0.0;
     double m_exactHeight = 0.0;
     QString m_shownWidth;

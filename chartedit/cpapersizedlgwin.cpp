@@ -1,13 +1,13 @@
 #include "chartedit/cpapersizedlgwin.h"
 
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 CPaperSizeDlgWin::CPaperSizeDlgWin(CPaperSizeDlg::Variant variant, bool screenUnits,
                                    CTheme *theme, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : CDlgWin(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     switch (variant) {
     case CPaperSizeDlg::VariantPage:
@@ -27,7 +27,7 @@ CPaperSizeDlgWin::CPaperSizeDlgWin(CPaperSizeDlg::Variant variant, bool screenUn
     lay->setContentsMargins(0, 0, 0, 0);
     lay->addWidget(m_content);
     setFixedSize(400, variant == CPaperSizeDlg::VariantPage ? 200 : 230);
-    connect(m_content, SIGNAL(finished()), this, SLOT(OnFinished()));
+    qz::checkedConnect(m_content, SIGNAL(finished()), this, SLOT(OnFinished()));
     if (parent) {
         const QRect owner = parent->window()->frameGeometry();
         move(owner.center() - QPoint(width() / 2, height() / 2));
@@ -40,17 +40,4 @@ void CPaperSizeDlgWin::OnFinished()
         reject();
     else
         accept();
-}
-
-void CPaperSizeDlgWin::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
 }

@@ -2,7 +2,7 @@
 
 #include "chartedit/cpapersizedlg.h"
 
-#include <QDialog>
+#include "dialogs/cdlgwin.h"
 
 class CTheme;
 
@@ -10,7 +10,7 @@ class CTheme;
  * Host of the paper-size dialog: fixed size, centred on its owner. Escape,
  * Return and Enter do nothing, so only "Ok" and "Cancel" answer.
  */
-class CPaperSizeDlgWin : public QDialog
+class CPaperSizeDlgWin : public CDlgWin
 {
     Q_OBJECT
 public:
@@ -22,8 +22,6 @@ public:
 public slots:
     void OnFinished();
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     CPaperSizeDlg *m_content = nullptr;

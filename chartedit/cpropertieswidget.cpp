@@ -1,8 +1,10 @@
 #include "chartedit/cpropertieswidget.h"
 
-#include "chartedit/ccolordialog.h"
+#include "dialogs/ccolordialog.h"
 #include "chartedit/cpwitem.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
+#include "engine/checkedconnect.h"
 
 #include <QHeaderView>
 #include <QTableWidget>
@@ -28,8 +30,8 @@ CPropertiesWidget::CPropertiesWidget(QWidget *parent) : QWidget(parent)
 void CPropertiesWidget::connectCells(bool on)
 {
     if (on)
-        connect(m_table, SIGNAL(itemChanged(QTableWidgetItem *)), this,
-                SLOT(OnItemsChanged(QTableWidgetItem *)));
+        qz::checkedConnect(m_table, SIGNAL(itemChanged(QTableWidgetItem *)), this,
+                           SLOT(OnItemsChanged(QTableWidgetItem *)));
     else
         disconnect(m_table, SIGNAL(itemChanged(QTableWidgetItem *)), this,
                    SLOT(OnItemsChanged(QTableWidgetItem *)));
@@ -45,6 +47,7 @@ void CPropertiesWidget::clear()
         item->deleteLater();
     }
     m_items.clear();
+    m_changed.clear();
     connectCells(true);
 }
 
@@ -68,8 +71,10 @@ void CPropertiesWidget::setRows(const QVector<PropertyRow> &rows)
             m_table->setItem(i, 1, cell);
             item->setTableItem(cell);
         }
-        connect(item, SIGNAL(itemButtonClicked(CPWItem *)), this, SLOT(OnItemsActions(CPWItem *)));
-        connect(item, SIGNAL(itemComboChanged(CPWItem *)), this, SLOT(OnItemCombo(CPWItem *)));
+        qz::checkedConnect(item, SIGNAL(itemButtonClicked(CPWItem *)), this,
+                           SLOT(OnItemsActions(CPWItem *)));
+        qz::checkedConnect(item, SIGNAL(itemComboChanged(CPWItem *)), this,
+                           SLOT(OnItemCombo(CPWItem *)));
     }
     connectCells(true);
 }
@@ -107,23 +112,64 @@ void CPropertiesWidget::OnItemsActions(CPWItem *item)
         item->setColour(colour);
     } else if (item->kind() == PropertyRow::Font) {
         const QString sample = item->row().text.isEmpty() ? QStringLiteral("Text") : item->row().text;
-        auto *dlg = new CTextDlgWin(item->row().font, sample, m_theme, this);
+        const QFont font = item->row().font;
+        // Chart fonts are sized in pixels; counting points would turn 11 px into 12 pt.
+        auto *dlg = new CTextDlgWin(font, sample, m_theme, this, font.pixelSize() > 0);
+        CPWItem *colourRow = itemOfKind(PropertyRow::Colour);
+        CPWItem *alignRow = itemOfKind(PropertyRow::Alignment);
+        if (colourRow && alignRow)
+            dlg->content()->showTextOptions(alignRow->row().alignment, colourRow->row().colour);
         const bool accepted = dlg->exec() == QDialog::Accepted;
-        const QFont font = dlg->font();
+        const QFont chosen = dlg->font();
+        const int alignment = dlg->content()->textAlignment();
+        const QColor colour = dlg->content()->textColor();
         delete dlg;
         if (!accepted)
             return;
-        item->setFont(font);
+        QList<CPWItem *> edited;
+        if (chosen != font) {
+            item->setFont(chosen);
+            edited << item;
+        }
+        if (colourRow && alignRow && colour != colourRow->row().colour) {
+            colourRow->setColour(colour);
+            edited << colourRow;
+        }
+        if (colourRow && alignRow && alignment != alignRow->row().alignment) {
+            alignRow->setAlignment(alignment);
+            edited << alignRow;
+        }
+        if (edited.isEmpty())
+            return; // OK without a change is no edit
+        changed(edited);
+        return;
     } else {
         return;
     }
+    changed({item});
+}
+
+CPWItem *CPropertiesWidget::itemOfKind(int kind) const
+{
+    for (CPWItem *i : m_items) {
+        if (i->kind() == kind)
+            return i;
+    }
+    return nullptr;
+}
+
+void CPropertiesWidget::changed(const QList<CPWItem *> &items)
+{
+    m_changed.clear();
+    for (CPWItem *item : items)
+        m_changed << m_items.indexOf(item);
     emit dataChanged();
 }
 
 void CPropertiesWidget::OnItemCombo(CPWItem *item)
 {
     if (m_items.contains(item))
-        emit dataChanged();
+        changed({item});
 }
 
 void CPropertiesWidget::OnItemsChanged(QTableWidgetItem *cell)
@@ -136,7 +182,7 @@ void CPropertiesWidget::OnItemsChanged(QTableWidgetItem *cell)
                 if (font->kind() == PropertyRow::Font)
                     font->setText(cell->text());
             }
-            emit dataChanged();
+            changed({item});
             return;
         }
     }

@@ -13,7 +13,7 @@ class QTableWidgetItem;
 /**
  * The properties of the selected item as a two-column table ("Property",
  * "Value"). Each edit of a row updates the row and emits dataChanged(); the
- * creator then writes every row back to the item.
+ * creator then writes the changed rows (changedRows()) back to the item.
  */
 class CPropertiesWidget : public QWidget
 {
@@ -32,6 +32,8 @@ public:
     const QList<CPWItem *> &items() const { return m_items; }
     CPWItem *item(const QString &title) const;
     QTableWidget *table() const { return m_table; }
+    /** Indexes of the rows the last edit changed (the font dialog may change three). */
+    QList<int> changedRows() const { return m_changed; }
 
 signals:
     void dataChanged();
@@ -43,8 +45,11 @@ public slots:
 
 private:
     void connectCells(bool on);
+    void changed(const QList<CPWItem *> &items);
+    CPWItem *itemOfKind(int kind) const;
 
     QTableWidget *m_table = nullptr;
     QList<CPWItem *> m_items;
     const CTheme *m_theme = nullptr;
+    QList<int> m_changed;
 };

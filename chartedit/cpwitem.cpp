@@ -1,5 +1,7 @@
 #include "chartedit/cpwitem.h"
 
+#include "engine/checkedconnect.h"
+
 #include <QComboBox>
 #include <QPainter>
 #include <QPixmap>
@@ -17,7 +19,7 @@ QWidget *CPWItem::createEditor(QWidget *parent)
         // The table's rows are low; the program's word-sized padding would clip the value.
         m_button->setStyleSheet(QStringLiteral(
             "QPushButton { padding: 0px 6px; min-height: 0px; text-align: left; font-weight: normal; }"));
-        connect(m_button, SIGNAL(clicked()), this, SLOT(OnItemButton()));
+        qz::checkedConnect(m_button, SIGNAL(clicked()), this, SLOT(OnItemButton()));
         refreshButton();
         m_editor = m_button;
         break;
@@ -32,7 +34,7 @@ QWidget *CPWItem::createEditor(QWidget *parent)
         m_combo->setCurrentIndex(m_row.index);
         if (m_row.kind == PropertyRow::EditableList)
             m_combo->setEditText(m_row.text);
-        connect(m_combo, SIGNAL(activated(int)), this, SLOT(OnItemCombo(int)));
+        qz::checkedConnect(m_combo, SIGNAL(activated(int)), this, SLOT(OnItemCombo(int)));
         m_editor = m_combo;
         break;
     default:
@@ -66,6 +68,14 @@ void CPWItem::setColour(const QColor &colour)
 {
     m_row.colour = colour;
     refreshButton();
+}
+
+void CPWItem::setAlignment(int flags)
+{
+    m_row.index = propertyrows::alignmentIndex(flags);
+    m_row.alignment = propertyrows::alignmentFlags(m_row.index);
+    if (m_combo)
+        m_combo->setCurrentIndex(m_row.index);
 }
 
 void CPWItem::setFont(const QFont &font)

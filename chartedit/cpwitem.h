@@ -33,6 +33,8 @@ public:
     void setTableItem(QTableWidgetItem *item) { m_tableItem = item; }
 
     void setColour(const QColor &colour);
+    /** An alignment row's value as flags (1 left, 4 centre, 2 right); the list follows. */
+    void setAlignment(int flags);
     void setFont(const QFont &font);
     void setText(const QString &text);
 

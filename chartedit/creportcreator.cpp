@@ -4,14 +4,15 @@
 #include "chart/chartfile.h"
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/caddpagecommand.h"
-#include "chartedit/ccolordialog.h"
+#include "dialogs/ccolordialog.h"
 #include "chartedit/cdeletepagecommand.h"
+#include "chartedit/ceditactions.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/cfieldtree.h"
 #include "chartedit/chartitemstate.h"
 #include "chartedit/ciconlist.h"
 #include "chartedit/cilcontainerwidget.h"
 #include "chartedit/cilitem.h"
-#include "chartedit/citempropertiescommand.h"
 #include "chartedit/cpageordercommand.h"
 #include "chartedit/cpagepropertiescommand.h"
 #include "chartedit/cpapersizedlgwin.h"
@@ -23,17 +24,20 @@
 #include "chartedit/creportpepages.h"
 #include "chartedit/papersizes.h"
 #include "chartedit/propertyrows.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QDragEnterEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
@@ -63,9 +67,10 @@ CReportCreator::CReportCreator(const ChartProfile &profile, int mode, CTheme *th
     : QWidget(parent), m_profile(profile), m_mode(mode), m_theme(theme)
 {
     setObjectName(QStringLiteral("reportCreator"));
-    m_doc = new ChartDocument(this);
+    m_session = new ChartEditSession(this);
+    m_doc = m_session->document();
     m_doc->setProfile(m_profile);
-    m_undo = new QUndoStack(this);
+    m_undo = m_session->undoStack();
 
     auto *toolRow = new QWidget(this);
     buildTools(toolRow);
@@ -91,14 +96,17 @@ CReportCreator::CReportCreator(const ChartProfile &profile, int mode, CTheme *th
     leftLay->addWidget(m_fieldTree, 4);
     leftLay->addWidget(m_pages, 5);
 
-    m_canvas = new CReportPE(m_doc, m_undo, theme, m_middle);
-    m_canvas->setAccessibleName(QStringLiteral("Page"));
+    m_canvas = new CReportPE(m_session, theme, m_middle);
+    m_actions = new CEditActions(m_session, m_canvas, this);
+    m_canvas->setContextActions(m_actions->contextActions());
+    buildEditTools(toolRow);
     auto *midLay = new QVBoxLayout(m_middle);
     midLay->setContentsMargins(2, 0, 2, 0);
     midLay->addWidget(m_canvas);
 
     auto *propsLabel = new QLabel(QStringLiteral("Properties"), m_right);
     m_properties = new CPropertiesWidget(m_right);
+    qz::checkedConnect(m_actions, SIGNAL(propertiesRequested()), this, SLOT(OnShowProperties()));
     m_properties->setTheme(theme);
     propsLabel->setBuddy(m_properties);
     auto *rightLay = new QVBoxLayout(m_right);
@@ -128,48 +136,51 @@ CReportCreator::CReportCreator(const ChartProfile &profile, int mode, CTheme *th
     outer->addWidget(m_splitter, 1);
     outer->addLayout(bottom);
 
-    connect(m_save, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(m_close, SIGNAL(clicked()), this, SLOT(OnCancel()));
-    connect(m_canvas, SIGNAL(itemDropped(QPoint)), this, SLOT(OnAddField(QPoint)));
-    connect(m_canvas, SIGNAL(selectionChanged()), this, SLOT(OnPageSelectionChanged()));
-    connect(m_properties, SIGNAL(dataChanged()), this, SLOT(OnPropertyChanged()));
+    qz::checkedConnect(m_save, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_close, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    qz::checkedConnect(m_canvas, SIGNAL(itemDropped(QPoint)), this, SLOT(OnAddField(QPoint)));
+    qz::checkedConnect(m_canvas, SIGNAL(selectionChanged()), this, SLOT(OnPageSelectionChanged()));
+    qz::checkedConnect(m_properties, SIGNAL(dataChanged()), this, SLOT(OnPropertyChanged()));
     for (QWidget *pane : {static_cast<QWidget *>(m_left), static_cast<QWidget *>(m_middle),
                           static_cast<QWidget *>(m_right)})
-        connect(pane, SIGNAL(updateWidgetGeometry()), this, SLOT(OnUpdateWidgetGeometry()));
-    connect(m_pages->addBlockButton(), SIGNAL(clicked()), this, SLOT(OnAddBlock()));
-    connect(m_pages->deleteBlockButton(), SIGNAL(clicked()), this, SLOT(OnDelBlock()));
-    connect(m_pages->blockPropertiesButton(), SIGNAL(clicked()), this, SLOT(OnBlockProp()));
-    connect(m_pages->addPageButton(), SIGNAL(clicked()), this, SLOT(OnAddPage()));
-    connect(m_pages->deletePageButton(), SIGNAL(clicked()), this, SLOT(OnDelPage()));
-    connect(m_pages->pagePropertiesButton(), SIGNAL(clicked()), this, SLOT(OnPageProp()));
+        qz::checkedConnect(pane, SIGNAL(updateWidgetGeometry()), this, SLOT(OnUpdateWidgetGeometry()));
+    qz::checkedConnect(m_pages->addBlockButton(), SIGNAL(clicked()), this, SLOT(OnAddBlock()));
+    qz::checkedConnect(m_pages->deleteBlockButton(), SIGNAL(clicked()), this, SLOT(OnDelBlock()));
+    qz::checkedConnect(m_pages->blockPropertiesButton(), SIGNAL(clicked()), this, SLOT(OnBlockProp()));
+    qz::checkedConnect(m_pages->addPageButton(), SIGNAL(clicked()), this, SLOT(OnAddPage()));
+    qz::checkedConnect(m_pages->deletePageButton(), SIGNAL(clicked()), this, SLOT(OnDelPage()));
+    qz::checkedConnect(m_pages->pagePropertiesButton(), SIGNAL(clicked()), this, SLOT(OnPageProp()));
     CIconList *pages = m_pages->pagesList();
     CIconList *blocks = m_pages->blocksList();
-    connect(pages, SIGNAL(itemSelected(CILItem *)), this, SLOT(OnPageSelected(CILItem *)));
-    connect(pages, SIGNAL(signalItemDrop()), this, SLOT(OnListDrop()));
-    connect(blocks, SIGNAL(itemSelected(CILItem *)), this, SLOT(OnPageSelected(CILItem *)));
-    connect(blocks, SIGNAL(itemDropped(CILItem *, QPoint)), this,
+    qz::checkedConnect(pages, SIGNAL(itemSelected(CILItem *)), this, SLOT(OnPageSelected(CILItem *)));
+    qz::checkedConnect(pages, SIGNAL(signalItemDrop()), this, SLOT(OnListDrop()));
+    qz::checkedConnect(blocks, SIGNAL(itemSelected(CILItem *)), this, SLOT(OnPageSelected(CILItem *)));
+    qz::checkedConnect(blocks, SIGNAL(itemDropped(CILItem *, QPoint)), this,
             SLOT(OnBlockItemDropped(CILItem *, QPoint)));
-    connect(blocks, SIGNAL(signalItemDrop()), this, SLOT(OnBlockDrop()));
+    qz::checkedConnect(blocks, SIGNAL(signalItemDrop()), this, SLOT(OnBlockDrop()));
 
-    connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged()));
-    connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentChanged()));
-    connect(m_undo, SIGNAL(cleanChanged(bool)), this, SLOT(OnRefreshTitle()));
+    qz::checkedConnect(m_session, SIGNAL(pagesChanged()), this, SLOT(OnDocumentChanged()));
+    qz::checkedConnect(m_session, SIGNAL(documentReset()), this, SLOT(OnDocumentChanged()));
+    qz::checkedConnect(m_session, SIGNAL(currentPageChanged(ChartPage *)), this, SLOT(OnDocumentChanged()));
+    qz::checkedConnect(m_session, SIGNAL(itemsChanged(ChartPage *, QList<ChartItem *>)), this,
+            SLOT(OnItemsChanged(ChartPage *, QList<ChartItem *>)));
+    qz::checkedConnect(m_undo, SIGNAL(cleanChanged(bool)), this, SLOT(OnRefreshTitle()));
     m_previewTimer = new QTimer(this);
     m_previewTimer->setSingleShot(true);
     m_previewTimer->setInterval(kPreviewDelayMs);
-    connect(m_previewTimer, SIGNAL(timeout()), this, SLOT(OnRefreshPreviews()));
+    qz::checkedConnect(m_previewTimer, SIGNAL(timeout()), this, SLOT(OnRefreshPreviews()));
 
     auto *save = new QShortcut(QKeySequence::Save, this);
     save->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(save, SIGNAL(activated()), this, SLOT(OnOk()));
+    qz::checkedConnect(save, SIGNAL(activated()), this, SLOT(OnOk()));
     auto *undo = new QShortcut(QKeySequence::Undo, this);
     undo->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(undo, SIGNAL(activated()), m_undo, SLOT(undo()));
+    qz::checkedConnect(undo, SIGNAL(activated()), m_undo, SLOT(undo()));
     for (const QKeySequence &keys :
          {QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)}) {
         auto *redo = new QShortcut(keys, this);
         redo->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(redo, SIGNAL(activated()), m_undo, SLOT(redo()));
+        qz::checkedConnect(redo, SIGNAL(activated()), m_undo, SLOT(redo()));
     }
 
     // Blocks dragged from their strip may land on the page.
@@ -212,9 +223,9 @@ void CReportCreator::buildTools(QWidget *row)
             &QToolButton::clicked, this, [this] { m_canvas->OnZoomIn(); });
     connect(toolButton(QStringLiteral("bzoomo.png"), QStringLiteral("Zoom Out"), row),
             &QToolButton::clicked, this, [this] { m_canvas->OnZoomOut(); });
-    connect(toolButton(QStringLiteral("bprops.png"), QStringLiteral("Graphics Charts Properties"), row),
+    qz::checkedConnect(toolButton(QStringLiteral("bprops.png"), QStringLiteral("Graphics Charts Properties"), row),
             SIGNAL(clicked()), this, SLOT(OnProperties()));
-    connect(toolButton(QStringLiteral("bdelete.png"), QStringLiteral("Delete"), row),
+    qz::checkedConnect(toolButton(QStringLiteral("bdelete.png"), QStringLiteral("Delete"), row),
             SIGNAL(clicked()), this, SLOT(OnDelete()));
     connect(toolButton(QStringLiteral("bgrid.png"), QStringLiteral("Show Grid"), row),
             &QToolButton::clicked, this, [this] { m_canvas->OnGrid(); });
@@ -235,11 +246,55 @@ void CReportCreator::buildTools(QWidget *row)
     m_redoButton = toolButton(QStringLiteral("bredo.png"), QStringLiteral("Redo"), row);
     m_undoButton->setEnabled(false);
     m_redoButton->setEnabled(false);
-    connect(m_undoButton, SIGNAL(clicked()), m_undo, SLOT(undo()));
-    connect(m_redoButton, SIGNAL(clicked()), m_undo, SLOT(redo()));
-    connect(m_undo, SIGNAL(canUndoChanged(bool)), m_undoButton, SLOT(setEnabled(bool)));
-    connect(m_undo, SIGNAL(canRedoChanged(bool)), m_redoButton, SLOT(setEnabled(bool)));
+    qz::checkedConnect(m_undoButton, SIGNAL(clicked()), m_undo, SLOT(undo()));
+    qz::checkedConnect(m_redoButton, SIGNAL(clicked()), m_undo, SLOT(redo()));
+    qz::checkedConnect(m_undo, SIGNAL(canUndoChanged(bool)), m_undoButton, SLOT(setEnabled(bool)));
+    qz::checkedConnect(m_undo, SIGNAL(canRedoChanged(bool)), m_redoButton, SLOT(setEnabled(bool)));
+}
+
+void CReportCreator::buildEditTools(QWidget *row)
+{
+    auto *lay = static_cast<QHBoxLayout *>(row->layout());
+    auto *line = new QFrame(row);
+    line->setFrameShape(QFrame::VLine);
+    line->setFixedWidth(10);
+    lay->addWidget(line);
+    auto menuButton = [row, lay](const QString &text, const QList<QAction *> &actions) {
+        auto *b = new QToolButton(row);
+        b->setText(text);
+        b->setAccessibleName(text);
+        b->setToolTip(text);
+        b->setPopupMode(QToolButton::InstantPopup);
+        b->setAutoRaise(true);
+        auto *menu = new QMenu(b);
+        menu->addActions(actions);
+        b->setMenu(menu);
+        lay->addWidget(b);
+        return b;
+    };
+    menuButton(QStringLiteral("Edit"), m_actions->editActions());
+    menuButton(QStringLiteral("Arrange"), m_actions->arrangeActions());
+    auto *fit = new QToolButton(row);
+    fit->setDefaultAction(m_actions->zoomToFitAction());
+    fit->setAccessibleName(fit->text());
+    fit->setAutoRaise(true);
+    lay->addWidget(fit);
+    m_zoomLabel = new QLabel(m_canvas->zoomText(), row);
+    m_zoomLabel->setAccessibleName(QStringLiteral("Zoom"));
+    m_zoomLabel->setMinimumWidth(44);
+    lay->addWidget(m_zoomLabel);
+    qz::checkedConnect(m_canvas, SIGNAL(zoomChanged(double)), this, SLOT(OnZoomChanged()));
     lay->addStretch(1);
+}
+
+void CReportCreator::OnZoomChanged()
+{
+    m_zoomLabel->setText(m_canvas->zoomText());
+}
+
+void CReportCreator::OnShowProperties()
+{
+    m_properties->table()->setFocus(Qt::OtherFocusReason);
 }
 
 void CReportCreator::setConfirmHandler(ConfirmHandler handler)
@@ -258,9 +313,8 @@ bool CReportCreator::ask(const QString &title, const QString &text)
 
 int CReportCreator::loadDocument(QDataStream &stream)
 {
-    const int result = m_doc->loadDocument(stream);
+    const int result = m_session->loadDocument(stream);
     m_doc->setProfile(m_profile);
-    m_undo->clear();
     m_properties->clear();
     m_propertiesItem = nullptr;
     syncStrips();
@@ -272,7 +326,8 @@ int CReportCreator::loadDocument(QDataStream &stream)
 
 bool CReportCreator::hasUnsavedChanges() const
 {
-    return m_neverSaved || !m_undo->isClean();
+    // Nothing done since opening (or since the last save) loses nothing.
+    return !m_undo->isClean();
 }
 
 bool CReportCreator::save()
@@ -284,7 +339,6 @@ bool CReportCreator::save()
         return false;
     }
     m_path = saved;
-    m_neverSaved = false;
     m_undo->setClean();
     OnRefreshTitle();
     return true;
@@ -365,7 +419,7 @@ void CReportCreator::syncStrips()
             item->setThumbnail(page->preview);
         }
     }
-    ChartPage *current = m_doc->currentPage;
+    ChartPage *current = m_session->currentPage();
     pageStrip->setSelectedItem(pageStrip->itemFor(current));
     blockStrip->setSelectedItem(blockStrip->itemFor(current));
 }
@@ -374,9 +428,7 @@ void CReportCreator::makeCurrent(ChartPage *page)
 {
     if (!page)
         return;
-    m_canvas->setCurrentPage(page);
-    syncStrips();
-    m_canvas->pageItemsChanged();
+    m_session->setCurrentPage(page);
 }
 
 void CReportCreator::OnDocumentChanged()
@@ -387,7 +439,7 @@ void CReportCreator::OnDocumentChanged()
 
 void CReportCreator::OnRefreshPreviews()
 {
-    ChartPage *current = m_doc->currentPage;
+    ChartPage *current = m_session->currentPage();
     if (!current)
         return;
     m_doc->updatePreview(current);
@@ -402,7 +454,7 @@ void CReportCreator::OnPageSelected(CILItem *item)
     if (!item || !item->page())
         return;
     ChartPage *chosen = item->page();
-    ChartPage *current = m_doc->currentPage;
+    ChartPage *current = m_session->currentPage();
     if (chosen == current)
         return;
     if (current) {
@@ -422,13 +474,13 @@ void CReportCreator::OnPageSelected(CILItem *item)
 
 void CReportCreator::OnListDrop()
 {
-    m_undo->push(new CPageOrderCommand(m_doc, false, m_pages->pagesList()->pages(),
+    m_undo->push(new CPageOrderCommand(m_session, false, m_pages->pagesList()->pages(),
                                        QStringLiteral("Move Page")));
 }
 
 void CReportCreator::OnBlockDrop()
 {
-    m_undo->push(new CPageOrderCommand(m_doc, true, m_pages->blocksList()->pages(),
+    m_undo->push(new CPageOrderCommand(m_session, true, m_pages->blocksList()->pages(),
                                        QStringLiteral("Move Block")));
 }
 
@@ -438,12 +490,14 @@ void CReportCreator::OnAddPage()
 {
     if (m_doc->pageSets.empty() || m_doc->pageSets.front().empty())
         return;
-    const QSizeF size = m_doc->pageSets.front().front()->size;
-    ChartPage *page = m_doc->addPage();
-    page->size = size;
-    m_doc->updatePreview(page);
-    m_undo->push(new CAddPageCommand(m_doc, page, QStringLiteral("Add Page")));
-    makeCurrent(page);
+    auto page = std::make_unique<ChartPage>();
+    page->imagesDir = m_doc->imagesDir();
+    page->size = m_doc->pageSets.front().front()->size;
+    page->name = QStringLiteral("Pages ") + QString::number(m_doc->pageSets.front().size() + 1);
+    m_doc->updatePreview(page.get());
+    ChartPage *added = page.get();
+    m_undo->push(new CAddPageCommand(m_session, std::move(page), false, QStringLiteral("Add Page")));
+    makeCurrent(added);
 }
 
 void CReportCreator::OnAddBlock()
@@ -459,12 +513,14 @@ void CReportCreator::OnAddBlock()
     delete dlg;
     if (!accepted)
         return;
-    ChartPage *block = m_doc->addBlock();
+    auto block = std::make_unique<ChartPage>();
+    block->imagesDir = m_doc->imagesDir();
     block->name = title;
     block->size = size;
-    m_doc->updatePreview(block);
-    m_undo->push(new CAddPageCommand(m_doc, block, QStringLiteral("Add Block")));
-    makeCurrent(block);
+    m_doc->updatePreview(block.get());
+    ChartPage *added = block.get();
+    m_undo->push(new CAddPageCommand(m_session, std::move(block), true, QStringLiteral("Add Block")));
+    makeCurrent(added);
 }
 
 void CReportCreator::OnDelBlock()
@@ -474,9 +530,7 @@ void CReportCreator::OnDelBlock()
         return;
     if (!ask(QStringLiteral("Question"), kDeleteQuestion))
         return;
-    m_undo->push(new CDeletePageCommand(m_doc, item->page(), QStringLiteral("Delete Block")));
-    syncStrips();
-    m_canvas->pageItemsChanged();
+    m_undo->push(new CDeletePageCommand(m_session, item->page(), QStringLiteral("Delete Block")));
 }
 
 void CReportCreator::OnDelPage()
@@ -488,7 +542,7 @@ void CReportCreator::OnDelPage()
         return;
     if (!ask(QStringLiteral("Question"), kDeleteQuestion))
         return;
-    m_undo->push(new CDeletePageCommand(m_doc, item->page(), QStringLiteral("Delete Page")));
+    m_undo->push(new CDeletePageCommand(m_session, item->page(), QStringLiteral("Delete Page")));
     makeCurrent(m_doc->pageSets.front().front().get());
 }
 
@@ -512,12 +566,10 @@ void CReportCreator::editPageProperties(ChartPage *page, bool isBlock)
     if (!isBlock)
         page->pageCount = count;
     canvasgeometry::keepItemsOnPage(*page);
-    m_doc->updatePreview(page);
-    m_undo->push(new CPagePropertiesCommand(m_doc, page, before, m_doc->title,
+    m_undo->push(new CPagePropertiesCommand(m_session, page, before, m_doc->title,
                                             isBlock ? QStringLiteral("Block Properties")
                                                     : QStringLiteral("Pages Properties")));
     m_canvas->OnZoomNormal();
-    syncStrips();
 }
 
 void CReportCreator::OnBlockProp()
@@ -536,7 +588,7 @@ void CReportCreator::OnPageProp()
 
 void CReportCreator::OnProperties()
 {
-    ChartPage *page = m_doc->currentPage;
+    ChartPage *page = m_session->currentPage();
     if (!page)
         return;
     const bool screenUnits = m_mode == kMainWindowMode;
@@ -545,7 +597,7 @@ void CReportCreator::OnProperties()
     dlg->content()->setValues(m_doc->title, toInches(page->size.width()),
                               toInches(page->size.height()));
     if (QPushButton *bg = dlg->content()->backgroundButton())
-        connect(bg, SIGNAL(clicked()), this, SLOT(slotOnBackground()));
+        qz::checkedConnect(bg, SIGNAL(clicked()), this, SLOT(slotOnBackground()));
     const bool accepted = dlg->exec() == QDialog::Accepted;
     const QString title = dlg->content()->title();
     const double w = dlg->content()->widthInches();
@@ -566,15 +618,14 @@ void CReportCreator::OnProperties()
     m_doc->title = title;
     page->size = QSizeF(enteredSize(page->size.width(), w), enteredSize(page->size.height(), h));
     canvasgeometry::keepItemsOnPage(*page);
-    m_doc->updatePreview(page);
-    m_undo->push(new CPagePropertiesCommand(m_doc, page, before, titleBefore,
+    m_undo->push(new CPagePropertiesCommand(m_session, page, before, titleBefore,
                                             QStringLiteral("Graphics Charts Properties")));
     m_canvas->OnZoomNormal();
 }
 
 void CReportCreator::slotOnBackground()
 {
-    ChartPage *page = m_doc->currentPage;
+    ChartPage *page = m_session->currentPage();
     if (!page)
         return;
     auto *dlg = new CColorDialog(page->backgroundColor, CColorDialog::Background, m_theme, this);
@@ -609,60 +660,13 @@ void CReportCreator::OnBlockItemDropped(CILItem *item, QPoint globalPos)
     const QPoint at = m_canvas->viewport()->mapFromGlobal(globalPos);
     if (!m_canvas->viewport()->rect().contains(at))
         return;
-    ChartPage *current = m_doc->currentPage;
+    ChartPage *current = m_session->currentPage();
     ChartPage *block = item->page();
     // Blocks go onto pages only, and only blocks go.
     if (!current || m_doc->blockIndex(current) >= 0 || m_doc->blockIndex(block) < 0)
         return;
     m_doc->updatePreview(block);
     m_canvas->createBlockItem(block, at);
-}
-
-ChartItem *CReportCreator::selectedFrame() const
-{
-    const QList<ChartItem *> selected = m_canvas->selectedItems();
-    if (selected.size() != 1 || !selected.front()->content)
-        return nullptr;
-    return selected.front();
-}
-
-void CReportCreator::OnPageSelectionChanged()
-{
-    ChartItem *frame = selectedFrame();
-    ChartPage *page = m_doc->currentPage;
-    m_propertiesItem = frame;
-    if (!frame || !page) {
-        m_properties->clear();
-        return;
-    }
-    m_properties->setRows(propertyrows::rowsFor(*frame->content, *page));
-}
-
-void CReportCreator::OnPropertyChanged()
-{
-    ChartItem *frame = selectedFrame();
-    ChartPage *page = m_doc->currentPage;
-    if (!frame || frame != m_propertiesItem || !page)
-        return;
-    auto *command = new CItemPropertiesCommand(m_doc, QStringLiteral("Properties"));
-    // A block reference's order moves the other references of the page too.
-    QList<ChartItem *> touched{frame};
-    if (frame->content->kind == ChartItem::KindBlockReference) {
-        for (ChartItem *ref : page->blockReferences()) {
-            if (ref->owner && ref->owner != frame)
-                touched << ref->owner;
-        }
-    }
-    std::vector<std::unique_ptr<ChartItem>> before;
-    for (ChartItem *f : touched)
-        before.push_back(f->clone());
-    const bool codeChanged = propertyrows::applyRows(*frame->content, *page, m_properties->rows());
-    for (int i = 0; i < touched.size(); ++i)
-        command->addItem(touched[i], std::move(before[size_t(i)]));
-    m_undo->push(command);
-    if (codeChanged)
-        QTimer::singleShot(0, this, SLOT(OnPageSelectionChanged()));
-    m_canvas->viewport()->update();
 }
 
 void CReportCreator::OnUpdateWidgetGeometry()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chartprofile.h"
+#include "chartedit/propertyrows.h"
 
 #include <QColor>
 #include <QImage>
@@ -8,6 +9,7 @@
 
 #include <functional>
 
+class CEditActions;
 class CFieldTree;
 class CILItem;
 class CPropertiesWidget;
@@ -18,6 +20,7 @@ class CReportPE;
 class CReportPEPages;
 class CTheme;
 class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 class ChartPage;
 class QDataStream;
@@ -53,9 +56,11 @@ public:
     QString userFolder() const { return m_userFolder; }
 
     int mode() const { return m_mode; }
+    ChartEditSession *session() const { return m_session; }
     ChartDocument *document() const { return m_doc; }
     QUndoStack *undoStack() const { return m_undo; }
     CReportPE *canvas() const { return m_canvas; }
+    CEditActions *editActions() const { return m_actions; }
     CFieldTree *fieldTree() const { return m_fieldTree; }
     CPropertiesWidget *properties() const { return m_properties; }
     CReportPEPages *pagesPane() const { return m_pages; }
@@ -103,14 +108,18 @@ public slots:
 
 private slots:
     void OnDocumentChanged();
+    void OnItemsChanged(ChartPage *page, const QList<ChartItem *> &items);
     void OnRefreshPreviews();
     void OnRefreshTitle();
+    void OnZoomChanged();
+    void OnShowProperties();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTools(QWidget *row);
+    void buildEditTools(QWidget *row);
     QToolButton *toolButton(const QString &icon, const QString &tip, QWidget *row);
     void syncStrips();
     void fillStrip(bool blocks);
@@ -118,15 +127,20 @@ private:
     bool ask(const QString &title, const QString &text);
     void editPageProperties(ChartPage *page, bool isBlock);
     ChartItem *selectedFrame() const;
+    /** Page units per unit the sizes are shown in (screen units in mode 1, else inches). */
+    double unitSize() const;
+    /** Applies edits of the numeric geometry rows; false when @p rows are not those. */
+    bool applyGeometryRows(const QVector<PropertyRow> &rows);
 
     ChartProfile m_profile;
     int m_mode;
     CTheme *m_theme;
+    ChartEditSession *m_session = nullptr;
     ChartDocument *m_doc = nullptr;
     QUndoStack *m_undo = nullptr;
     QString m_path;
     QString m_userFolder;
-    bool m_neverSaved = true;
+    bool m_applyingRow = false; ///< the panel's own edit is being pushed
     ConfirmHandler m_confirm;
 
     // The background chosen in the chart properties, applied on "Ok".
@@ -145,6 +159,8 @@ private:
     QPushButton *m_save = nullptr;
     QPushButton *m_close = nullptr;
     QList<QToolButton *> m_tools;
+    CEditActions *m_actions = nullptr;
+    QLabel *m_zoomLabel = nullptr;
     QToolButton *m_undoButton = nullptr;
     QToolButton *m_redoButton = nullptr;
     class QTimer *m_previewTimer = nullptr;

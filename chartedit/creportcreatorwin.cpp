@@ -2,18 +2,18 @@
 
 #include "chartedit/creatorwindowstate.h"
 #include "chartedit/creportcreator.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
 CReportCreatorWin::CReportCreatorWin(const ChartProfile &profile, int mode, CTheme *theme,
                                      QWidget *parent)
-    : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : CDlgWin(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint)
 {
     if (theme)
@@ -25,7 +25,7 @@ CReportCreatorWin::CReportCreatorWin(const ChartProfile &profile, int mode, CThe
     setMinimumSize(800, 500);
     resize(1000, 640);
     setWindowTitle(QStringLiteral("Graphics Charts Creator[*]"));
-    connect(m_creator, SIGNAL(closeRequested()), this, SLOT(OnCloseRequested()));
+    qz::checkedConnect(m_creator, SIGNAL(closeRequested()), this, SLOT(OnCloseRequested()));
 }
 
 void CReportCreatorWin::setStateFile(const QString &path)
@@ -62,24 +62,11 @@ void CReportCreatorWin::OnCloseRequested()
     accept();
 }
 
-void CReportCreatorWin::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
-}
-
 void CReportCreatorWin::closeEvent(QCloseEvent *event)
 {
     if (m_creator->maybeClose()) {
         event->accept();
-        QDialog::closeEvent(event);
+        CDlgWin::closeEvent(event);
     } else {
         event->ignore();
     }
@@ -88,5 +75,5 @@ void CReportCreatorWin::closeEvent(QCloseEvent *event)
 void CReportCreatorWin::done(int result)
 {
     saveState();
-    QDialog::done(result);
+    CDlgWin::done(result);
 }

@@ -2,7 +2,7 @@
 
 #include "chart/chartprofile.h"
 
-#include <QDialog>
+#include "dialogs/cdlgwin.h"
 
 class CReportCreator;
 class CTheme;
@@ -12,7 +12,7 @@ class CTheme;
  * not close it; closing asks about unsaved changes first. It remembers its
  * size and column widths in a state file when one is given.
  */
-class CReportCreatorWin : public QDialog
+class CReportCreatorWin : public CDlgWin
 {
     Q_OBJECT
 public:
@@ -28,7 +28,6 @@ public slots:
     void OnCloseRequested();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void done(int result) override;
 

@@ -6,14 +6,18 @@
 #include "chartedit/cadditemscommand.h"
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/cdeleteitemscommand.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/citemgeometrycommand.h"
 #include "chartedit/cstackingcommand.h"
+#include "chartedit/cviewflagcommand.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,66 +31,28 @@ const char kFieldFormat[] = "application/x-qabstractitemmodeldatalist";
 const char kDeleteQuestion[] = "Are you sure?\r\nDo you want to delete the selected item?";
 constexpr int kFadeSteps = 3;
 constexpr int kFadeInterval = 30;
-
-Qt::CursorShape cursorForHandle(int handle)
-{
-    switch (handle) {
-    case 0:
-    case 3:
-        return Qt::SizeFDiagCursor;
-    case 1:
-    case 2:
-        return Qt::SizeBDiagCursor;
-    case 4:
-    case 5:
-        return Qt::SizeHorCursor;
-    case 6:
-        return Qt::SizeVerCursor;
-    case 7:
-        return Qt::SizeAllCursor;
-    case 8:
-    case 9:
-    case 10:
-        return Qt::OpenHandCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-QString dragText(int mode)
-{
-    switch (mode) {
-    case canvasdrag::ShiftContent:
-        return QStringLiteral("Shift Content");
-    case canvasdrag::Rotate:
-    case canvasdrag::RotateFree:
-        return QStringLiteral("Rotate");
-    case canvasdrag::Resize:
-    case canvasdrag::ResizeFree:
-        return QStringLiteral("Resize");
-    default:
-        return QStringLiteral("Move");
-    }
-}
 } // namespace
 
-CReportPE::CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme, QWidget *parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_undo(undoStack), m_theme(theme)
+CReportPE::CReportPE(ChartEditSession *session, CTheme *theme, QWidget *parent)
+    : QAbstractScrollArea(parent), m_session(session), m_doc(session->document()), m_theme(theme)
 {
-    setAccessibleName(QStringLiteral("Page editor"));
+    setAccessibleName(QStringLiteral("Page canvas"));
     setFocusPolicy(Qt::StrongFocus);
     setAcceptDrops(true);
     viewport()->setAcceptDrops(true);
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
     m_fadeTimer.setSingleShot(true);
-    bool ok = connect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
-    ok &= bool(connect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset())));
-    ok &= bool(connect(m_doc, SIGNAL(changed()), this, SLOT(OnDocumentChanged())));
+    qz::checkedConnect(&m_fadeTimer, SIGNAL(timeout()), viewport(), SLOT(update()));
+    qz::checkedConnect(m_session, SIGNAL(documentReset()), this, SLOT(OnDocumentReset()));
+    qz::checkedConnect(m_session, SIGNAL(currentPageChanged(ChartPage *)), this,
+                       SLOT(OnCurrentPageChanged()));
+    qz::checkedConnect(m_session, SIGNAL(selectionChanged()), this, SLOT(OnSelectionChanged()));
+    qz::checkedConnect(m_session, SIGNAL(itemsChanged(ChartPage *, QList<ChartItem *>)), this,
+                       SLOT(OnItemsChanged()));
+    qz::checkedConnect(m_session, SIGNAL(pagesChanged()), this, SLOT(OnItemsChanged()));
     if (m_theme)
-        ok &= bool(connect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged())));
-    Q_ASSERT(ok);
-    Q_UNUSED(ok);
+        qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(OnThemeChanged()));
     loadSkin();
     layoutScrollBars();
 }
@@ -116,39 +82,49 @@ void CReportPE::OnThemeChanged()
     viewport()->update();
 }
 
-ChartPage *CReportPE::currentPage() const { return m_doc->currentPage; }
+QUndoStack *CReportPE::undoStack() const { return m_session->undoStack(); }
+
+ChartPage *CReportPE::currentPage() const { return m_session->currentPage(); }
 
 void CReportPE::setCurrentPage(ChartPage *page)
 {
-    endDrag();
-    if (ChartPage *old = currentPage()) {
-        for (auto &frame : old->items)
-            frame->selected = false;
-    }
-    m_doc->currentPage = page;
-    m_activeItem = nullptr;
-    m_fades.clear();
-    layoutScrollBars();
-    viewport()->update();
-    emit selectionChanged();
+    m_session->setCurrentPage(page);
 }
 
-QList<ChartItem *> CReportPE::selectedItems() const
+void CReportPE::OnCurrentPageChanged()
 {
-    QList<ChartItem *> list;
-    if (ChartPage *page = currentPage()) {
-        for (const auto &frame : page->items) {
-            if (frame->selected)
-                list << frame.get();
-        }
-    }
-    return list;
+    endDrag();
+    m_activeItem = nullptr;
+    m_fades.clear();
+    m_shownSelection.clear();
+    layoutScrollBars();
+    viewport()->update();
 }
+
+QList<ChartItem *> CReportPE::selectedItems() const { return m_session->selection(); }
 
 void CReportPE::selectItem(ChartItem *frame)
 {
-    changeSelection(frame);
+    changeSelection(frame ? QList<ChartItem *>{frame} : QList<ChartItem *>());
     m_activeItem = frame;
+}
+
+void CReportPE::OnSelectionChanged()
+{
+    const QList<ChartItem *> now = selectedItems();
+    for (ChartItem *gone : qAsConst(m_shownSelection)) {
+        if (!now.contains(gone))
+            m_fades.append({gone, kFadeSteps, kFadeSteps, false});
+    }
+    for (ChartItem *joined : now) {
+        if (!m_shownSelection.contains(joined))
+            m_fades.append({joined, kFadeSteps, kFadeSteps, true});
+    }
+    m_shownSelection = now;
+    if (m_activeItem && !now.contains(m_activeItem))
+        m_activeItem = now.isEmpty() ? nullptr : now.first();
+    viewport()->update();
+    emit selectionChanged();
 }
 
 double CReportPE::zoom() const { return m_doc->zoom; }
@@ -160,6 +136,54 @@ void CReportPE::setZoom(double zoom)
     m_doc->zoom = qBound(kMinZoom, zoom, kMaxZoom);
     layoutScrollBars();
     viewport()->update();
+    emit zoomChanged(m_doc->zoom);
+}
+
+QString CReportPE::zoomText() const
+{
+    return QString::number(qRound(zoom() / kNormalZoom * 100)) + QLatin1Char('%');
+}
+
+void CReportPE::OnZoomToFit()
+{
+    const ChartPage *page = currentPage();
+    if (!page || page->size.isEmpty())
+        return;
+    const QSize view = viewport()->size();
+    setZoom(qMin((view.width() - 2 * kMargin) / page->size.width(),
+                 (view.height() - 2 * kMargin) / page->size.height()));
+}
+
+void CReportPE::OnDeleteSelected()
+{
+    deleteSelected();
+}
+
+void CReportPE::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    // Zoom around the pointer: the page point under it stays under it.
+    const QPoint pointer = event->position().toPoint();
+    const QPointF anchor = mapToPage(pointer);
+    const double steps = event->angleDelta().y() / 120.0;
+    setZoom(zoom() * std::pow(1.1, steps));
+    const QPointF now = viewTransform().map(anchor);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + qRound(now.x() - pointer.x()));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + qRound(now.y() - pointer.y()));
+    viewport()->update();
+    event->accept();
+}
+
+void CReportPE::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (m_contextActions.isEmpty() || m_dragMode != canvasdrag::None)
+        return;
+    QMenu menu(this);
+    menu.addActions(m_contextActions);
+    menu.exec(event->globalPos());
 }
 
 void CReportPE::OnZoomIn() { setZoom(qMin(zoom() * 1.1, kMaxZoom)); }
@@ -170,20 +194,17 @@ void CReportPE::OnZoomNormal() { setZoom(kNormalZoom); }
 
 void CReportPE::OnGrid()
 {
-    m_doc->showGrid = !m_doc->showGrid;
-    viewport()->update();
+    m_session->push(new CViewFlagCommand(m_session, CViewFlagCommand::Grid));
 }
 
 void CReportPE::OnSnap()
 {
-    m_doc->snapToGrid = !m_doc->snapToGrid;
-    viewport()->update();
+    m_session->push(new CViewFlagCommand(m_session, CViewFlagCommand::Snap));
 }
 
 void CReportPE::OnBoundaries()
 {
-    m_doc->showBoundaries = !m_doc->showBoundaries;
-    viewport()->update();
+    m_session->push(new CViewFlagCommand(m_session, CViewFlagCommand::Boundaries));
 }
 
 QSize CReportPE::contentSize() const
@@ -276,207 +297,10 @@ ChartItem *CReportPE::itemAt(const QPointF &pagePoint) const
     return nullptr;
 }
 
-void CReportPE::changeSelection(ChartItem *frame)
+void CReportPE::changeSelection(const QList<ChartItem *> &frames)
 {
-    ChartPage *page = currentPage();
-    if (page) {
-        for (auto &item : page->items) {
-            const bool wanted = item.get() == frame;
-            if (item->selected != wanted)
-                m_fades.append({item.get(), kFadeSteps, kFadeSteps, wanted});
-            item->selected = wanted;
-        }
-    }
-    m_activeItem = frame;
-    viewport()->update();
-    emit selectionChanged();
-}
-
-void CReportPE::startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint)
-{
-    m_activeItem = frame;
-    m_activeHandle = handle;
-    m_dragMode = mode;
-    m_start.geometry = ChartItemGeometry::capture(*frame);
-    m_start.rect = canvasgeometry::frameBounds(*frame);
-    m_start.press = pagePoint;
-    m_start.handle = handle;
-    m_start.frameFlagged = frame->isFrame;
-    m_lastGeometry = m_start.geometry;
-    ++m_dragSerial;
-    if (mode == canvasdrag::Rotate || mode == canvasdrag::RotateFree)
-        viewport()->setCursor(Qt::ClosedHandCursor);
-}
-
-void CReportPE::continueDrag(const QPointF &pagePoint)
-{
-    ChartPage *page = currentPage();
-    if (!page || !m_activeItem || page->indexOf(m_activeItem) < 0) {
-        endDrag();
-        return;
-    }
-    canvasdrag::Context c;
-    c.page = page->size;
-    c.snap = m_doc->snapToGrid;
-    c.stepX = m_doc->gridStepX;
-    c.stepY = m_doc->gridStepY;
-    ChartItemGeometry g;
-    switch (m_dragMode) {
-    case canvasdrag::Move:
-        g = canvasdrag::move(m_start, pagePoint, c);
-        break;
-    case canvasdrag::Rotate:
-    case canvasdrag::RotateFree:
-        g = canvasdrag::rotate(m_start, pagePoint);
-        break;
-    case canvasdrag::Resize:
-    case canvasdrag::ResizeFree:
-        g = canvasdrag::resize(m_start, pagePoint, c, m_dragMode == canvasdrag::ResizeFree,
-                               m_lastGeometry);
-        break;
-    case canvasdrag::ShiftContent:
-        g = canvasdrag::shiftContent(m_start, pagePoint);
-        break;
-    default:
-        return;
-    }
-    if (g == m_lastGeometry)
-        return;
-    m_lastGeometry = g;
-    m_undo->push(new CItemGeometryCommand(m_doc, m_activeItem, m_start.geometry, g, m_dragSerial,
-                                          dragText(m_dragMode)));
-}
-
-void CReportPE::endDrag()
-{
-    if (m_dragMode == canvasdrag::None)
-        return;
-    m_dragMode = canvasdrag::None;
-    m_activeHandle = -1;
-    viewport()->unsetCursor();
-    viewport()->update();
-}
-
-void CReportPE::updateCursor(const QPointF &pagePoint)
-{
-    const QList<ChartItem *> selected = selectedItems();
-    const int handle = selected.isEmpty() ? -1 : handleAt(*selected.first(), pagePoint);
-    if (handle < 0)
-        viewport()->unsetCursor();
-    else
-        viewport()->setCursor(cursorForHandle(handle));
-}
-
-void CReportPE::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() != Qt::LeftButton) {
-        QAbstractScrollArea::mousePressEvent(event);
-        return;
-    }
-    setFocus(Qt::MouseFocusReason);
-    const QPointF point = mapToPage(event->pos());
-    m_lastPoint = point;
-    if (!currentPage() || m_dragMode != canvasdrag::None)
-        return;
-    const QList<ChartItem *> selected = selectedItems();
-    if (!selected.isEmpty()) {
-        ChartItem *first = selected.first();
-        const int handle = handleAt(*first, point);
-        if (handle >= 0) {
-            const int kind = first->content ? first->content->kind : ChartItem::KindNone;
-            startDrag(first, handle, canvasdrag::modeForHandle(handle, kind), point);
-            return;
-        }
-    }
-    ChartItem *hit = itemAt(point);
-    changeSelection(hit);
-    if (hit)
-        startDrag(hit, hit->isFrame ? 7 : -1,
-                  hit->isFrame ? canvasdrag::Move : canvasdrag::ShiftContent, point);
-}
-
-void CReportPE::mouseMoveEvent(QMouseEvent *event)
-{
-    const QPointF point = mapToPage(event->pos());
-    m_lastPoint = point;
-    if (m_dragMode != canvasdrag::None) {
-        if (event->buttons() & Qt::LeftButton)
-            continueDrag(point);
-        else
-            endDrag();
-        return;
-    }
-    updateCursor(point);
-}
-
-void CReportPE::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_lastPoint = mapToPage(event->pos());
-        endDrag();
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::mouseReleaseEvent(event);
-}
-
-void CReportPE::leaveEvent(QEvent *event)
-{
-    endDrag();
-    QAbstractScrollArea::leaveEvent(event);
-}
-
-void CReportPE::keyPressEvent(QKeyEvent *event)
-{
-    const int key = event->key();
-    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
-        if (m_dragMode == canvasdrag::None)
-            deleteSelected();
-        event->accept();
-        return;
-    }
-    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up ||
-                       key == Qt::Key_Down;
-    if (arrow && m_dragMode == canvasdrag::None && !selectedItems().isEmpty()) {
-        const bool fine = event->modifiers() & Qt::ShiftModifier;
-        const double dx = fine ? 1.0 : m_doc->gridStepX;
-        const double dy = fine ? 1.0 : m_doc->gridStepY;
-        QPointF delta;
-        if (key == Qt::Key_Left)
-            delta.setX(-dx);
-        else if (key == Qt::Key_Right)
-            delta.setX(dx);
-        else if (key == Qt::Key_Up)
-            delta.setY(-dy);
-        else
-            delta.setY(dy);
-        nudgeSelection(delta);
-        event->accept();
-        return;
-    }
-    QAbstractScrollArea::keyPressEvent(event);
-}
-
-void CReportPE::nudgeSelection(const QPointF &delta)
-{
-    ChartPage *page = currentPage();
-    const QList<ChartItem *> selected = selectedItems();
-    if (!page || selected.isEmpty())
-        return;
-    // Items already against the page edge do not move: no empty undo steps.
-    QList<CItemGeometryCommand *> moves;
-    for (ChartItem *frame : selected) {
-        const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
-        const ChartItemGeometry after = canvasdrag::nudge(before, delta, page->size);
-        if (after != before)
-            moves << new CItemGeometryCommand(m_doc, frame, before, after);
-    }
-    if (moves.size() > 1)
-        m_undo->beginMacro(QStringLiteral("Move"));
-    for (CItemGeometryCommand *move : moves)
-        m_undo->push(move);
-    if (moves.size() > 1)
-        m_undo->endMacro();
+    m_activeItem = frames.isEmpty() ? nullptr : frames.first();
+    m_session->setSelection(frames);
 }
 
 void CReportPE::deleteSelected()
@@ -500,10 +324,7 @@ void CReportPE::deleteSelected()
     }
     if (!yes)
         return;
-    m_undo->push(new CDeleteItemsCommand(m_doc, page, selected));
-    m_activeItem = nullptr;
-    emit selectionChanged();
-    viewport()->update();
+    m_session->push(new CDeleteItemsCommand(m_session, page, selected));
 }
 
 void CReportPE::pageItemsChanged()
@@ -515,49 +336,56 @@ void CReportPE::pageItemsChanged()
 void CReportPE::moveToFrontSelItems()
 {
     if (ChartPage *page = currentPage())
-        m_undo->push(new CStackingCommand(m_doc, page,
-                                          CStackingCommand::frontOrder(*page, selectedItems()),
-                                          QStringLiteral("Bring to Front")));
-    viewport()->update();
+        m_session->push(new CStackingCommand(m_session, page,
+                                             CStackingCommand::frontOrder(*page, selectedItems()),
+                                             QStringLiteral("Bring to Front")));
 }
 
 void CReportPE::moveToBackSelItems()
 {
     if (ChartPage *page = currentPage())
-        m_undo->push(new CStackingCommand(m_doc, page,
-                                          CStackingCommand::backOrder(*page, selectedItems()),
-                                          QStringLiteral("Send to Back")));
-    viewport()->update();
+        m_session->push(new CStackingCommand(m_session, page,
+                                             CStackingCommand::backOrder(*page, selectedItems()),
+                                             QStringLiteral("Send to Back")));
 }
 
-ChartItem *CReportPE::adopt(const QList<ChartItem *> &added, const QString &text)
+ChartItem *CReportPE::addItems(const Maker &make, const QString &text)
 {
     ChartPage *page = currentPage();
-    if (!page || added.isEmpty())
+    if (!page)
         return nullptr;
-    m_undo->push(new CAddItemsCommand(m_doc, page, added, text));
-    changeSelection(added.first());
-    pageItemsChanged();
-    return added.first();
+    // Built on a scratch page of the same size (the helpers place items on a
+    // page); the command owns them until its redo() puts them on this one.
+    ChartPage scratch;
+    scratch.size = page->size;
+    scratch.imagesDir = page->imagesDir;
+    ChartItem *main = make(scratch);
+    if (!main || scratch.items.empty())
+        return nullptr;
+    std::vector<std::unique_ptr<ChartItem>> made;
+    made.push_back(scratch.takeItem(scratch.indexOf(main)));
+    while (!scratch.items.empty())
+        made.push_back(scratch.takeItem(0));
+    m_session->push(new CAddItemsCommand(m_session, page, std::move(made), text));
+    changeSelection({main});
+    return main;
 }
 
 ChartItem *CReportPE::createFieldItem(const QString &caption, const QPoint &dropPoint,
                                       const QSizeF &size)
 {
-    ChartPage *page = currentPage();
-    if (!page)
-        return nullptr;
-    return adopt({::createFieldItem(*page, caption, mapToPage(dropPoint), size)},
-                 QStringLiteral("Add Field"));
+    const QPointF at = mapToPage(dropPoint);
+    return addItems([&](ChartPage &p) { return ::createFieldItem(p, caption, at, size); },
+                    QStringLiteral("Add Field"));
 }
 
 ChartItem *CReportPE::createImageItem(const QImage &picture, const QPoint &dropPoint)
 {
-    ChartPage *page = currentPage();
-    if (!page || picture.isNull())
+    if (picture.isNull())
         return nullptr;
-    ChartItem *frame = ::createImageItem(*page, picture, mapToPage(dropPoint));
-    return frame ? adopt({frame}, QStringLiteral("Add Image")) : nullptr;
+    const QPointF at = mapToPage(dropPoint);
+    return addItems([&](ChartPage &p) { return ::createImageItem(p, picture, at); },
+                    QStringLiteral("Add Image"));
 }
 
 ChartItem *CReportPE::createBlockItem(ChartPage *block, const QPoint &dropPoint)
@@ -565,26 +393,26 @@ ChartItem *CReportPE::createBlockItem(ChartPage *block, const QPoint &dropPoint)
     ChartPage *page = currentPage();
     if (!page || !block || block == page)
         return nullptr;
-    ChartItem *frame = ::createBlockItem(*page, block, mapToPage(dropPoint));
-    return frame ? adopt({frame}, QStringLiteral("Add Block")) : nullptr;
+    const QPointF at = mapToPage(dropPoint);
+    // Numbered after the references already on the page, not the scratch page's.
+    const int order = page->blockReferences().size();
+    return addItems(
+        [&](ChartPage &p) {
+            ChartItem *frame = ::createBlockItem(p, block, at);
+            if (frame)
+                frame->content->order = order;
+            return frame;
+        },
+        QStringLiteral("Add Block"));
 }
 
 ChartItem *CReportPE::addFieldAt(const QPoint &dropPoint, const ChartFieldEntry &entry,
                                  bool withTitle, const QImage &picture)
 {
-    ChartPage *page = currentPage();
-    if (!page)
-        return nullptr;
-    const size_t before = page->items.size();
-    ChartItem *frame = ::addFieldItem(*page, entry, mapToPage(dropPoint), withTitle, picture);
-    QList<ChartItem *> added;
-    for (size_t i = before; i < page->items.size(); ++i)
-        added << page->items[i].get();
-    if (!frame || added.isEmpty())
-        return nullptr;
-    added.removeOne(frame);
-    added.prepend(frame);
-    return adopt(added, QStringLiteral("Add ") + entry.text);
+    const QPointF at = mapToPage(dropPoint);
+    return addItems(
+        [&](ChartPage &p) { return ::addFieldItem(p, entry, at, withTitle, picture); },
+        QStringLiteral("Add ") + entry.text);
 }
 
 void CReportPE::OnDocumentReset()
@@ -592,14 +420,12 @@ void CReportPE::OnDocumentReset()
     m_dragMode = canvasdrag::None;
     m_activeItem = nullptr;
     m_fades.clear();
-    // Commands point into the old document's pages and items.
-    m_undo->clear();
+    m_shownSelection.clear();
     layoutScrollBars();
     viewport()->update();
-    emit selectionChanged();
 }
 
-void CReportPE::OnDocumentChanged()
+void CReportPE::OnItemsChanged()
 {
     ChartPage *page = currentPage();
     auto onPage = [page](const ChartItem *item) { return page && page->indexOf(item) >= 0; };
@@ -607,10 +433,10 @@ void CReportPE::OnDocumentChanged()
         if (!onPage(m_fades[i].item))
             m_fades.removeAt(i);
     }
+    m_shownSelection = selectedItems();
     if (m_activeItem && !onPage(m_activeItem)) {
         m_activeItem = nullptr;
         m_dragMode = canvasdrag::None;
-        emit selectionChanged();
     }
     layoutScrollBars();
     viewport()->update();
@@ -723,6 +549,14 @@ void CReportPE::paintEvent(QPaintEvent *)
     p.restore();
 
     paintShadows(p, view.mapRect(pageRect).toAlignedRect());
+
+    if (m_dragMode == canvasdrag::RubberBand && !m_band.isEmpty()) {
+        QPen band(m_selectionColour, 1, Qt::DashLine);
+        band.setCosmetic(true);
+        p.setPen(band);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(view.mapRect(m_band));
+    }
 
     if (!m_fades.isEmpty()) {
         for (int i = m_fades.size() - 1; i >= 0; --i) {

@@ -15,8 +15,10 @@
 
 class CTheme;
 class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 class ChartPage;
+class QAction;
 class QUndoStack;
 struct ChartFieldEntry;
 
@@ -31,9 +33,10 @@ struct ChartHandleSet {
 
 /**
  * The page canvas of the chart creator: shows the current page (or block) of
- * a chart document and lets the user select, move, resize, rotate, delete and
- * restack its items and drop new ones. Every change goes through a command on
- * the undo stack; the canvas repaints when the document says it changed.
+ * a chart and lets the user select, move, resize, rotate, delete and restack
+ * its items and drop new ones. The page, the selection and the document belong
+ * to the edit session: the canvas pushes commands and repaints when the
+ * session announces a change.
  */
 class CReportPE : public QAbstractScrollArea
 {
@@ -47,16 +50,17 @@ public:
     static constexpr double kNormalZoom = 0.75;
 
     /**
-     * @p doc and @p undoStack stay owned by the caller and must outlive the
-     * canvas; @p theme (may be null) gives the canvas colour and the pictures.
+     * @p session stays owned by the caller and must outlive the canvas;
+     * @p theme (may be null) gives the canvas colour and the pictures.
      */
-    CReportPE(ChartDocument *doc, QUndoStack *undoStack, CTheme *theme = nullptr,
-              QWidget *parent = nullptr);
+    explicit CReportPE(ChartEditSession *session, CTheme *theme = nullptr,
+                       QWidget *parent = nullptr);
     ~CReportPE() override;
 
+    ChartEditSession *session() const { return m_session; }
     ChartDocument *document() const { return m_doc; }
-    QUndoStack *undoStack() const { return m_undo; }
-    /** The document's current page; null when it has none. */
+    QUndoStack *undoStack() const;
+    /** The session's current page; null when it has none. */
     ChartPage *currentPage() const;
     /** Makes @p page (a page or block of the document) current; clears the selection. */
     void setCurrentPage(ChartPage *page);
@@ -69,6 +73,10 @@ public:
     void selectItem(ChartItem *frame);
 
     double zoom() const;
+    /** The zoom as the user reads it: "100%" at the normal size (0.75). */
+    QString zoomText() const;
+    /** What the context menu offers (set by the window). */
+    void setContextActions(const QList<QAction *> &actions) { m_contextActions = actions; }
     /** Sets the zoom within 0.2..2.0, re-lays the scroll bars out and repaints. */
     void setZoom(double zoom);
     /** The page-to-viewport transform. */
@@ -117,6 +125,7 @@ signals:
     void itemDropped(QPoint pos);
     /** The selection or the active item changed. */
     void selectionChanged();
+    void zoomChanged(double zoom);
 
 public slots:
     void OnZoomIn();
@@ -127,6 +136,10 @@ public slots:
     void moveToFrontSelItems();
     void moveToBackSelItems();
     void OnZoomNormal();
+    /** The largest zoom (within the limits) that shows the whole page. */
+    void OnZoomToFit();
+    /** deleteSelected() as a slot. */
+    void OnDeleteSelected();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -140,10 +153,14 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private slots:
     void OnDocumentReset();
-    void OnDocumentChanged();
+    void OnCurrentPageChanged();
+    void OnSelectionChanged();
+    void OnItemsChanged();
     void OnThemeChanged();
 
 private:
@@ -162,32 +179,52 @@ private:
     QVector<QRectF> handlesOf(const ChartItem &frame) const;
     int handleAt(const ChartItem &frame, const QPointF &pagePoint) const;
     ChartItem *itemAt(const QPointF &pagePoint) const;
-    void changeSelection(ChartItem *frame);
+    void changeSelection(const QList<ChartItem *> &frames);
+    struct GroupMember {
+        ChartItem *frame = nullptr;
+        canvasdrag::Start start;
+        ChartItemGeometry last;
+    };
+
+    canvasdrag::Context dragContext() const;
     void startDrag(ChartItem *frame, int handle, int mode, const QPointF &pagePoint);
     void continueDrag(const QPointF &pagePoint);
+    /** Where another selected item goes while the active one is moved or resized. */
+    ChartItemGeometry followActive(GroupMember &m, const QPointF &pagePoint) const;
     void endDrag();
+    /** Esc: everything back where the drag found it, and no undo step left. */
+    void cancelDrag();
+    /** The selected item (the active one first) whose handle is at @p pagePoint. */
+    ChartItem *handleOwnerAt(const QPointF &pagePoint, int *handle) const;
+    void resizeSelection(const QPointF &delta);
     void updateCursor(const QPointF &pagePoint);
     void nudgeSelection(const QPointF &delta);
     void paintHandles(QPainter &p, const ChartItem &frame, double opacity) const;
     void paintShadows(QPainter &p, const QRect &page) const;
-    ChartItem *adopt(const QList<ChartItem *> &added, const QString &text);
+    using Maker = std::function<ChartItem *(ChartPage &scratch)>;
+    ChartItem *addItems(const Maker &make, const QString &text);
 
+    ChartEditSession *m_session;
     ChartDocument *m_doc;
-    QUndoStack *m_undo;
     CTheme *m_theme;
     ChartHandleSet m_handles;
     QColor m_canvasColour;
     QColor m_selectionColour;
     ConfirmHandler m_confirm;
+    QList<QAction *> m_contextActions;
 
     int m_dragMode = canvasdrag::None;
     int m_activeHandle = -1;
     ChartItem *m_activeItem = nullptr;
     canvasdrag::Start m_start;
     ChartItemGeometry m_lastGeometry;
+    QVector<GroupMember> m_group; ///< the other selected items a drag takes along
+    QRectF m_band;                ///< rubber band in page units
+    bool m_bandAdds = false;      ///< the band adds to the selection (Shift or Ctrl)
     QPointF m_lastPoint;
     int m_dragSerial = 0;
 
     QList<Fade> m_fades;
+    QList<ChartItem *> m_shownSelection; ///< what the handles showed last, for the fades
     QTimer m_fadeTimer;
 };

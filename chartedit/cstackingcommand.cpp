@@ -1,6 +1,7 @@
 #include "chartedit/cstackingcommand.h"
 
 #include "chart/chartdocument.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/commandsupport.h"
 
 namespace {
@@ -13,10 +14,10 @@ QList<ChartItem *> currentOrder(const ChartPage &page)
 }
 } // namespace
 
-CStackingCommand::CStackingCommand(ChartDocument *doc, ChartPage *page,
+CStackingCommand::CStackingCommand(ChartEditSession *session, ChartPage *page,
                                    const QList<ChartItem *> &newOrder, const QString &text,
                                    QUndoCommand *parent)
-    : QUndoCommand(text, parent), m_doc(doc), m_page(page), m_before(currentOrder(*page)),
+    : QUndoCommand(text, parent), m_session(session), m_page(page), m_before(currentOrder(*page)),
       m_after(newOrder)
 {
     if (m_before == m_after)
@@ -45,14 +46,12 @@ QList<ChartItem *> CStackingCommand::backOrder(const ChartPage &page,
     return order;
 }
 
-void CStackingCommand::undo()
+void CStackingCommand::apply(const QList<ChartItem *> &order)
 {
-    commandsupport::applyOrder(m_page->items, m_before);
-    m_doc->notifyChanged();
+    commandsupport::applyOrder(m_page->items, order);
+    m_session->announceItems(m_page, order);
 }
 
-void CStackingCommand::redo()
-{
-    commandsupport::applyOrder(m_page->items, m_after);
-    m_doc->notifyChanged();
-}
+void CStackingCommand::undo() { apply(m_before); }
+
+void CStackingCommand::redo() { apply(m_after); }

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QUndoCommand>
 
-class ChartDocument;
+class ChartEditSession;
 class ChartItem;
 class ChartPage;
 
@@ -12,7 +12,7 @@ class CStackingCommand : public QUndoCommand
 {
 public:
     /** @p newOrder is the page's whole item list, bottom first, after the change. */
-    CStackingCommand(ChartDocument *doc, ChartPage *page, const QList<ChartItem *> &newOrder,
+    CStackingCommand(ChartEditSession *session, ChartPage *page, const QList<ChartItem *> &newOrder,
                      const QString &text = QStringLiteral("Stacking"),
                      QUndoCommand *parent = nullptr);
 
@@ -25,7 +25,9 @@ public:
     void redo() override;
 
 private:
-    ChartDocument *m_doc;
+    void apply(const QList<ChartItem *> &order);
+
+    ChartEditSession *m_session;
     ChartPage *m_page;
     QList<ChartItem *> m_before;
     QList<ChartItem *> m_after;

@@ -7,7 +7,7 @@ set(QZ_TEST_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
 file(MAKE_DIRECTORY ${QZ_TEST_RUNTIME_DIR})
 file(CHMOD ${QZ_TEST_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 
-set(QZ_WIDGET_LAYERS Qt5::Widgets Qt5::WebEngineWidgets qz_panels qz_appui qz_chartedit qz_reportedit qz_pdf)
+set(QZ_WIDGET_LAYERS Qt5::Widgets Qt5::WebEngineWidgets qz_panels qz_dialogs qz_appui qz_chartedit qz_reportedit qz_pdf)
 
 function(qz_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})

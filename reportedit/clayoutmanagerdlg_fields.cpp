@@ -2,8 +2,8 @@
 // and every field edit as an undoable command.
 #include "reportedit/clayoutmanagerdlg.h"
 
-#include "chartedit/ccolordialog.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ccolordialog.h"
+#include "dialogs/ctextdlgwin.h"
 #include "reportedit/clayouteditcommand.h"
 #include "reportedit/clayouteditmodel.h"
 #include "reportedit/clayoutnameprompt.h"

@@ -1,6 +1,6 @@
 #include "reportedit/ctexteditor.h"
 
-#include "chartedit/ccolordialog.h"
+#include "dialogs/ccolordialog.h"
 #include "engine/checkedconnect.h"
 #include "engine/datafolder.h"
 #include "panels/ctheme.h"

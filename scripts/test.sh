@@ -22,7 +22,7 @@ if [ "${QZ_SKIP_SANITIZE:-0}" != 1 ]; then
   engine_tests=(tst_letters tst_profile tst_cycles tst_matrixcompat tst_advisorpet tst_atomicwrite)
   reader_tests=(tst_chartdocument tst_chartcorruption tst_reportlayouts tst_reporttools)
   editor_tests=(tst_chartcommands tst_creportpe tst_cfieldtree tst_creatorparts tst_creator
-    tst_chartedit_dialogs tst_reportmanager tst_texteditor)
+    tst_shareddialogs tst_reportmanager tst_texteditor)
   cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQZ_SANITIZE=ON
   cmake --build build-asan -j"$(nproc)" --target "${engine_tests[@]}" "${reader_tests[@]}" "${editor_tests[@]}"
   ctest --test-dir build-asan -L engine --output-on-failure --timeout 300

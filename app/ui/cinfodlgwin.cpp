@@ -3,11 +3,10 @@
 #include "app/ui/cinfodlg.h"
 #include "engine/checkedconnect.h"
 
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 CInfoDlgWin::CInfoDlgWin(CTheme *theme, const QString &title, const QString &text, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : CDlgWin(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(title);
     const qreal scale = devicePixelRatioF() > 0 ? devicePixelRatioF() : 1.0;
@@ -30,19 +29,6 @@ void CInfoDlgWin::OnAnswered(int result)
         accept();
     else
         reject();
-}
-
-void CInfoDlgWin::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->accept();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
 }
 
 int CInfoDlgWin::ask(CTheme *theme, const QString &title, const QString &text, QWidget *parent)

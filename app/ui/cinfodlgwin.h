@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/cdlgwin.h"
 
 class CInfoDlg;
 class CTheme;
@@ -9,7 +9,7 @@ class CTheme;
  * Host of the question box. Escape, Return and Enter do nothing here, so only
  * "Yes" and "No" (or the close button) answer.
  */
-class CInfoDlgWin : public QDialog
+class CInfoDlgWin : public CDlgWin
 {
     Q_OBJECT
 public:
@@ -23,9 +23,6 @@ public:
 
 public slots:
     void OnAnswered(int result);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     CInfoDlg *m_content = nullptr;

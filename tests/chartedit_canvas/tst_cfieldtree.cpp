@@ -3,6 +3,7 @@
 #include "chart/chartdocument.h"
 #include "chartedit/canvasgeometry.h"
 #include "chartedit/cfieldtree.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/creportpe.h"
 #include "tests/common/widgettestmain.h"
 
@@ -29,24 +30,24 @@ private slots:
     void shiftSwitchesDraggingOff();
 
 private:
-    ChartPage *page() const { return m_doc->currentPage; }
+    ChartPage *page() const { return m_session->currentPage(); }
 
     std::unique_ptr<QWidget> m_window;
-    std::unique_ptr<ChartDocument> m_doc;
-    std::unique_ptr<QUndoStack> m_stack;
+    std::unique_ptr<ChartEditSession> m_session;
+    QUndoStack *m_stack = nullptr;
     CFieldTree *m_tree = nullptr;
     CReportPE *m_canvas = nullptr;
 };
 
 void TestCFieldTree::init()
 {
-    m_doc = std::make_unique<ChartDocument>();
-    m_stack = std::make_unique<QUndoStack>();
+    m_session = std::make_unique<ChartEditSession>();
+    m_stack = m_session->undoStack();
     m_window = std::make_unique<QWidget>();
     m_window->setWindowTitle(QStringLiteral("Field tree test"));
     auto *layout = new QHBoxLayout(m_window.get());
     m_tree = new CFieldTree(QStringLiteral(QZ_BIN_DIR "/images"));
-    m_canvas = new CReportPE(m_doc.get(), m_stack.get());
+    m_canvas = new CReportPE(m_session.get());
     layout->addWidget(m_tree);
     layout->addWidget(m_canvas, 1);
     m_window->resize(900, 600);
@@ -57,8 +58,7 @@ void TestCFieldTree::init()
 void TestCFieldTree::cleanup()
 {
     m_window.reset();
-    m_stack.reset();
-    m_doc.reset();
+    m_session.reset();
 }
 
 void TestCFieldTree::entriesDragInTheCanvasFormat()

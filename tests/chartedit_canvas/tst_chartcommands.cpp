@@ -10,6 +10,8 @@
 #include "chartedit/citempropertiescommand.h"
 #include "chartedit/cpageordercommand.h"
 #include "chartedit/cpagepropertiescommand.h"
+#include "chartedit/charteditsession.h"
+#include "chartedit/chartclipboard.h"
 #include "chartedit/cstackingcommand.h"
 #include "chartfixtures.h"
 #include "tests/common/widgettestmain.h"
@@ -33,7 +35,7 @@ QByteArray saved(ChartDocument &doc)
 ChartPage *firstPage(ChartDocument &doc) { return doc.pageSets.front().front().get(); }
 ChartPage *secondPage(ChartDocument &doc) { return doc.pageSets.front().at(1).get(); }
 
-using Edit = std::function<void(ChartDocument &, QUndoStack &)>;
+using Edit = std::function<void(ChartEditSession &, ChartDocument &, QUndoStack &)>;
 } // namespace
 
 Q_DECLARE_METATYPE(Edit)
@@ -51,35 +53,39 @@ private slots:
     void oneDragIsOneStep();
     void propertyEditsMergeOnlyByKey();
     void commandsAnnounceTheChange();
+    void clipboardRecordsComeBackAndJunkIsRefused();
 };
 
 void TestChartCommands::undoRedoRestoresTheFile_data()
 {
     QTest::addColumn<Edit>("edit");
 
-    QTest::newRow("add items") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        ChartPage *page = firstPage(doc);
-        ChartItem *a = createFieldItem(*page, QStringLiteral("A"), QPointF(5, 5), QSizeF(50, 20));
-        ChartItem *b = createImageItem(*page, QImage(30, 30, QImage::Format_RGB32), QPointF(9, 9));
-        stack.push(new CAddItemsCommand(&doc, page, {a, b}));
+    QTest::newRow("add items") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        ChartPage scratch;
+        createFieldItem(scratch, QStringLiteral("A"), QPointF(5, 5), QSizeF(50, 20));
+        createImageItem(scratch, QImage(30, 30, QImage::Format_RGB32), QPointF(9, 9));
+        std::vector<std::unique_ptr<ChartItem>> made;
+        while (!scratch.items.empty())
+            made.push_back(scratch.takeItem(0));
+        stack.push(new CAddItemsCommand(&s, firstPage(doc), std::move(made)));
     });
-    QTest::newRow("delete items") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("delete items") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = firstPage(doc);
-        stack.push(new CDeleteItemsCommand(&doc, page,
+        stack.push(new CDeleteItemsCommand(&s, page,
                                            {page->items[0].get(), page->items[2].get()}));
     });
-    QTest::newRow("delete a block reference") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("delete a block reference") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = secondPage(doc);
-        stack.push(new CDeleteItemsCommand(&doc, page, {page->items[0].get()}));
+        stack.push(new CDeleteItemsCommand(&s, page, {page->items[0].get()}));
     });
-    QTest::newRow("move") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("move") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartItem *frame = firstPage(doc)->items[1].get();
         const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
         ChartItemGeometry after = before;
         after.transform.translate(33, -4);
-        stack.push(new CItemGeometryCommand(&doc, frame, before, after, 1));
+        stack.push(new CItemGeometryCommand(&s, frame, before, after, 1));
     });
-    QTest::newRow("rotate and resize") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("rotate and resize") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartItem *frame = firstPage(doc)->items[0].get();
         const ChartItemGeometry before = ChartItemGeometry::capture(*frame);
         ChartItemGeometry after = before;
@@ -89,31 +95,31 @@ void TestChartCommands::undoRedoRestoresTheFile_data()
         after.contentSize = after.size;
         after.outline = QTransform().rotate(45).map(after.outline);
         after.contentTransform.translate(3, 4);
-        stack.push(new CItemGeometryCommand(&doc, frame, before, after, 2, QStringLiteral("Rotate")));
+        stack.push(new CItemGeometryCommand(&s, frame, before, after, 2, QStringLiteral("Rotate")));
     });
-    QTest::newRow("bring to front") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("bring to front") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = firstPage(doc);
         stack.push(new CStackingCommand(
-            &doc, page, CStackingCommand::frontOrder(*page, {page->items[0].get()})));
+            &s, page, CStackingCommand::frontOrder(*page, {page->items[0].get()})));
     });
-    QTest::newRow("send to back") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("send to back") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = firstPage(doc);
         stack.push(new CStackingCommand(
-            &doc, page,
+            &s, page,
             CStackingCommand::backOrder(*page, {page->items[3].get(), page->items[2].get()})));
     });
-    QTest::newRow("item properties") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("item properties") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartItem *frame = firstPage(doc)->items[0].get();
         auto before = frame->clone();
         frame->content->text = QStringLiteral("changed");
         frame->content->font.setPixelSize(30);
         frame->content->textColor = Qt::red;
         frame->content->frameStyle = 0;
-        stack.push(new CItemPropertiesCommand(&doc, frame, std::move(before)));
+        stack.push(new CItemPropertiesCommand(&s, frame, std::move(before)));
     });
-    QTest::newRow("block reference orders") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("block reference orders") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = secondPage(doc);
-        auto *cmd = new CItemPropertiesCommand(&doc);
+        auto *cmd = new CItemPropertiesCommand(&s);
         for (int i = 0; i < 2; ++i) {
             ChartItem *frame = page->items[size_t(i)].get();
             auto before = frame->clone();
@@ -122,23 +128,25 @@ void TestChartCommands::undoRedoRestoresTheFile_data()
         }
         stack.push(cmd);
     });
-    QTest::newRow("add page") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        ChartPage *page = doc.addPage();
+    QTest::newRow("add page") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        auto page = std::make_unique<ChartPage>();
         page->size = QSizeF(500, 400);
-        stack.push(new CAddPageCommand(&doc, page));
+        stack.push(new CAddPageCommand(&s, std::move(page), false));
+        Q_UNUSED(doc);
     });
-    QTest::newRow("add block") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        ChartPage *block = doc.addBlock();
+    QTest::newRow("add block") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        auto block = std::make_unique<ChartPage>();
         block->name = QStringLiteral("Stamp");
-        stack.push(new CAddPageCommand(&doc, block, QStringLiteral("Add Block")));
+        stack.push(new CAddPageCommand(&s, std::move(block), true, QStringLiteral("Add Block")));
+        Q_UNUSED(doc);
     });
-    QTest::newRow("delete page") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        stack.push(new CDeletePageCommand(&doc, firstPage(doc)));
+    QTest::newRow("delete page") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        stack.push(new CDeletePageCommand(&s, firstPage(doc)));
     });
-    QTest::newRow("delete block") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        stack.push(new CDeletePageCommand(&doc, doc.blocks.front().get()));
+    QTest::newRow("delete block") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        stack.push(new CDeletePageCommand(&s, doc.blocks.front().get()));
     });
-    QTest::newRow("page properties") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("page properties") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = firstPage(doc);
         const ChartPageState before = ChartPageState::capture(*page);
         const QString title = doc.title;
@@ -147,9 +155,9 @@ void TestChartCommands::undoRedoRestoresTheFile_data()
         page->pageCount = 0;
         page->items[0]->transform.translate(-20, -20);
         doc.title = QStringLiteral("Another title");
-        stack.push(new CPagePropertiesCommand(&doc, page, before, title));
+        stack.push(new CPagePropertiesCommand(&s, page, before, title));
     });
-    QTest::newRow("background") << Edit([](ChartDocument &doc, QUndoStack &stack) {
+    QTest::newRow("background") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
         ChartPage *page = secondPage(doc);
         const ChartPageState before = ChartPageState::capture(*page);
         QImage picture(20, 10, QImage::Format_ARGB32);
@@ -157,14 +165,14 @@ void TestChartCommands::undoRedoRestoresTheFile_data()
         page->backgroundImage = picture;
         page->backgroundMode = 1;
         page->backgroundColor = Qt::yellow;
-        stack.push(new CPagePropertiesCommand(&doc, page, before, doc.title,
+        stack.push(new CPagePropertiesCommand(&s, page, before, doc.title,
                                               QStringLiteral("Set Background")));
     });
-    QTest::newRow("page order") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        stack.push(new CPageOrderCommand(&doc, false, {secondPage(doc), firstPage(doc)}));
+    QTest::newRow("page order") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        stack.push(new CPageOrderCommand(&s, false, {secondPage(doc), firstPage(doc)}));
     });
-    QTest::newRow("block order") << Edit([](ChartDocument &doc, QUndoStack &stack) {
-        stack.push(new CPageOrderCommand(&doc, true,
+    QTest::newRow("block order") << Edit([](ChartEditSession &s, ChartDocument &doc, QUndoStack &stack) {
+        stack.push(new CPageOrderCommand(&s, true,
                                          {doc.blocks[1].get(), doc.blocks[0].get()}));
     });
 }
@@ -172,13 +180,14 @@ void TestChartCommands::undoRedoRestoresTheFile_data()
 void TestChartCommands::undoRedoRestoresTheFile()
 {
     QFETCH(Edit, edit);
-    ChartDocument doc;
+    ChartEditSession session;
+    ChartDocument &doc = *session.document();
     buildRichDocument(doc);
-    QUndoStack stack;
+    QUndoStack &stack = *session.undoStack();
     const QByteArray original = saved(doc);
     QVERIFY(!original.isEmpty());
 
-    edit(doc, stack);
+    edit(session, doc, stack);
     QCOMPARE(stack.count(), 1);
     const QByteArray edited = saved(doc);
     QVERIFY(!edited.isEmpty());
@@ -194,15 +203,16 @@ void TestChartCommands::undoRedoRestoresTheFile()
 
 void TestChartCommands::deletingBlockReferencesRenumbersTheRest()
 {
-    ChartDocument doc;
+    ChartEditSession session;
+    ChartDocument &doc = *session.document();
     ChartPage *block = doc.addBlock();
-    ChartPage *page = doc.currentPage;
+    ChartPage *page = session.currentPage();
     QList<ChartItem *> refs;
     for (int i = 0; i < 3; ++i)
         refs << createBlockItem(*page, block, QPointF(10, 100 * i));
     QCOMPARE(refs[2]->content->order, 2);
-    QUndoStack stack;
-    stack.push(new CDeleteItemsCommand(&doc, page, {refs[0], refs[1]}));
+    QUndoStack &stack = *session.undoStack();
+    stack.push(new CDeleteItemsCommand(&session, page, {refs[0], refs[1]}));
     QCOMPARE(int(page->items.size()), 1);
     QCOMPARE(page->items[0]->content->order, 0);
 
@@ -216,7 +226,8 @@ void TestChartCommands::deletingBlockReferencesRenumbersTheRest()
 
 void TestChartCommands::deletingABlockTakesItsReferencesAlong()
 {
-    ChartDocument doc;
+    ChartEditSession session;
+    ChartDocument &doc = *session.document();
     buildRichDocument(doc);
     ChartPage *blockB = doc.blocks[1].get();
     ChartPage *page = secondPage(doc);
@@ -225,15 +236,15 @@ void TestChartCommands::deletingABlockTakesItsReferencesAlong()
     ChartItem *orphan = page->items[2]->content.get();
     refA->order = 2;
     orphan->order = 1;
-    doc.currentPage = blockB;
+    session.setCurrentPage(blockB);
 
-    QUndoStack stack;
-    stack.push(new CDeletePageCommand(&doc, blockB));
+    QUndoStack &stack = *session.undoStack();
+    stack.push(new CDeletePageCommand(&session, blockB));
     QCOMPARE(int(doc.blocks.size()), 1);
     QCOMPARE(page->items.size(), itemsBefore - 1);
     QCOMPARE(orphan->order, 0);
     QCOMPARE(refA->order, 1);
-    QCOMPARE(doc.currentPage, firstPage(doc));
+    QCOMPARE(session.currentPage(), firstPage(doc));
 
     stack.undo();
     QCOMPARE(doc.blocks[1].get(), blockB);
@@ -241,30 +252,31 @@ void TestChartCommands::deletingABlockTakesItsReferencesAlong()
     QCOMPARE(page->items[0]->content->linkedBlock, blockB);
     QCOMPARE(refA->order, 2);
     QCOMPARE(orphan->order, 1);
-    QCOMPARE(doc.currentPage, blockB);
+    QCOMPARE(session.currentPage(), blockB);
 }
 
 void TestChartCommands::theLastPageStays()
 {
-    ChartDocument doc;
-    QUndoStack stack;
-    stack.push(new CDeletePageCommand(&doc, firstPage(doc)));
+    ChartEditSession session;
+    ChartDocument &doc = *session.document();
+    QUndoStack &stack = *session.undoStack();
+    stack.push(new CDeletePageCommand(&session, firstPage(doc)));
     QCOMPARE(stack.count(), 0);
     QCOMPARE(int(doc.pageSets.front().size()), 1);
-    QVERIFY(doc.currentPage);
+    QVERIFY(session.currentPage());
 }
 
 void TestChartCommands::oneDragIsOneStep()
 {
-    ChartDocument doc;
-    ChartPage *page = doc.currentPage;
+    ChartEditSession session;
+    ChartPage *page = session.currentPage();
     ChartItem *frame = createFieldItem(*page, QStringLiteral("A"), QPointF(0, 0), QSizeF(50, 20));
-    QUndoStack stack;
+    QUndoStack &stack = *session.undoStack();
     const ChartItemGeometry start = ChartItemGeometry::capture(*frame);
     auto stepTo = [&](double x, int drag) {
         ChartItemGeometry g = start;
         g.transform = QTransform::fromTranslate(x, 0);
-        stack.push(new CItemGeometryCommand(&doc, frame, start, g, drag));
+        stack.push(new CItemGeometryCommand(&session, frame, start, g, drag));
     };
     for (int x = 1; x <= 20; ++x)
         stepTo(x, 1);
@@ -275,7 +287,7 @@ void TestChartCommands::oneDragIsOneStep()
     const ChartItemGeometry second = ChartItemGeometry::capture(*frame);
     ChartItemGeometry further = second;
     further.transform.translate(5, 5);
-    stack.push(new CItemGeometryCommand(&doc, frame, second, further, 2));
+    stack.push(new CItemGeometryCommand(&session, frame, second, further, 2));
     QCOMPARE(stack.count(), 2);
     stack.undo();
     stack.undo();
@@ -283,22 +295,23 @@ void TestChartCommands::oneDragIsOneStep()
 
     // A drag that comes back to where it began leaves nothing to undo.
     QUndoStack other;
-    other.push(new CItemGeometryCommand(&doc, frame, start, further, 3));
-    other.push(new CItemGeometryCommand(&doc, frame, start, start, 3));
+    other.push(new CItemGeometryCommand(&session, frame, start, further, 3));
+    other.push(new CItemGeometryCommand(&session, frame, start, start, 3));
     QCOMPARE(other.count(), 0);
     QCOMPARE(frame->transform, start.transform);
 }
 
 void TestChartCommands::propertyEditsMergeOnlyByKey()
 {
-    ChartDocument doc;
-    ChartItem *frame = createFieldItem(*doc.currentPage, QStringLiteral("A"), QPointF(0, 0),
+    ChartEditSession session;
+    ChartDocument &doc = *session.document();
+    ChartItem *frame = createFieldItem(*session.currentPage(), QStringLiteral("A"), QPointF(0, 0),
                                        QSizeF(50, 20));
-    QUndoStack stack;
+    QUndoStack &stack = *session.undoStack();
     auto type = [&](const QString &text, int key) {
         auto before = frame->clone();
         frame->content->text = text;
-        auto *cmd = new CItemPropertiesCommand(&doc, frame, std::move(before));
+        auto *cmd = new CItemPropertiesCommand(&session, frame, std::move(before));
         cmd->setMergeKey(key);
         stack.push(cmd);
     };
@@ -315,24 +328,63 @@ void TestChartCommands::propertyEditsMergeOnlyByKey()
 
     // An edit that changes nothing is not an undo step.
     QUndoStack quiet;
-    quiet.push(new CItemPropertiesCommand(&doc, frame, frame->clone()));
-    ChartPage *page = doc.currentPage;
-    quiet.push(new CPagePropertiesCommand(&doc, page, ChartPageState::capture(*page), doc.title));
+    quiet.push(new CItemPropertiesCommand(&session, frame, frame->clone()));
+    ChartPage *page = session.currentPage();
+    quiet.push(new CPagePropertiesCommand(&session, page, ChartPageState::capture(*page), doc.title));
     QCOMPARE(quiet.count(), 0);
 }
 
 void TestChartCommands::commandsAnnounceTheChange()
 {
-    ChartDocument doc;
+    ChartEditSession session;
+    ChartDocument &doc = *session.document();
     buildRichDocument(doc);
-    QSignalSpy spy(&doc, SIGNAL(changed()));
-    QUndoStack stack;
+    QSignalSpy spy(&session, SIGNAL(itemsChanged(ChartPage *, QList<ChartItem *>)));
+    QUndoStack &stack = *session.undoStack();
     ChartPage *page = firstPage(doc);
-    stack.push(new CStackingCommand(&doc, page,
+    stack.push(new CStackingCommand(&session, page,
                                     CStackingCommand::frontOrder(*page, {page->items[0].get()})));
     QCOMPARE(spy.count(), 1);
     stack.undo();
     QCOMPARE(spy.count(), 2);
+}
+
+void TestChartCommands::clipboardRecordsComeBackAndJunkIsRefused()
+{
+    ChartDocument doc;
+    buildRichDocument(doc);
+    QList<ChartItem *> frames, plain;
+    for (ChartPage *page : {firstPage(doc), secondPage(doc)}) {
+        for (const auto &item : page->items) {
+            frames << item.get();
+            if (!item->content || item->content->kind != ChartItem::KindBlockReference)
+                plain << item.get();
+        }
+    }
+    const QByteArray data = chartclipboard::encode(frames);
+    auto isReference = [](const std::unique_ptr<ChartItem> &f) {
+        return f->content && f->content->kind == ChartItem::KindBlockReference;
+    };
+    // Items come back as they went, references linked to this chart's blocks.
+    const auto back = chartclipboard::decode(data, doc);
+    QList<ChartItem *> backPlain;
+    for (const auto &f : back) {
+        if (isReference(f))
+            QVERIFY(f->content->linkedBlock && doc.blockIndex(f->content->linkedBlock) >= 0);
+        else
+            backPlain << f.get();
+    }
+    QCOMPARE(chartclipboard::encode(backPlain), chartclipboard::encode(plain));
+    QVERIFY(int(back.size()) > plain.size());
+    // A chart without blocks takes everything but the references.
+    ChartDocument other;
+    QCOMPARE(int(chartclipboard::decode(data, other).size()), plain.size());
+    // Foreign, cut short or inflated data gives nothing.
+    QVERIFY(chartclipboard::decode(QByteArrayLiteral("not chart items"), doc).empty());
+    QVERIFY(chartclipboard::decode(data.left(data.size() / 2), doc).empty());
+    QByteArray huge = data;
+    huge.replace(11, 4, QByteArray::fromHex("7fffffff"));
+    QVERIFY(chartclipboard::decode(huge, doc).empty());
 }
 
 QZ_WIDGET_TEST_MAIN(TestChartCommands)

@@ -2,17 +2,23 @@
 // runs at zoom 1 with the page larger than the viewport, so one view pixel is
 // one page unit and the page starts 10 px in (the margin).
 #include "chart/chartdocument.h"
+#include "chart/barcode/barcodepicture.h"
 #include "chart/chartfields.h"
 #include "chartedit/canvasgeometry.h"
+#include "chartedit/charteditsession.h"
 #include "chartedit/creportpe.h"
 #include "chartfixtures.h"
 #include "tests/common/widgettestmain.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
+#include <QWheelEvent>
 #include <QTest>
 #include <QUndoStack>
 
@@ -44,6 +50,8 @@ private slots:
     void movingStopsAtThePageEdge();
     void cornerResizeKeepsTheRatio();
     void textResizesFreely();
+    void severalItemsAreSelectedMovedAndPutBackTogether();
+    void resizedBarcodesKeepTheirProportions();
     void rotationIsKeptWithinATurn();
     void bodyOfAnUnframedItemShiftsItsContent();
     void deleteAsksAndWaitsForTheDrag();
@@ -52,6 +60,9 @@ private slots:
     void droppedFieldsAndPicturesLandOnThePage();
     void eachEditIsOneUndoStep();
     void paintsPageOnCanvas();
+    void handlesAreDrawnWhereTheyGrip();
+    void ctrlWheelZoomsAroundThePointer();
+    void rightClickSelectsAndOpensTheContextMenu();
 
 private:
     QPoint at(const QPointF &pagePoint) const
@@ -75,14 +86,15 @@ private:
     }
     ChartItem *addItem(int kind, const QRectF &r)
     {
-        ChartItem *frame = createFieldItem(*m_doc->currentPage, QStringLiteral("X"), r.topLeft(),
+        ChartItem *frame = createFieldItem(*m_session->currentPage(), QStringLiteral("X"), r.topLeft(),
                                            r.size(), kind);
         m_canvas->pageItemsChanged();
         return frame;
     }
 
-    std::unique_ptr<ChartDocument> m_doc;
-    std::unique_ptr<QUndoStack> m_stack;
+    std::unique_ptr<ChartEditSession> m_session;
+    ChartDocument *m_doc = nullptr;
+    QUndoStack *m_stack = nullptr;
     std::unique_ptr<CReportPE> m_canvas;
     int m_questions = 0;
     bool m_answer = true;
@@ -90,10 +102,11 @@ private:
 
 void TestCReportPE::init()
 {
-    m_doc = std::make_unique<ChartDocument>();
+    m_session = std::make_unique<ChartEditSession>();
+    m_doc = m_session->document();
     m_doc->setImagesDir(QStringLiteral(QZ_BIN_DIR "/images"));
-    m_stack = std::make_unique<QUndoStack>();
-    m_canvas = std::make_unique<CReportPE>(m_doc.get(), m_stack.get());
+    m_stack = m_session->undoStack();
+    m_canvas = std::make_unique<CReportPE>(m_session.get());
     m_canvas->resize(600, 500);
     m_canvas->show();
     m_canvas->setZoom(1.0);
@@ -112,8 +125,7 @@ void TestCReportPE::init()
 void TestCReportPE::cleanup()
 {
     m_canvas.reset();
-    m_stack.reset();
-    m_doc.reset();
+    m_session.reset();
 }
 
 void TestCReportPE::clickingSelectsTheTopmostItem()
@@ -129,7 +141,7 @@ void TestCReportPE::clickingSelectsTheTopmostItem()
 
     QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(120, 120)));
     QCOMPARE(m_canvas->selectedItems(), QList<ChartItem *>{below});
-    QVERIFY(!above->selected);
+    QVERIFY(!m_session->isSelected(above));
 
     QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(600, 900)));
     QVERIFY(m_canvas->selectedItems().isEmpty());
@@ -184,6 +196,74 @@ void TestCReportPE::cornerResizeKeepsTheRatio()
     drag(QPointF(400, 250), QPointF(5000, 5000));
     QCOMPARE(boundsOf(image).right(), 840.0);
     QCOMPARE(boundsOf(image).width() / boundsOf(image).height(), 2.0);
+}
+
+void TestCReportPE::resizedBarcodesKeepTheirProportions()
+{
+    ChartItem *code = addItem(ChartItem::KindBarcode, QRectF(100, 100, 80, 80));
+    code->content->text = QStringLiteral("LIFE PATH 7");
+    code->content->barcodeType = BarcodeQrCode;
+    code->content->alignment = Qt::AlignLeft;
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, {}, at(QPointF(140, 140)));
+    // Pulled to three times its height by the bottom edge, then narrowed by the right one.
+    drag(QPointF(140, 180), QPointF(140, 340));
+    drag(QPointF(180, 220), QPointF(140, 220));
+    QCOMPARE(boundsOf(code), QRectF(100, 100, 40, 240));
+    m_canvas->selectItem(nullptr);
+
+    // Each paint steps the handles' fade-out; after three they are gone.
+    for (int i = 0; i < 3; ++i)
+        m_canvas->viewport()->grab();
+    // The dark modules drawn inside the item's outline form a square.
+    const QImage shot = m_canvas->viewport()->grab().toImage();
+    const QRect area = m_canvas->viewTransform().mapRect(boundsOf(code)).toRect();
+    QRect dark;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (qMax(c.red(), qMax(c.green(), c.blue())) < 80)
+                dark |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(dark.width() > 30);
+    QVERIFY2(qAbs(dark.width() - dark.height()) <= 2,
+             qPrintable(QStringLiteral("%1 x %2").arg(dark.width()).arg(dark.height())));
+}
+
+void TestCReportPE::severalItemsAreSelectedMovedAndPutBackTogether()
+{
+    ChartItem *a = addItem(ChartItem::KindText, QRectF(100, 100, 100, 50));
+    ChartItem *b = addItem(ChartItem::KindText, QRectF(300, 100, 100, 50));
+    ChartItem *c = addItem(ChartItem::KindText, QRectF(100, 300, 100, 50));
+    // A band over empty page takes the items wholly inside it.
+    drag(QPointF(50, 50), QPointF(450, 200));
+    QCOMPARE(m_canvas->selectedItems(), (QList<ChartItem *>{a, b}));
+    // Ctrl or Shift and a click add an item or take it out.
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, Qt::ControlModifier, at(QPointF(150, 320)));
+    QTest::mouseClick(m_canvas->viewport(), Qt::LeftButton, Qt::ShiftModifier, at(QPointF(350, 120)));
+    QCOMPARE(m_canvas->selectedItems(), (QList<ChartItem *>{a, c}));
+
+    // Dragging one moves all, as one step.
+    drag(QPointF(150, 125), QPointF(180, 145));
+    QCOMPARE(boundsOf(a).topLeft(), QPointF(130, 120));
+    QCOMPARE(boundsOf(c).topLeft(), QPointF(130, 320));
+    QCOMPARE(boundsOf(b).topLeft(), QPointF(300, 100));
+    QCOMPARE(m_stack->count(), 1);
+
+    // Esc in the middle of a drag puts everything back and leaves no step.
+    press(QPointF(150, 140));
+    moveHeld(QPointF(250, 240));
+    QCOMPARE(boundsOf(c).topLeft(), QPointF(230, 420));
+    QTest::keyClick(m_canvas.get(), Qt::Key_Escape);
+    QCOMPARE(boundsOf(a).topLeft(), QPointF(130, 120));
+    QCOMPARE(boundsOf(c).topLeft(), QPointF(130, 320));
+    QCOMPARE(m_stack->count(), 1);
+    QCOMPARE(m_canvas->dragMode(), 0);
+    release(QPointF(250, 240));
+
+    m_canvas->deleteSelected();
+    QCOMPARE(int(m_session->currentPage()->items.size()), 1);
+    QCOMPARE(m_stack->count(), 2);
 }
 
 void TestCReportPE::textResizesFreely()
@@ -264,21 +344,21 @@ void TestCReportPE::deleteAsksAndWaitsForTheDrag()
     QVERIFY(m_canvas->dragMode() != 0);
     QTest::keyClick(m_canvas.get(), Qt::Key_Delete);
     QCOMPARE(m_questions, 0);
-    QCOMPARE(m_doc->currentPage->indexOf(item), 0);
+    QCOMPARE(m_session->currentPage()->indexOf(item), 0);
     release(QPointF(160, 130));
 
     m_answer = false;
     QTest::keyClick(m_canvas.get(), Qt::Key_Backspace);
     QCOMPARE(m_questions, 1);
-    QCOMPARE(m_doc->currentPage->indexOf(item), 0);
+    QCOMPARE(m_session->currentPage()->indexOf(item), 0);
 
     m_answer = true;
     QTest::keyClick(m_canvas.get(), Qt::Key_Delete);
     QCOMPARE(m_questions, 2);
-    QVERIFY(m_doc->currentPage->items.empty());
+    QVERIFY(m_session->currentPage()->items.empty());
     QVERIFY(m_canvas->selectedItems().isEmpty());
     m_stack->undo();
-    QCOMPARE(m_doc->currentPage->indexOf(item), 0);
+    QCOMPARE(m_session->currentPage()->indexOf(item), 0);
 
     // Nothing selected: nothing asked.
     m_canvas->selectItem(nullptr);
@@ -290,12 +370,11 @@ void TestCReportPE::deletingBlockReferencesLeavesOrdersFromZero()
 {
     ChartPage *block = m_doc->addBlock();
     block->size = QSizeF(100, 50);
-    ChartPage *page = m_doc->currentPage;
+    ChartPage *page = m_session->currentPage();
     QList<ChartItem *> refs;
     for (int i = 0; i < 3; ++i)
         refs << createBlockItem(*page, block, QPointF(10, 100 + 100 * i));
-    refs[0]->selected = true;
-    refs[1]->selected = true;
+    m_session->setSelection({refs[0], refs[1]});
     m_canvas->deleteSelected();
     QCOMPARE(int(page->items.size()), 1);
     QCOMPARE(page->items[0].get(), refs[2]);
@@ -369,7 +448,7 @@ void TestCReportPE::droppedFieldsAndPicturesLandOnThePage()
     QCOMPARE(m_stack->count(), 2);
     m_stack->undo();
     m_stack->undo();
-    QVERIFY(m_doc->currentPage->items.empty());
+    QVERIFY(m_session->currentPage()->items.empty());
 }
 
 void TestCReportPE::eachEditIsOneUndoStep()
@@ -378,7 +457,7 @@ void TestCReportPE::eachEditIsOneUndoStep()
     m_doc->snapToGrid = false;
     m_canvas->setCurrentPage(m_doc->pageSets.front().front().get());
     m_canvas->setZoom(1.0);
-    ChartPage *page = m_doc->currentPage;
+    ChartPage *page = m_session->currentPage();
     const QByteArray original = saved(*m_doc);
 
     // The image item, dragged by many mouse moves.
@@ -389,13 +468,18 @@ void TestCReportPE::eachEditIsOneUndoStep()
     const QByteArray moved = saved(*m_doc);
     QVERIFY(moved != original);
 
-    // Arrow keys: one grid step, with Shift one page unit; one step each.
+    // Arrow keys: one grid step, with Alt one page unit; one step each.
     const QPointF before = boundsOf(image).topLeft();
     QTest::keyClick(m_canvas.get(), Qt::Key_Right);
     QCOMPARE(boundsOf(image).topLeft(), before + QPointF(m_doc->gridStepX, 0));
-    QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(m_canvas.get(), Qt::Key_Up, Qt::AltModifier);
     QCOMPARE(boundsOf(image).topLeft(), before + QPointF(m_doc->gridStepX, -1));
     QCOMPARE(m_stack->count(), 3);
+    // With Shift they resize: one grid step wider, the top-left corner stays.
+    const QRectF sized = boundsOf(image);
+    QTest::keyClick(m_canvas.get(), Qt::Key_Right, Qt::ShiftModifier);
+    QCOMPARE(boundsOf(image), sized.adjusted(0, 0, m_doc->gridStepX, 0));
+    m_stack->undo();
     // Against the top edge nothing moves and nothing is recorded.
     for (int i = 0; i < 200; ++i)
         QTest::keyClick(m_canvas.get(), Qt::Key_Up);
@@ -446,9 +530,79 @@ void TestCReportPE::paintsPageOnCanvas()
     QCOMPARE(m_canvas->viewport()->grab().toImage().pixelColor(at(QPointF(40, 405))),
              QColor(Qt::white));
     m_canvas->OnGrid();
-    QTest::qWait(150);
+    // Each paint steps the selection's fade-in; after three it is over.
+    for (int i = 0; i < 3; ++i)
+        m_canvas->viewport()->grab();
     const QImage later = m_canvas->viewport()->grab().toImage();
     QVERIFY(later.pixelColor(at(QPointF(300, 160))) != QColor(Qt::white));
+}
+
+void TestCReportPE::handlesAreDrawnWhereTheyGrip()
+{
+    m_doc->showGrid = false;
+    ChartItem *item = addItem(ChartItem::KindText, QRectF(100, 100, 200, 60));
+    const QImage plain = m_canvas->viewport()->grab().toImage();
+    m_canvas->selectItem(item);
+    for (int i = 0; i < 3; ++i)
+        m_canvas->viewport()->grab();
+    const QImage shown = m_canvas->viewport()->grab().toImage();
+    // Every resize, move and rotate handle changes the picture where a press grips it.
+    const QVector<QRectF> handles = canvasgeometry::handleRects(*item, 1.0, 1.0,
+                                                                QSizeF(m_canvas->handleSet().rotate.size()));
+    for (int i = 0; i <= 8; ++i) {
+        const QPoint c = at(item->transform.map(handles[i].center()));
+        bool drawn = false;
+        for (int dy = -3; dy <= 3; ++dy) {
+            for (int dx = -3; dx <= 3; ++dx)
+                drawn = drawn || shown.pixelColor(c + QPoint(dx, dy)) != plain.pixelColor(c + QPoint(dx, dy));
+        }
+        QVERIFY2(drawn, qPrintable(QString::number(i)));
+    }
+    // Away from the handles the selected item looks as it did.
+    const QPoint inside = at(QPointF(200, 130));
+    QCOMPARE(shown.pixelColor(inside), plain.pixelColor(inside));
+    // Pressing where a corner handle is drawn starts a resize there.
+    press(item->transform.map(handles[3].center()));
+    QCOMPARE(m_canvas->dragMode(), int(canvasdrag::ResizeFree));
+    release(item->transform.map(handles[3].center()));
+}
+
+void TestCReportPE::ctrlWheelZoomsAroundThePointer()
+{
+    // Larger than the view both ways, so the scroll bars can hold the point still.
+    m_canvas->setZoom(1.0);
+    const QPoint pointer(300, 200);
+    const QPointF under = m_canvas->mapToPage(pointer);
+    QWheelEvent wheel(QPointF(pointer), QPointF(m_canvas->viewport()->mapToGlobal(pointer)), QPoint(),
+                      QPoint(0, 240), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(m_canvas->viewport(), &wheel);
+    QCOMPARE(m_canvas->zoom(), 1.1 * 1.1);
+    const QPointF now = m_canvas->viewTransform().map(under);
+    QVERIFY(qAbs(now.x() - pointer.x()) <= 1 && qAbs(now.y() - pointer.y()) <= 1);
+    QCOMPARE(m_canvas->zoomText(), QStringLiteral("161%"));
+}
+
+void TestCReportPE::rightClickSelectsAndOpensTheContextMenu()
+{
+    ChartItem *a = addItem(ChartItem::KindText, QRectF(100, 100, 100, 50));
+    ChartItem *b = addItem(ChartItem::KindText, QRectF(300, 100, 100, 50));
+    QAction copy(QStringLiteral("Copy")), remove(QStringLiteral("Delete"));
+    m_canvas->setContextActions({&copy, &remove});
+    m_session->setSelection({a});
+    QStringList offered;
+    QTimer::singleShot(0, [&offered] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *action : menu->actions())
+                offered << action->text();
+            menu->close();
+        }
+    });
+    const QPoint on = at(QPointF(350, 120));
+    QTest::mousePress(m_canvas->viewport(), Qt::RightButton, {}, on);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, on, m_canvas->viewport()->mapToGlobal(on));
+    QApplication::sendEvent(m_canvas->viewport(), &menuEvent);
+    QCOMPARE(m_canvas->selectedItems(), QList<ChartItem *>{b});
+    QCOMPARE(offered, (QStringList{QStringLiteral("Copy"), QStringLiteral("Delete")}));
 }
 
 QZ_WIDGET_TEST_MAIN(TestCReportPE)

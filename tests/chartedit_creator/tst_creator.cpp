@@ -1,7 +1,8 @@
 #include "chart/chartdocument.h"
 #include "chart/chartfile.h"
 #include "chart/chartitem.h"
-#include "chartedit/ccolordialog.h"
+#include "chartedit/canvasgeometry.h"
+#include "chartedit/ceditactions.h"
 #include "chartedit/ciconlist.h"
 #include "chartedit/cilitem.h"
 #include "chartedit/cpapersizedlg.h"
@@ -12,11 +13,14 @@
 #include "chartedit/creportcreatorwin.h"
 #include "chartedit/creportpe.h"
 #include "chartedit/creportpepages.h"
-#include "chartedit/ctextdlg.h"
-#include "chartedit/ctextdlgwin.h"
+#include "chartedit/papersizes.h"
+#include "dialogs/ccolordialog.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
 #include "tests/common/modaldialogs.h"
 #include "tests/common/widgettestmain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -90,6 +94,15 @@ class TestCreator : public QObject
         return m_creator->canvas()->viewport()->mapToGlobal(QPoint(x, y));
     }
 
+    QToolButton *toolNamed(const QString &tip)
+    {
+        for (QToolButton *b : m_creator->toolButtons()) {
+            if (b->toolTip() == tip)
+                return b;
+        }
+        return nullptr;
+    }
+
     ChartItem *placeText()
     {
         m_creator->canvas()->OnZoomNormal();
@@ -98,6 +111,8 @@ class TestCreator : public QObject
         frame->content->kind = ChartItem::KindText;
         frame->content->fieldCode = QStringLiteral("#text");
         frame->content->editableText = true;
+        // Changed behind the session's back: select again so the panel rebuilds.
+        m_creator->canvas()->selectItem(nullptr);
         m_creator->canvas()->selectItem(frame);
         return frame;
     }
@@ -254,7 +269,7 @@ private slots:
     {
         ChartItem *frame = placeText();
         CPropertiesWidget *props = m_creator->properties();
-        QCOMPARE(props->items().size(), 5);
+        QCOMPARE(props->items().size(), 5 + 5); // text, colour, font, frame, frame colour; X .. Rotation
         CPWItem *frameRow = props->item(QStringLiteral("Frame"));
         QVERIFY(frameRow && frameRow->combo());
         frameRow->combo()->setCurrentIndex(1);
@@ -263,12 +278,15 @@ private slots:
         QVERIFY(m_creator->undoStack()->canUndo());
         m_creator->undoStack()->undo();
         QCOMPARE(frame->content->frameStyle, 0);
+        // The panel shows what undo restored ...
+        QCOMPARE(props->item(QStringLiteral("Frame"))->combo()->currentIndex(), 0);
 
-        // Text typed into the value cell.
+        // ... and text typed into the value cell changes the text alone.
         CPWItem *textRow = props->item(QStringLiteral("Text"));
         QVERIFY(textRow && textRow->tableItem());
         textRow->tableItem()->setText(QStringLiteral("Hello"));
         QCOMPARE(frame->content->text, QStringLiteral("Hello"));
+        QCOMPARE(frame->content->frameStyle, 0);
 
         // Colour and font rows go through their dialogs; a cancelled one changes nothing.
         CPWItem *colourRow = props->item(QStringLiteral("Color"));
@@ -291,6 +309,14 @@ private slots:
         colourRow->button()->click();
         QVERIFY(chosen != QColor(Qt::black));
         QCOMPARE(frame->content->textColor, chosen);
+        // The font dialog closed with Ok and nothing touched changes nothing (11 px stays 11 px).
+        const QFont pixelFont = frame->content->font;
+        QVERIFY(pixelFont.pixelSize() > 0);
+        const int steps = m_creator->undoStack()->count();
+        qztest::whenModal<QWidget>([](QWidget *w) { qobject_cast<CTextDlgWin *>(w)->content()->OnOk(); });
+        props->item(QStringLiteral("Font"))->button()->click();
+        QCOMPARE(frame->content->font, pixelFont);
+        QCOMPARE(m_creator->undoStack()->count(), steps);
         qztest::whenModal<QWidget>([](QWidget *w) {
             auto *dlg = qobject_cast<CTextDlgWin *>(w);
             QVERIFY(dlg);
@@ -300,7 +326,7 @@ private slots:
             QCOMPARE(sample, QStringLiteral("Hello"));
         });
         props->item(QStringLiteral("Font"))->button()->click();
-        QCOMPARE(frame->content->font.pointSize(), 20);
+        QCOMPARE(frame->content->font.pixelSize(), 20);
         QVERIFY(props->item(QStringLiteral("Font"))->button()->text().endsWith(QLatin1String(", 20")));
 
         // Nothing selected: the table is empty.
@@ -375,8 +401,27 @@ private slots:
 
     void savingClearsTheMarkAndClosingAsksOnlyWhenNeeded()
     {
-        // Never saved: closing asks even without an edit; Cancel keeps the window.
-        QVERIFY(m_creator->hasUnsavedChanges());
+        // Nothing done since the window opened: closing loses nothing and asks nothing.
+        QVERIFY(!m_creator->hasUnsavedChanges());
+        QVERIFY(m_creator->maybeClose());
+
+        // Grid, snapping and boundaries are kept in the file: switching one is a change.
+        const bool flagsBefore[3] = {doc().showGrid, doc().snapToGrid, doc().showBoundaries};
+        for (const QString &tip : {QStringLiteral("Show Grid"), QStringLiteral("Snap to Grid"),
+                                   QStringLiteral("Boundaries")}) {
+            QToolButton *tool = toolNamed(tip);
+            QVERIFY(tool);
+            tool->click();
+            QVERIFY2(m_creator->hasUnsavedChanges(), qPrintable(tip));
+            m_creator->undoStack()->undo();
+            QVERIFY2(!m_creator->hasUnsavedChanges(), qPrintable(tip));
+        }
+        QCOMPARE(doc().showGrid, flagsBefore[0]);
+        QCOMPARE(doc().snapToGrid, flagsBefore[1]);
+        QCOMPARE(doc().showBoundaries, flagsBefore[2]);
+
+        // A change not saved: closing asks; Cancel keeps the window.
+        toolNamed(QStringLiteral("Show Grid"))->click();
         QString asked;
         qztest::whenModal<QWidget>([&asked](QWidget *w) {
             asked = w->windowTitle() + QLatin1Char('|') + qobject_cast<QMessageBox *>(w)->text();
@@ -454,8 +499,7 @@ private slots:
         m_creator->splitter()->setSizes({200, 400, 180});
         QApplication::processEvents();
         const QList<int> widths = m_creator->splitter()->sizes();
-        qztest::whenModal<QWidget>([](QWidget *w) { pressButton(w, QStringLiteral("No")); });
-        m_creator->OnCancel();
+        m_creator->OnCancel(); // nothing changed: closes without asking
         QVERIFY(!m_win->isVisible());
 
         CReportCreatorWin again(ChartProfile(), 1, nullptr);
@@ -464,6 +508,133 @@ private slots:
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.creator()->splitter()->sizes(), widths);
+    }
+
+    void toolsAndEditActionsDoWhatTheySay()
+    {
+        CReportPE *canvas = m_creator->canvas();
+        CEditActions *actions = m_creator->editActions();
+        canvas->OnZoomNormal();
+        QList<ChartItem *> items;
+        for (const QPoint &at : {QPoint(60, 60), QPoint(240, 120), QPoint(120, 260)})
+            items << canvas->createFieldItem(QStringLiteral("F"), at, QSizeF(60, 30));
+        auto left = [](const ChartItem *f) { return canvasgeometry::frameBounds(*f).left(); };
+        QUndoStack *undo = m_creator->undoStack();
+        const int start = undo->index();
+
+        // The tools: each zoom goes its own way; front and back are not swapped.
+        toolNamed(QStringLiteral("Zoom In"))->click();
+        QVERIFY(canvas->zoom() > CReportPE::kNormalZoom);
+        toolNamed(QStringLiteral("Zoom Out"))->click();
+        toolNamed(QStringLiteral("Zoom Out"))->click();
+        QVERIFY(canvas->zoom() < CReportPE::kNormalZoom);
+        canvas->selectItem(items[0]);
+        toolNamed(QStringLiteral("Bring to Front"))->click();
+        QCOMPARE(doc().pageSets.front().front()->items.back().get(), items[0]);
+        toolNamed(QStringLiteral("Send to Back"))->click();
+        QCOMPARE(doc().pageSets.front().front()->items.front().get(), items[0]);
+        actions->action(QStringLiteral("Zoom to Fit"))->trigger();
+        const QRectF page(QPointF(0, 0), doc().pageSets.front().front()->size);
+        QVERIFY(canvas->viewport()->rect().contains(canvas->viewTransform().mapRect(page).toRect()));
+
+        // Align and distribute, each one step.
+        actions->action(QStringLiteral("Select All"))->trigger();
+        QCOMPARE(canvas->selectedItems().size(), 3);
+        const int before = undo->count();
+        actions->action(QStringLiteral("Align Left"))->trigger();
+        QCOMPARE(left(items[1]), left(items[0]));
+        QCOMPARE(left(items[2]), left(items[0]));
+        QCOMPARE(undo->count(), before + 1);
+        undo->undo();
+        actions->action(QStringLiteral("Distribute Horizontally"))->trigger();
+        const double gap1 = left(items[2]) - (left(items[0]) + 60), gap2 = left(items[1]) - (left(items[2]) + 60);
+        QVERIFY(qAbs(gap1 - gap2) < 1e-9);
+
+        // Copied items paste onto another page, offset by a grid step and selected, as one step.
+        actions->action(QStringLiteral("Copy"))->trigger();
+        m_creator->OnAddPage();
+        ChartPage *second = firstSet().back().get();
+        const int beforePaste = undo->count();
+        actions->action(QStringLiteral("Paste"))->trigger();
+        QCOMPARE(int(second->items.size()), 3);
+        QCOMPARE(canvas->selectedItems().size(), 3);
+        QCOMPARE(canvasgeometry::frameBounds(*second->items[0]).topLeft(),
+                 canvasgeometry::frameBounds(*doc().pageSets.front().front()->items[0]).topLeft() +
+                     QPointF(doc().gridStepX, doc().gridStepY));
+        QCOMPARE(undo->count(), beforePaste + 1);
+        actions->action(QStringLiteral("Duplicate"))->trigger();
+        QCOMPARE(int(second->items.size()), 6);
+        actions->action(QStringLiteral("Cut"))->trigger();
+        QCOMPARE(int(second->items.size()), 3);
+        while (undo->index() > start)
+            undo->undo();
+        QVERIFY(doc().pageSets.front().front()->items.size() == 3);
+
+        QStringList context;
+        for (QAction *a : actions->contextActions())
+            context << a->text();
+        QCOMPARE(context, (QStringList{QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste"),
+                                       QStringLiteral("Delete"), QStringLiteral("Bring to Front"),
+                                       QStringLiteral("Send to Back"), QStringLiteral("Properties")}));
+        QCOMPARE(canvas->accessibleName(), QStringLiteral("Page canvas"));
+    }
+
+    void numericRowsPlaceTheItemInTheChartsUnit()
+    {
+        ChartItem *frame = placeText();
+        CPropertiesWidget *props = m_creator->properties();
+        auto type = [props](const char *title, const char *text) {
+            CPWItem *row = props->item(QLatin1String(title));
+            QVERIFY(row && row->tableItem());
+            row->tableItem()->setText(QLatin1String(text));
+            QCoreApplication::processEvents(); // the rows are shown again after the edit
+        };
+        auto bounds = [frame] { return canvasgeometry::frameBounds(*frame); };
+        const QRectF start = bounds();
+        const double unit = papersize::kPageUnitsPerScreenUnit; // the main window's creator
+        QCOMPARE(props->item(QStringLiteral("Width"))->tableItem()->text(),
+                 QString::number(start.width() / unit, 'f', 2));
+        const int steps = m_creator->undoStack()->count();
+        type("X", "100");
+        QCOMPARE(bounds().left(), 100 * unit);
+        type("Height", "50");
+        QCOMPARE(bounds().height(), 50 * unit);
+        QCOMPARE(bounds().top(), start.top());
+        type("Rotation", "90");
+        QCOMPARE(frame->rotation, 90.0);
+        QCOMPARE(m_creator->undoStack()->count(), steps + 3);
+        // Not a number: nothing changes, the row shows the value again.
+        type("Y", "abc");
+        QCOMPARE(m_creator->undoStack()->count(), steps + 3);
+        QCOMPARE(props->item(QStringLiteral("Y"))->tableItem()->text(),
+                 QString::number(bounds().top() / unit, 'f', 2));
+        for (int i = 0; i < 3; ++i)
+            m_creator->undoStack()->undo();
+        QCOMPARE(bounds(), start);
+    }
+
+    void fontDialogAlsoAlignsAndColoursAField()
+    {
+        CReportPE *canvas = m_creator->canvas();
+        ChartItem *field = canvas->createFieldItem(QStringLiteral("Life Path"), QPoint(80, 80), QSizeF(120, 25));
+        QVERIFY(m_creator->properties()->item(QStringLiteral("Alignement")));
+        const int steps = m_creator->undoStack()->count();
+        qztest::whenModal<QWidget>([](QWidget *w) {
+            CTextDlg *dlg = qobject_cast<CTextDlgWin *>(w)->content();
+            QVERIFY(dlg->hasTextOptions());
+            dlg->setColorChooser([](const QColor &, QWidget *) { return QColor(200, 30, 30); });
+            dlg->OnTextColor();
+            for (QAction *a : dlg->findChildren<QAction *>()) {
+                if (a->toolTip() == QLatin1String("Align Right"))
+                    a->trigger();
+            }
+            dlg->OnOk();
+        });
+        m_creator->properties()->item(QStringLiteral("Font"))->button()->click();
+        QCOMPARE(field->content->alignment, 2);
+        QCOMPARE(field->content->textColor, QColor(200, 30, 30));
+        QCOMPARE(m_creator->undoStack()->count(), steps + 1);
+        QCOMPARE(m_creator->properties()->item(QStringLiteral("Alignement"))->combo()->currentIndex(), 2);
     }
 };
 

@@ -107,7 +107,8 @@ private slots:
             QVERIFY(win);
             loadedTitle = win->creator()->document()->title;
             loadedPath = win->creator()->filePath();
-            // Closing unsaved asks; "No" leaves the file alone.
+            // An edit not saved: closing asks; "No" leaves the file alone.
+            win->creator()->OnAddPage();
             qztest::whenModal<QWidget>([](QWidget *box) {
                 auto *question = qobject_cast<QMessageBox *>(box);
                 QVERIFY(question);

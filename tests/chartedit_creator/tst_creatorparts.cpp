@@ -103,6 +103,12 @@ private slots:
         QCOMPARE(dlg.pageCount(), 0);
         dlg.countList()->setEditText(QStringLiteral("12"));
         QCOMPARE(dlg.pageCount(), 12);
+        // Words are no count, not "unlimited": typing one is refused, set anyway it changes nothing.
+        dlg.setValues(QStringLiteral("Page"), 8.5, 11.0, 5);
+        QTest::keyClicks(dlg.countList()->lineEdit(), QStringLiteral("abc"));
+        QCOMPARE(dlg.pageCount(), 5);
+        dlg.countList()->setEditText(QStringLiteral("many"));
+        QCOMPARE(dlg.pageCount(), 5);
         QCOMPARE(papersize::pageCountText(0), QString(QChar(0x221E)));
         QCOMPARE(papersize::pageCountText(7), QStringLiteral("7"));
     }

@@ -1,8 +1,8 @@
 // The report manager driven through its real widgets, offscreen: layouts,
 // field lists, control states, saving and undo.
-#include "chartedit/ccolordialog.h"
-#include "chartedit/ctextdlg.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ccolordialog.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
 #include "engine/cnumerology.h"
 #include "reportedit/clayouteditmodel.h"
 #include "reportedit/clayoutmanagerdlg.h"

@@ -1,4 +1,4 @@
-#include "chartedit/cmodlabel.h"
+#include "dialogs/cmodlabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 // The colour and font dialogs driven through their real controls, offscreen.
-#include "chartedit/ccolordialog.h"
-#include "chartedit/cmodlabel.h"
-#include "chartedit/ctextdlg.h"
-#include "chartedit/ctextdlgwin.h"
+#include "dialogs/ccolordialog.h"
+#include "dialogs/cmodlabel.h"
+#include "dialogs/ctextdlg.h"
+#include "dialogs/ctextdlgwin.h"
 #include "tests/common/modaldialogs.h"
 #include "tests/common/widgettestmain.h"
 
@@ -41,7 +41,7 @@ T *named(QWidget *w, const QString &text)
 
 }  // namespace
 
-class TstCharteditDialogs : public QObject
+class TstSharedDialogs : public QObject
 {
     Q_OBJECT
 private slots:
@@ -55,9 +55,10 @@ private slots:
     void fontChoicesAndSample();
     void fontCancelAndKeys();
     void pixelSizedFontsStayInPixels();
+    void textAlignmentAndColour();
 };
 
-void TstCharteditDialogs::spinBoxesStayInStep()
+void TstSharedDialogs::spinBoxesStayInStep()
 {
     CColorDialog dlg(QColor(255, 0, 0));
     QSpinBox *hue = spinNamed(&dlg, QStringLiteral("Hue:"));
@@ -101,7 +102,7 @@ void TstCharteditDialogs::spinBoxesStayInStep()
     QCOMPARE(dlg.color().alpha(), 255);
 }
 
-void TstCharteditDialogs::clicksOnSpectrumStripAndSwatches()
+void TstSharedDialogs::clicksOnSpectrumStripAndSwatches()
 {
     CColorDialog dlg(QColor(Qt::black));
     dlg.show();
@@ -137,7 +138,7 @@ void TstCharteditDialogs::clicksOnSpectrumStripAndSwatches()
     QVERIFY(swatches >= 16);
 }
 
-void TstCharteditDialogs::backgroundModes_data()
+void TstSharedDialogs::backgroundModes_data()
 {
     QTest::addColumn<bool>("addImage");
     QTest::addColumn<bool>("ownSize");
@@ -151,7 +152,7 @@ void TstCharteditDialogs::backgroundModes_data()
     QTest::newRow("picture, no size choice") << true << false << false << 0;
 }
 
-void TstCharteditDialogs::backgroundModes()
+void TstSharedDialogs::backgroundModes()
 {
     QFETCH(bool, addImage);
     QFETCH(bool, ownSize);
@@ -191,7 +192,7 @@ void TstCharteditDialogs::backgroundModes()
     QCOMPARE(dlg.image().isNull(), !addImage);
 }
 
-void TstCharteditDialogs::addImageWithoutPictureStaysOpen()
+void TstSharedDialogs::addImageWithoutPictureStaysOpen()
 {
     CColorDialog dlg(QColor(Qt::blue), CColorDialog::Background);
     dlg.show();
@@ -224,7 +225,7 @@ void TstCharteditDialogs::addImageWithoutPictureStaysOpen()
     QVERIFY(!dlg.isVisible());
 }
 
-void TstCharteditDialogs::presetModesSetTheChoices()
+void TstSharedDialogs::presetModesSetTheChoices()
 {
     QImage img(8, 8, QImage::Format_RGB32);
     img.fill(Qt::red);
@@ -251,7 +252,7 @@ void TstCharteditDialogs::presetModesSetTheChoices()
     QCOMPARE(dlg.mode(), 4);
 }
 
-void TstCharteditDialogs::cancelReportsNothing()
+void TstSharedDialogs::cancelReportsNothing()
 {
     CColorDialog dlg(QColor(1, 2, 3), CColorDialog::Background);
     dlg.show();
@@ -271,7 +272,7 @@ void TstCharteditDialogs::cancelReportsNothing()
     QCOMPARE(dlg2.mode(), 255);
 }
 
-void TstCharteditDialogs::fontChoicesAndSample()
+void TstSharedDialogs::fontChoicesAndSample()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPointSize(11);
@@ -321,7 +322,7 @@ void TstCharteditDialogs::fontChoicesAndSample()
     QVERIFY(f.bold() && f.italic() && !f.underline());
 }
 
-void TstCharteditDialogs::fontCancelAndKeys()
+void TstSharedDialogs::fontCancelAndKeys()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPointSize(9);
@@ -341,7 +342,7 @@ void TstCharteditDialogs::fontCancelAndKeys()
     QCOMPARE(win.font(), start);
 }
 
-void TstCharteditDialogs::pixelSizedFontsStayInPixels()
+void TstSharedDialogs::pixelSizedFontsStayInPixels()
 {
     QFont start(QStringLiteral("DejaVu Sans"));
     start.setPixelSize(18);
@@ -361,5 +362,31 @@ void TstCharteditDialogs::pixelSizedFontsStayInPixels()
     QCOMPARE(points.font().pointSize(), 20);
 }
 
-QZ_WIDGET_TEST_MAIN(TstCharteditDialogs)
-#include "tst_chartedit_dialogs.moc"
+void TstSharedDialogs::textAlignmentAndColour()
+{
+    CTextDlgWin win(QFont(QStringLiteral("DejaVu Sans")), QStringLiteral("Seven"));
+    CTextDlg *dlg = win.content();
+    QVERIFY(!named<QToolButton>(dlg, QStringLiteral("Align Right")));
+    dlg->showTextOptions(1, Qt::black);
+    win.show();
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Align Right")), Qt::LeftButton);
+    QCOMPARE(dlg->textAlignment(), 2);
+    QVERIFY(dlg->sampleLabel()->alignment() & Qt::AlignRight);
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Align Center")), Qt::LeftButton);
+    QCOMPARE(dlg->textAlignment(), 4);
+
+    // The colour comes from the colour dialog; cancelling it keeps the old one.
+    QColor answer = QColor(20, 40, 200);
+    dlg->setColorChooser([&answer](const QColor &, QWidget *) { return answer; });
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Color")), Qt::LeftButton);
+    QCOMPARE(dlg->textColor(), QColor(20, 40, 200));
+    answer = QColor();
+    QTest::mouseClick(named<QToolButton>(dlg, QStringLiteral("Color")), Qt::LeftButton);
+    QCOMPARE(dlg->textColor(), QColor(20, 40, 200));
+    QVERIFY(dlg->sampleLabel()->styleSheet().contains(QLatin1String("#1428c8")));
+}
+
+QTEST_MAIN(TstSharedDialogs)
+#include "tst_shareddialogs.moc"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "dialogs/cdlgwin.h"
 #include <QFont>
 
 class CTextDlg;
@@ -13,7 +13,7 @@ class CTheme;
  * Use: CTextDlgWin dlg(font, sample, theme, parent); if (dlg.exec() ==
  * QDialog::Accepted) font = dlg.font();
  */
-class CTextDlgWin : public QDialog
+class CTextDlgWin : public CDlgWin
 {
     Q_OBJECT
 public:
@@ -25,8 +25,6 @@ public:
     QFont font() const;
     CTextDlg *content() const { return m_dlg; }
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void OnFinished(bool ok);

@@ -1,8 +1,12 @@
-#include "chartedit/ctextdlg.h"
+#include "dialogs/ctextdlg.h"
 
+#include "dialogs/ccolordialog.h"
+#include "engine/checkedconnect.h"
 #include "engine/datafolder.h"
 #include "panels/ctheme.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontComboBox>
@@ -18,7 +22,7 @@ constexpr double kMaxPointSize = 400.0;
 }
 
 CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme, QWidget *parent, bool pixels)
-    : QWidget(parent), m_font(font), m_pixels(pixels)
+    : QWidget(parent), m_theme(theme), m_font(font), m_pixels(pixels)
 {
     auto *grid = new QGridLayout(this);
     m_family = new QFontComboBox(this);
@@ -43,7 +47,9 @@ CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme
         m_size->setEditText(QString::number(pt));
         m_font.setPointSizeF(pt);
     }
-    m_font.setFamily(m_family->currentFont().family());
+    // A family this system lacks (Arial in a chart file) stays as it is until one is chosen.
+    if (font.family().isEmpty())
+        m_font.setFamily(m_family->currentFont().family());
 
     m_bold = styleButton(QStringLiteral("Bold"), QStringLiteral("text-bold.png"), QStringLiteral("B"), theme);
     m_italic = styleButton(QStringLiteral("Italic"), QStringLiteral("text-italic.png"), QStringLiteral("I"), theme);
@@ -79,13 +85,13 @@ CTextDlg::CTextDlg(const QFont &font, const QString &sample, const CTheme *theme
     buttons->addWidget(m_cancel);
     grid->addLayout(buttons, 3, 0, 1, 3);
 
-    connect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
-    connect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
-    connect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
-    connect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
-    connect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
-    connect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
-    connect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
+    qz::checkedConnect(m_family, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextFamily(QString)));
+    qz::checkedConnect(m_size, SIGNAL(currentTextChanged(QString)), this, SLOT(OnTextSize(QString)));
+    qz::checkedConnect(m_bold, SIGNAL(clicked()), this, SLOT(OnTextBold()));
+    qz::checkedConnect(m_italic, SIGNAL(clicked()), this, SLOT(OnTextItalic()));
+    qz::checkedConnect(m_underline, SIGNAL(clicked()), this, SLOT(OnTextUnderline()));
+    qz::checkedConnect(m_ok, SIGNAL(clicked()), this, SLOT(OnOk()));
+    qz::checkedConnect(m_cancel, SIGNAL(clicked()), this, SLOT(OnCancel()));
     showSample();
 }
 
@@ -124,14 +130,23 @@ void CTextDlg::showSample()
     // The window's style sheet would override setFont(); the sample's own sheet wins.
     QString family = shown.family();
     family.remove(QLatin1Char('"'));
+    QString colour;
+    if (m_alignGroup) {
+        const Qt::Alignment horizontal = m_alignment == 2   ? Qt::AlignRight
+                                         : m_alignment == 4 ? Qt::AlignHCenter
+                                                            : Qt::AlignLeft;
+        m_sample->setAlignment(horizontal | Qt::AlignVCenter);
+        colour = QStringLiteral(" color: %1;").arg(m_color.name());
+    }
     m_sample->setStyleSheet(QStringLiteral("QLabel { font-family: \"%1\"; font-size: %2; font-weight: %3; "
-                                           "font-style: %4; text-decoration: %5; }")
+                                           "font-style: %4; text-decoration: %5;%6 }")
                                 .arg(family)
                                 .arg(m_pixels ? QString::number(shown.pixelSize()) + QStringLiteral("px")
                                               : QString::number(shown.pointSizeF()) + QStringLiteral("pt"))
                                 .arg(shown.bold() ? QStringLiteral("bold") : QStringLiteral("normal"))
                                 .arg(shown.italic() ? QStringLiteral("italic") : QStringLiteral("normal"))
-                                .arg(shown.underline() ? QStringLiteral("underline") : QStringLiteral("none")));
+                                .arg(shown.underline() ? QStringLiteral("underline") : QStringLiteral("none"))
+                                .arg(colour));
 }
 
 void CTextDlg::OnTextFamily(const QString &family)
@@ -171,6 +186,80 @@ void CTextDlg::OnTextBold()
 void CTextDlg::OnTextUnderline()
 {
     m_font.setUnderline(m_underline->isChecked());
+    showSample();
+}
+
+void CTextDlg::showTextOptions(int alignment, const QColor &color)
+{
+    m_alignment = alignment;
+    m_color = color;
+    if (m_alignGroup) {
+        showSample();
+        return;
+    }
+    auto *row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Text"), this));
+    m_alignGroup = new QActionGroup(this);
+    m_alignGroup->setExclusive(true);
+    const struct {
+        const char *name;
+        const char *glyph;
+        int flags;
+    } choices[] = {{"Align Left", "L", 1}, {"Align Center", "C", 4}, {"Align Right", "R", 2}};
+    for (const auto &choice : choices) {
+        auto *action = new QAction(QLatin1String(choice.glyph), m_alignGroup);
+        action->setToolTip(QLatin1String(choice.name));
+        action->setCheckable(true);
+        action->setData(choice.flags);
+        action->setChecked(choice.flags == alignment);
+        auto *button = new QToolButton(this);
+        button->setDefaultAction(action);
+        button->setAccessibleName(QLatin1String(choice.name));
+        row->addWidget(button);
+    }
+    m_colorButton = new QToolButton(this);
+    m_colorButton->setText(QStringLiteral("Color"));
+    m_colorButton->setAccessibleName(QStringLiteral("Color"));
+    row->addWidget(m_colorButton);
+    row->addStretch();
+    if (auto *grid = qobject_cast<QGridLayout *>(layout())) {
+        // Above the sample and the buttons.
+        QLayoutItem *sample = grid->itemAtPosition(2, 0);
+        QLayoutItem *buttons = grid->itemAtPosition(3, 0);
+        grid->removeItem(sample);
+        grid->removeItem(buttons);
+        grid->addLayout(row, 2, 0, 1, 3);
+        grid->addItem(sample, 3, 0, 1, 3);
+        grid->addItem(buttons, 4, 0, 1, 3);
+    }
+    qz::checkedConnect(m_alignGroup, SIGNAL(triggered(QAction *)), this, SLOT(OnTextAlign(QAction *)));
+    qz::checkedConnect(m_colorButton, SIGNAL(clicked()), this, SLOT(OnTextColor()));
+    showSample();
+}
+
+void CTextDlg::OnTextAlign(QAction *action)
+{
+    if (!action)
+        return;
+    m_alignment = action->data().toInt();
+    showSample();
+}
+
+void CTextDlg::OnTextColor()
+{
+    QColor chosen;
+    if (m_chooseColor) {
+        chosen = m_chooseColor(m_color, this);
+    } else {
+        CColorDialog dlg(m_color, CColorDialog::ColourOnly, m_theme, this);
+        dlg.setWindowModality(Qt::ApplicationModal);
+        dlg.exec();
+        if (dlg.mode() != CColorDialog::ModeCancelled)
+            chosen = dlg.color();
+    }
+    if (!chosen.isValid())
+        return; // cancelled
+    m_color = chosen;
     showSample();
 }
 

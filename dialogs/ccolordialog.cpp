@@ -1,6 +1,7 @@
-#include "chartedit/ccolordialog.h"
+#include "dialogs/ccolordialog.h"
 
-#include "chartedit/cmodlabel.h"
+#include "dialogs/cmodlabel.h"
+#include "engine/checkedconnect.h"
 #include "panels/ctheme.h"
 
 #include <QCheckBox>
@@ -90,8 +91,8 @@ CColorDialog::CColorDialog(const QColor &color, Variant variant, const CTheme *t
     buttons->addWidget(m_cancel);
     right->addLayout(buttons);
 
-    connect(m_ok, SIGNAL(clicked()), this, SLOT(slotOk()));
-    connect(m_cancel, SIGNAL(clicked()), this, SLOT(slotCancel()));
+    qz::checkedConnect(m_ok, SIGNAL(clicked()), this, SLOT(slotOk()));
+    qz::checkedConnect(m_cancel, SIGNAL(clicked()), this, SLOT(slotCancel()));
     if (theme)
         theme->styleWidget(this, CTheme::KindDialog);
     setColor(color.isValid() ? color : QColor(Qt::white));
@@ -127,15 +128,15 @@ void CColorDialog::buildColourPart()
     m_valueStrip->setFixedSize(20, sz.height());
     m_valueStrip->setAccessibleName(QStringLiteral("Value"));
     m_valueStrip->setToolTip(QStringLiteral("Value"));
-    connect(m_spectrum, SIGNAL(signalClick(QPoint)), this, SLOT(slotClickSpector(QPoint)));
-    connect(m_valueStrip, SIGNAL(signalClick(QPoint)), this, SLOT(slotClickSpectorLine(QPoint)));
+    qz::checkedConnect(m_spectrum, SIGNAL(signalClick(QPoint)), this, SLOT(slotClickSpector(QPoint)));
+    qz::checkedConnect(m_valueStrip, SIGNAL(signalClick(QPoint)), this, SLOT(slotClickSpectorLine(QPoint)));
 
     for (const QColor &c : basicColours()) {
         auto *sw = new CModLabel(this);
         sw->setFixedSize(22, 18);
         sw->setAlignment(Qt::AlignCenter);
         sw->setSwatchColor(c);
-        connect(sw, SIGNAL(signalClick(QColor&)), this, SLOT(slotSelBasicColor(QColor&)));
+        qz::checkedConnect(sw, SIGNAL(signalClick(QColor&)), this, SLOT(slotSelBasicColor(QColor&)));
         m_basic.append(sw);
     }
 
@@ -147,9 +148,9 @@ void CColorDialog::buildColourPart()
     m_green = spin(QStringLiteral("Green:"), 255, 1, 1);
     m_blue = spin(QStringLiteral("Blue:"), 255, 2, 1);
     for (QSpinBox *s : {m_hue, m_sat, m_val})
-        connect(s, SIGNAL(valueChanged(int)), this, SLOT(slotStHSV()));
+        qz::checkedConnect(s, SIGNAL(valueChanged(int)), this, SLOT(slotStHSV()));
     for (QSpinBox *s : {m_red, m_green, m_blue})
-        connect(s, SIGNAL(valueChanged(int)), this, SLOT(slotStRGB()));
+        qz::checkedConnect(s, SIGNAL(valueChanged(int)), this, SLOT(slotStRGB()));
 
     m_preview = new QLabel(this);
     m_preview->setMinimumSize(60, 28);
@@ -167,10 +168,10 @@ void CColorDialog::buildBackgroundPart()
     m_imagePreview->setAlignment(Qt::AlignCenter);
     m_imagePreview->setAccessibleName(QStringLiteral("Image preview"));
     m_imagePreview->setFrameShape(QFrame::Box);
-    connect(m_addImage, SIGNAL(toggled(bool)), this, SLOT(slotAddImage(bool)));
-    connect(m_openFile, SIGNAL(clicked()), this, SLOT(slotLoadImage()));
-    connect(m_ownSize, SIGNAL(toggled(bool)), this, SLOT(OnOwnSize(bool)));
-    connect(m_fitSize, SIGNAL(toggled(bool)), this, SLOT(OnFitSize(bool)));
+    qz::checkedConnect(m_addImage, SIGNAL(toggled(bool)), this, SLOT(slotAddImage(bool)));
+    qz::checkedConnect(m_openFile, SIGNAL(clicked()), this, SLOT(slotLoadImage()));
+    qz::checkedConnect(m_ownSize, SIGNAL(toggled(bool)), this, SLOT(OnOwnSize(bool)));
+    qz::checkedConnect(m_fitSize, SIGNAL(toggled(bool)), this, SLOT(OnFitSize(bool)));
     slotAddImage(false);
 }
 
