@@ -8,6 +8,9 @@
 ChartEditSession::ChartEditSession(QObject *parent)
     : QObject(parent), m_doc(new ChartDocument(this)), m_undo(new QUndoStack(this))
 {
+    // Spies and queued listeners need the signals' argument types by name.
+    qRegisterMetaType<ChartPage *>("ChartPage*");
+    qRegisterMetaType<QList<ChartItem *>>("QList<ChartItem*>");
     m_current = m_doc->currentPage;
     qz::checkedConnect(m_doc, SIGNAL(documentReset()), this, SLOT(OnDocumentReset()));
 }

@@ -493,7 +493,7 @@ void CReportCreator::OnAddPage()
     auto page = std::make_unique<ChartPage>();
     page->imagesDir = m_doc->imagesDir();
     page->size = m_doc->pageSets.front().front()->size;
-    page->name = QStringLiteral("Pages ") + QString::number(m_doc->pageSets.front().size() + 1);
+    page->name = QStringLiteral("Page ") + QString::number(m_doc->pageSets.front().size() + 1);
     m_doc->updatePreview(page.get());
     ChartPage *added = page.get();
     m_undo->push(new CAddPageCommand(m_session, std::move(page), false, QStringLiteral("Add Page")));

@@ -5,6 +5,7 @@
 #include "panels/ctheme.h"
 #include "panels/panelpaint.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,6 +21,25 @@ CInfoExprPlanWidget::CInfoExprPlanWidget(CTheme *theme, const QString &title, QW
     if (m_theme)
         qz::checkedConnect(m_theme, SIGNAL(themeChanged(int)), this, SLOT(updateData()));
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CInfoExprPlanWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (!handleRowKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+void CInfoExprPlanWidget::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    setFocusRow(qMax(0, focusRow()));
+}
+
+void CInfoExprPlanWidget::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 int CInfoExprPlanWidget::rowAt(const QPoint &pos) const
@@ -163,6 +183,10 @@ void CInfoExprPlanWidget::paintEvent(QPaintEvent *)
         }
     }
 
+    if (hasFocus() && rowActivates(focusRow())) {
+        p.setPen(QPen(themed(m_theme, kHeading), 1, Qt::DotLine));
+        p.drawRect(rowRect(focusRow()).adjusted(0, 0, -1, -1));
+    }
     drawFrame(p, m_theme, header, w, rows);
     if (!m_titleImage.isNull())
         p.drawImage(0, 0, m_titleImage);

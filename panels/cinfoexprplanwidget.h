@@ -47,6 +47,9 @@ public:
     QString rowName(int row) const override { return m_names.value(row); }
     QString rowValue(int row) const override;
     QRect rowRect(int row) const override;
+    bool rowActivates(int row) const override { return row >= 0 && row < rowCount(); }
+    void activateRow(int row) override { emit itemCliked(row); }
+
 signals:
     void itemCliked(int row);
 
@@ -58,6 +61,9 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void leaveEvent(QEvent *event) override;
 
 private:

@@ -7,6 +7,7 @@
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "engine/calculatorflags.h"
+#include "tests/common/widgettestmain.h"
 #include "panels/cinfowidget.h"
 
 #include <QAccessible>
@@ -367,5 +368,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAccessibility)
+QZ_WIDGET_TEST_MAIN(TestAccessibility)
 #include "tst_accessibility.moc"

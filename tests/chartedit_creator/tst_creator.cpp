@@ -617,7 +617,7 @@ private slots:
     {
         CReportPE *canvas = m_creator->canvas();
         ChartItem *field = canvas->createFieldItem(QStringLiteral("Life Path"), QPoint(80, 80), QSizeF(120, 25));
-        QVERIFY(m_creator->properties()->item(QStringLiteral("Alignement")));
+        QVERIFY(m_creator->properties()->item(QStringLiteral("Alignment")));
         const int steps = m_creator->undoStack()->count();
         qztest::whenModal<QWidget>([](QWidget *w) {
             CTextDlg *dlg = qobject_cast<CTextDlgWin *>(w)->content();
@@ -634,7 +634,7 @@ private slots:
         QCOMPARE(field->content->alignment, 2);
         QCOMPARE(field->content->textColor, QColor(200, 30, 30));
         QCOMPARE(m_creator->undoStack()->count(), steps + 1);
-        QCOMPARE(m_creator->properties()->item(QStringLiteral("Alignement"))->combo()->currentIndex(), 2);
+        QCOMPARE(m_creator->properties()->item(QStringLiteral("Alignment"))->combo()->currentIndex(), 2);
     }
 };
 

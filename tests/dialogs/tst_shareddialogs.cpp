@@ -386,7 +386,5 @@ void TstSharedDialogs::textAlignmentAndColour()
     QVERIFY(dlg->sampleLabel()->styleSheet().contains(QLatin1String("#1428c8")));
 }
 
-QTEST_MAIN(TstSharedDialogs)
+QZ_WIDGET_TEST_MAIN(TstSharedDialogs)
 #include "tst_shareddialogs.moc"
-#include "tests/common/modaldialogs.h"
-#include "tests/common/widgettestmain.h"
