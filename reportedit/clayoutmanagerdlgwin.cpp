@@ -5,7 +5,6 @@
 #include "reportedit/clayoutmanagerdlg.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QScreen>
 
 namespace {
@@ -15,7 +14,7 @@ QSize g_lastSize;
 
 CLayoutManagerDlgWin::CLayoutManagerDlgWin(CReportLayoutList &layouts, const CTheme *theme, QWidget *parent,
                                            const QString &folder)
-    : QDialog(parent), m_dlg(new CLayoutManagerDlg(layouts, theme, this, folder))
+    : CDlgWin(parent), m_dlg(new CLayoutManagerDlg(layouts, theme, this, folder))
 {
     setWindowTitle(QStringLiteral("Report Manager"));
     qz::checkedConnect(m_dlg, SIGNAL(signalPress(int)), this, SLOT(OnPress(int)));
@@ -26,7 +25,7 @@ CLayoutManagerDlgWin::CLayoutManagerDlgWin(CReportLayoutList &layouts, const CTh
 
 void CLayoutManagerDlgWin::resizeEvent(QResizeEvent *event)
 {
-    QDialog::resizeEvent(event);
+    CDlgWin::resizeEvent(event);
     // Placed by hand: a layout would push size limits to the window system.
     m_dlg->setGeometry(rect());
 }
@@ -38,7 +37,7 @@ void CLayoutManagerDlgWin::showEvent(QShowEvent *event)
     m_sized = true;
     if (QScreen *s = screen())
         setGeometry(CLayoutManagerDlg::fitToScreen(geometry(), s->availableGeometry(), frameGeometry().size() - size()));
-    QDialog::showEvent(event);
+    CDlgWin::showEvent(event);
 }
 
 void CLayoutManagerDlgWin::closeEvent(QCloseEvent *event)
@@ -51,20 +50,7 @@ void CLayoutManagerDlgWin::closeEvent(QCloseEvent *event)
 void CLayoutManagerDlgWin::done(int result)
 {
     g_lastSize = size();
-    QDialog::done(result);
-}
-
-void CLayoutManagerDlgWin::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        event->ignore();
-        return;
-    default:
-        QDialog::keyPressEvent(event);
-    }
+    CDlgWin::done(result);
 }
 
 void CLayoutManagerDlgWin::OnPress(int result)

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "dialogs/cdlgwin.h"
 #include "reports/creportlayoutlist.h"
-
-#include <QDialog>
 
 class CLayoutManagerDlg;
 class CTheme;
@@ -17,7 +16,7 @@ class CTheme;
  * Use: CLayoutManagerDlgWin win(layouts, theme, parent); win.exec(); then
  * win.content()->currentName() names the layout to select.
  */
-class CLayoutManagerDlgWin : public QDialog
+class CLayoutManagerDlgWin : public CDlgWin
 {
     Q_OBJECT
 public:
@@ -30,7 +29,6 @@ public slots:
     void done(int result) override;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QTextDocument>
+#include <QStringList>
 #include <QVector>
 
 namespace HtmlSanitizer {
@@ -146,16 +147,69 @@ int parseTag(const QString &html, int nameAt, QString &name, QVector<Attribute> 
     return -1;
 }
 
+// A picture carried inside the text itself. Anything else (a web, file or
+// relative address) would make a report fetch it when the page loads.
+bool isOwnPicture(const QString &value)
+{
+    static const char *const types[] = {"png", "jpeg", "jpg", "gif", "bmp", "webp"};
+    const QString v = resolvedForCheck(value);
+    for (const char *t : types) {
+        if (v.startsWith(QLatin1String("data:image/") + QLatin1String(t) + QLatin1Char(';')))
+            return true;
+    }
+    return false;
+}
+
+// Attributes whose value a browser loads as a picture or other resource.
+bool loadsResource(const QString &name)
+{
+    static const char *const names[] = {"src", "background", "lowsrc", "dynsrc", "poster", "srcset", "longdesc"};
+    for (const char *n : names) {
+        if (name == QLatin1String(n))
+            return true;
+    }
+    return false;
+}
+
+// The declarations of a style attribute, without those that load a resource.
+QString styleWithoutUrls(const QString &style)
+{
+    const QStringList declarations = style.split(QLatin1Char(';'));
+    QStringList kept;
+    for (const QString &d : declarations) {
+        const QString r = resolvedForCheck(d);
+        // A CSS escape could spell url( in a way no check here reads.
+        if (!r.contains(QLatin1String("url(")) && !r.contains(QLatin1String("image-set("))
+            && !r.contains(QLatin1Char('\\')))
+            kept.append(d);
+    }
+    return kept.join(QLatin1Char(';'));
+}
+
 bool keepsAttribute(const Attribute &a)
 {
     if (a.name.isEmpty() || a.name.startsWith(QLatin1String("on")) || a.name == QLatin1String("srcdoc")
-        || a.name == QLatin1String("formaction"))
+        || a.name == QLatin1String("formaction") || a.name == QLatin1String("srcset"))
         return false;
     for (QChar c : a.name) {
         if (!isNameChar(c))
             return false;
     }
+    if (loadsResource(a.name) && !isOwnPicture(a.value))
+        return false;
     return !isDangerousValue(a.value);
+}
+
+// A picture tag without a picture of its own is dropped whole.
+bool dropsPicture(const QString &name, const QVector<Attribute> &attributes)
+{
+    if (name != QLatin1String("img"))
+        return false;
+    for (const Attribute &a : attributes) {
+        if (a.name == QLatin1String("src"))
+            return !isOwnPicture(a.value);
+    }
+    return true;
 }
 
 } // namespace
@@ -206,7 +260,7 @@ QString richText(const QString &html)
             }
             continue;
         }
-        if (dropsTag(name))
+        if (dropsTag(name) || (!closing && dropsPicture(name, attributes)))
             continue;
         out += QLatin1Char('<');
         if (closing) {
@@ -214,9 +268,11 @@ QString richText(const QString &html)
             continue;
         }
         out += name;
-        for (const Attribute &a : qAsConst(attributes)) {
+        for (Attribute &a : attributes) {
             if (!keepsAttribute(a))
                 continue;
+            if (a.name == QLatin1String("style"))
+                a.value = styleWithoutUrls(a.value);
             out += QLatin1Char(' ') + a.name;
             if (a.hasValue)
                 out += QLatin1Char('=') + quotedValue(a.value);

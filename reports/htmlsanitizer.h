@@ -14,7 +14,10 @@ namespace HtmlSanitizer {
  * frames, svg, math and similar elements are removed with their content;
  * meta, base and link tags are removed; event attributes (on...) and
  * attributes whose value is a javascript:, vbscript: or HTML data URL are
- * dropped; comments and declarations go; a stray "<" becomes "&lt;".
+ * dropped; pictures and backgrounds stay only as data: image URLs (a picture
+ * tag with any other source goes whole) and style declarations with url()
+ * go, so a report never loads anything from elsewhere; comments and
+ * declarations go; a stray "<" becomes "&lt;".
  * Every kept tag is written again from its parsed name and attributes.
  */
 QString richText(const QString &html);

@@ -1,5 +1,6 @@
 #include "app/ui/cpersonpanel.h"
 
+#include "app/ui/ccaptionedcomboaccessible.h"
 #include "app/ui/cdateedit.h"
 #include "app/ui/cfieldhint.h"
 #include "panels/cinfonamewidget.h"
@@ -42,6 +43,7 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
 {
     setObjectName(QStringLiteral("personPanel"));
     setAttribute(Qt::WA_StyledBackground, true);
+    CCaptionedComboAccessible::installFactory();
 
     m_personBox = new QGroupBox(QStringLiteral("Personal (Full Name, Short Name, Birth Date)"), this);
     fullName = new QLineEdit(m_personBox);
@@ -63,6 +65,7 @@ CPersonPanel::CPersonPanel(CTheme *theme, QWidget *parent) : QWidget(parent), m_
     label(QStringLiteral("Gender"), gender, 14, 132);
     // Created in screen order, so Tab reaches them as they are shown.
     phonetic = new QComboBox(m_personBox);
+    phonetic->setObjectName(QStringLiteral("phonetic"));
     phonetic->addItems({QStringLiteral("English"), QStringLiteral("Universal")});
     label(QStringLiteral("Phonetic:"), phonetic, 14, 166, 70);
     chaldean = new QCheckBox(QStringLiteral("Use Chaldean calculator"), m_personBox);

@@ -226,6 +226,8 @@ private:
     void slideMarker(int feature);
     /** Whether Tab may stop at @p w: shown, enabled, on screen, not behind the person panel. */
     bool reachableByTab(const QWidget *w) const;
+    /** The controls Tab stops at while the person panel is closed, in screen order. */
+    QList<QWidget *> tabStops() const;
     /** Shows the "no person yet" hint over the person's report pages while nothing is calculated. */
     void updateEmptyHint();
     void stopSlides();

@@ -33,6 +33,7 @@ constexpr int kSlideMs = 450;
 constexpr int kPanelGap = 6;
 constexpr int kPersonButtonH = 52;
 constexpr int kLeftColumnW = 200;
+constexpr int kRightColumnW = 190; // summary, forecast date, layout and tools
 } // namespace
 
 void CQZNum::OnCtrlButNumer() { navigate(FeatNumerology); }
@@ -595,11 +596,72 @@ bool CQZNum::reachableByTab(const QWidget *w) const
     return rect().contains(r.center());
 }
 
+QList<QWidget *> CQZNum::tabStops() const
+{
+    // Three columns as shown: the feature buttons with the person button
+    // under them, the page, then the right column. Within the page and the
+    // right column, rows top to bottom and each row left to right; a row is
+    // what starts above the middle of its first (topmost) control.
+    QList<QWidget *> left;
+    for (int pos = 0; pos < FeatureCount; ++pos) {
+        for (int f = 0; f < FeatureCount; ++f) {
+            if (featurePosition(f) == pos && reachableByTab(m_featureButs[f]))
+                left << m_featureButs[f];
+        }
+    }
+    if (reachableByTab(m_personBut))
+        left << m_personBut;
+    struct Stop {
+        QWidget *w;
+        QRect r;
+    };
+    QVector<Stop> columns[2];
+    const int rightEdge = width() - kRightColumnW;
+    const QList<QWidget *> all = findChildren<QWidget *>();
+    for (QWidget *w : all) {
+        if (left.contains(w) || !reachableByTab(w))
+            continue;
+        const QRect r(w->mapTo(this, QPoint(0, 0)), w->size());
+        columns[r.center().x() >= rightEdge ? 1 : 0].append({w, r});
+    }
+    QList<QWidget *> order = left;
+    for (QVector<Stop> &c : columns) {
+        std::stable_sort(c.begin(), c.end(), [](const Stop &a, const Stop &b) { return a.r.top() < b.r.top(); });
+        for (int i = 0; i < c.size();) {
+            const int rowEnd = c.at(i).r.top() + c.at(i).r.height() / 2;
+            int j = i + 1;
+            while (j < c.size() && c.at(j).r.top() < rowEnd)
+                ++j;
+            std::stable_sort(c.begin() + i, c.begin() + j, [](const Stop &a, const Stop &b) {
+                return a.r.left() != b.r.left() ? a.r.left() < b.r.left() : a.r.top() < b.r.top();
+            });
+            for (int k = i; k < j; ++k)
+                order << c.at(k).w;
+            i = j;
+        }
+    }
+    return order;
+}
+
 bool CQZNum::focusNextPrevChild(bool next)
 {
     QWidget *start = focusWidget();
     if (!start || !isAncestorOf(start))
         return QMainWindow::focusNextPrevChild(next);
+    if (!m_personOpen) {
+        const QList<QWidget *> stops = tabStops();
+        // Focus may sit in a part of a stop (a date field's editor).
+        QWidget *at = start;
+        while (at && at != this && !stops.contains(at))
+            at = at->parentWidget();
+        const int i = at ? stops.indexOf(at) : -1;
+        if (i >= 0) {
+            const int n = stops.size();
+            stops.at((i + (next ? 1 : n - 1)) % n)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    // The person panel keeps its fields' own order; it is made in screen order.
     QWidget *w = start;
     do {
         w = next ? w->nextInFocusChain() : w->previousInFocusChain();
