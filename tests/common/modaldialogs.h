@@ -80,11 +80,14 @@ private:
         m_inStep = false;
         if (answered) {
             m_unexpected = 0;
-            // A step that failed half-way must not leave the test waiting on a window.
-            QTimer::singleShot(10000, [guard] {
-                if (guard && guard->isVisible())
-                    guard->close();
-            });
+            // A step that failed half-way must not leave the test waiting on
+            // its window. (Only then: a closed dialog may be shown again later.)
+            if (guard && guard->isVisible()) {
+                QTimer::singleShot(10000, [guard] {
+                    if (guard && guard->isVisible())
+                        guard->close();
+                });
+            }
             return;
         }
         m_steps.prepend(step);
@@ -109,7 +112,8 @@ private:
 /** Runs @p step on the next modal windows until it returns true. */
 inline void whenModalStep(ModalDriver::Step step, int timeoutMs = 30000)
 {
-    auto *driver = new ModalDriver({std::move(step)});
+    // Owned by the application: a test may end before the driver's last tick.
+    auto *driver = new ModalDriver({std::move(step)}, QCoreApplication::instance());
     driver->finishAlone(timeoutMs);
 }
 
