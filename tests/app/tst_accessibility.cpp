@@ -7,6 +7,8 @@
 #include "app/ui/cpersonpanel.h"
 #include "app/ui/cqznum.h"
 #include "engine/calculatorflags.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
 #include "tests/common/widgettestmain.h"
 #include "panels/cinfowidget.h"
 
@@ -78,21 +80,11 @@ class TestAccessibility : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         // Offscreen has no screen reader to switch the web content's tree on:
         // ask the web engine for it as one would.
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--force-renderer-accessibility");
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
-        m_win.reset(new CQZNum(nullptr, 10));
-        m_win->resize(1100, 700);
-        m_win->show();
-        QTRY_VERIFY_WITH_TIMEOUT(m_win->startUpFinished(), 10000);
-        QVERIFY(QTest::qWaitForWindowActive(m_win.get()));
+        QVERIFY(qztest::prepareMainWindowState());
+        QVERIFY(qztest::startMainWindow(m_win));
         enterPerson();
     }
 
@@ -196,11 +188,9 @@ private slots:
         focusOn(panel);
         QCOMPARE(panel->focusRow(), 0);
         QString title;
-        QTimer::singleShot(100, [&title] {
-            if (QWidget *w = QApplication::activeModalWidget()) {
-                title = w->windowTitle();
-                w->close();
-            }
+        qztest::whenModal<QWidget>([&title](QWidget *w) {
+            title = w->windowTitle();
+            w->close();
         });
         QTest::keyClick(panel, Qt::Key(key));
         const QString life = m_win->numerology().lifePathText.section(QLatin1Char('='), -1);

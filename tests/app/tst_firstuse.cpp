@@ -14,8 +14,12 @@
 #include "panels/cinfonamewidget.h"
 #include "panels/cinfowidget.h"
 #include "reports/creportlayoutlist.h"
+#include "tests/common/mainwindowstart.h"
+#include "tests/common/modaldialogs.h"
+#include "tests/common/widgettestmain.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -31,15 +35,18 @@ namespace {
 const QString kLayoutName = QStringLiteral("Brief reading");
 const QString kLongChart = QStringLiteral("Reading Card with QR Code");
 
-// Presses @p button in the next themed question box; records that one came.
-void answerQuestion(const QString &button, bool *asked)
+// Runs @p act, pressing @p button in the themed question box it opens;
+// says whether one came. The box runs modally, so act returns after it.
+bool answering(const QString &button, const std::function<void()> &act)
 {
-    *asked = false;
-    QTimer::singleShot(50, [button, asked] {
+    bool asked = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [button, &asked] {
         auto *box = qobject_cast<CInfoDlgWin *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || !box->isVisible())
             return;
-        *asked = true;
+        asked = true;
         for (QPushButton *b : box->findChildren<QPushButton *>()) {
             if (b->text() == button) {
                 b->click();
@@ -47,6 +54,9 @@ void answerQuestion(const QString &button, bool *asked)
             }
         }
     });
+    poll.start();
+    act();
+    return asked;
 }
 
 } // namespace
@@ -86,27 +96,23 @@ class TestFirstUse : public QObject
     static bool opensDetails(const std::function<void()> &click)
     {
         bool opened = false;
-        QTimer::singleShot(50, [&opened] {
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&opened] {
             if (auto *d = qobject_cast<CInfoDetailsView *>(QApplication::activeModalWidget())) {
                 opened = true;
                 d->reject();
             }
         });
-        click();
-        QTest::qWait(100);
+        poll.start();
+        click(); // an explanation runs modally: the click returns once it is closed
         return opened;
     }
 
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        AppState s;
-        s.guideNotAtStart = true;
-        s.lastUpdateCheck = QDateTime::currentDateTime();
-        QFile::remove(AppPaths::autoPersonFilePath());
-        QVERIFY(writeStateFile(AppPaths::stateFilePath(), s));
-        calculatorFlags() = CalculatorFlags::defaults();
+        QVERIFY(qztest::prepareMainWindowState());
         CReportLayoutList layouts;
         layouts.append(CReportLayout::createDefault(kLayoutName));
         QVERIFY(saveLayouts(layouts));
@@ -153,9 +159,7 @@ private slots:
     {
         QFETCH(bool, dayFirst);
         QFETCH(QString, shown);
-        QTimer::singleShot(50, [dayFirst] {
-            auto *dlg = qobject_cast<CSettingsDlg *>(QApplication::activeModalWidget());
-            QVERIFY(dlg);
+        qztest::whenModal<CSettingsDlg>([dayFirst](CSettingsDlg *dlg) {
             dlg->findChild<QCheckBox *>(QStringLiteral("checkBoxDateFormat"))->setChecked(dayFirst);
             dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         });
@@ -172,15 +176,11 @@ private slots:
         QVERIFY(!p->nameView->nameRow(0).letters.isEmpty());
         QVERIFY(!p->partnerNameView->nameRow(0).letters.isEmpty());
 
-        bool asked = false;
-        answerQuestion(QStringLiteral("No"), &asked);
-        m_win->OnClearAllData();
-        QVERIFY(asked);
+        const auto clearAll = [this] { m_win->OnClearAllData(); };
+        QVERIFY(answering(QStringLiteral("No"), clearAll));
         QCOMPARE(p->fullName->text(), QStringLiteral("Ada Lovelace"));
 
-        answerQuestion(QStringLiteral("Yes"), &asked);
-        m_win->OnClearAllData();
-        QVERIFY(asked);
+        QVERIFY(answering(QStringLiteral("Yes"), clearAll));
         QVERIFY(p->fullName->text().isEmpty());
         QVERIFY(p->partnerFullName->text().isEmpty());
         for (CInfoNameWidget *view : {p->nameView, p->partnerNameView}) {
@@ -190,10 +190,7 @@ private slots:
         QVERIFY(m_win->emptyHint()->isVisible());
 
         // Nothing typed: nothing to lose, no question.
-        answerQuestion(QStringLiteral("No"), &asked);
-        m_win->OnClearAllData();
-        QTest::qWait(100);
-        QVERIFY(!asked);
+        QVERIFY(!answering(QStringLiteral("No"), clearAll));
     }
 
     void clickableRowsOpenTheirExplanation()
@@ -268,5 +265,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFirstUse)
+QZ_WIDGET_TEST_MAIN(TestFirstUse)
 #include "tst_firstuse.moc"
