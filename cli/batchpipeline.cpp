@@ -70,7 +70,8 @@ void BatchPipeline::process(const BatchOptions &options, const BatchColumns &col
             out.newline();
             continue;
         }
-        chunk.out += QByteArray::number(row.number);
+        char number[16];
+        chunk.out.append(number, static_cast<int>(JsonWriter::writeDecimal(number, row.number) - number));
         if (ok) {
             options.fields.appendCells(chunk.out, delimiter, engine, &matrix);
             chunk.out += delimiter;
