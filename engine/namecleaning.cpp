@@ -45,6 +45,16 @@ QString cleanAsciiName(const QString &text)
 {
     const int n = text.size();
     const ushort *in = reinterpret_cast<const ushort *>(text.constData());
+    const auto alnum = [](ushort u) {
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+    };
+    // A name that is already clean (words of letters and digits, single spaces)
+    // comes back shared, without a copy.
+    bool clean = n > 0 && n <= 300 && alnum(in[0]) && alnum(in[n - 1]);
+    for (int i = 1; clean && i < n; ++i)
+        clean = alnum(in[i]) || (in[i] == ' ' && in[i - 1] != ' ');
+    if (clean)
+        return text;
     // At most 300 characters are taken and each yields at most one.
     QString out(std::min(n, 300), Qt::Uninitialized);
     ushort *d = reinterpret_cast<ushort *>(out.data());
@@ -57,7 +67,7 @@ QString cleanAsciiName(const QString &text)
             continue;
         if (taken++ == 300)
             break;
-        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) {
+        if (alnum(u)) {
             if (space)
                 d[len++] = ' ';
             space = false;
