@@ -25,9 +25,11 @@ int digits(const QString &t, int from, int to, int maxDigits)
 
 bool parseBatchDate(const QString &text, DateOrder order, QDate *date, QString *error)
 {
+    if (order == DateOrder::Iso)
+        return parseIsoDate(text, date, error);
     const QString t = text.trimmed();
     const bool iso = t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-');
-    if (order == DateOrder::Iso || iso)
+    if (iso)
         return parseIsoDate(text, date, error);
 
     const QString expected = order == DateOrder::Dmy

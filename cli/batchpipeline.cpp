@@ -51,7 +51,8 @@ void BatchPipeline::process(const BatchOptions &options, const BatchColumns &col
     const bool withMatrix = options.fields.needsMatrix();
     const bool json = options.format == BatchFormat::Jsonl;
     const char delimiter = options.format == BatchFormat::Tsv ? '\t' : ',';
-    for (const Row &row : chunk.lines) {
+    for (int i = 0; i < chunk.count; ++i) {
+        const Row &row = chunk.lines[static_cast<size_t>(i)];
         error = row.error;
         const bool ok = error.isEmpty() && batchPerson(row.fields, columns, options, &input, &error) &&
                         computePerson(engine, matrix, input, options.engine.masters, &error, withMatrix);
@@ -70,7 +71,8 @@ void BatchPipeline::process(const BatchOptions &options, const BatchColumns &col
             out.newline();
             continue;
         }
-        chunk.out += QByteArray::number(row.number);
+        char number[16];
+        chunk.out.append(number, static_cast<int>(JsonWriter::writeDecimal(number, row.number) - number));
         if (ok) {
             options.fields.appendCells(chunk.out, delimiter, engine, &matrix);
             chunk.out += delimiter;
@@ -113,7 +115,7 @@ BatchPipeline::~BatchPipeline()
         t.join();
 }
 
-void BatchPipeline::add(int lineNumber, const QStringList &fields, const QString &error)
+void BatchPipeline::add(int lineNumber, QStringList &fields, const QString &error)
 {
     if (!m_current) {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -127,14 +129,20 @@ void BatchPipeline::add(int lineNumber, const QStringList &fields, const QString
             m_current->out.reserve(ChunkLines * 4608);
         }
     }
-    m_current->lines.push_back({lineNumber, fields, error});
-    if (static_cast<int>(m_current->lines.size()) >= ChunkLines)
+    Chunk &chunk = *m_current;
+    if (chunk.count == static_cast<int>(chunk.lines.size()))
+        chunk.lines.emplace_back();
+    Row &row = chunk.lines[static_cast<size_t>(chunk.count++)];
+    row.number = lineNumber;
+    row.fields.swap(fields);
+    row.error = error;
+    if (chunk.count >= ChunkLines)
         submit();
 }
 
 void BatchPipeline::submit()
 {
-    if (!m_current || m_current->lines.empty())
+    if (!m_current || m_current->count == 0)
         return;
     std::unique_ptr<Chunk> chunk = std::move(m_current);
     if (m_threads == 1) {
@@ -210,7 +218,7 @@ void BatchPipeline::write(const Chunk &chunk)
 
 void BatchPipeline::recycle(std::unique_ptr<Chunk> chunk)
 {
-    chunk->lines.clear();
+    chunk->count = 0; // the rows keep their lists for the reader to refill
     chunk->out.truncate(0);
     chunk->err.truncate(0);
     chunk->result = BatchResult();

@@ -68,8 +68,12 @@ public:
     BatchPipeline(const BatchPipeline &) = delete;
     BatchPipeline &operator=(const BatchPipeline &) = delete;
 
-    /** One input row; @p error set means the row is answered with it unread. */
-    void add(int lineNumber, const QStringList &fields, const QString &error = QString());
+    /**
+     * One input row; @p error set means the row is answered with it unread.
+     * The row takes @p fields and hands back the list of an earlier row, whose
+     * strings the reader then refills without allocating.
+     */
+    void add(int lineNumber, QStringList &fields, const QString &error = QString());
     /** Processes and writes everything added; the totals. */
     BatchResult finish();
 
@@ -83,7 +87,8 @@ public:
     };
     /** A run of rows and, once processed, their output and error lines. */
     struct Chunk {
-        std::vector<Row> lines;
+        std::vector<Row> lines; ///< kept across runs; the first count are this run's
+        int count = 0;
         QByteArray out;
         QByteArray err;
         BatchResult result;

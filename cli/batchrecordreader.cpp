@@ -13,7 +13,14 @@ bool decodeField(const char *bytes, int size, QString *out)
     for (int i = 0; i < size && ascii; ++i)
         ascii = static_cast<unsigned char>(bytes[i]) < 0x80;
     if (ascii) {
-        *out = QString::fromLatin1(bytes, size);
+        // Into the string's own buffer when it has one: batch hands its rows'
+        // lists back here, so reading stops allocating.
+        if (out->capacity() > 1024 && size < 256)
+            *out = QString(); // a huge field once does not keep its buffer for good
+        out->resize(size);
+        ushort *d = reinterpret_cast<ushort *>(out->data());
+        for (int i = 0; i < size; ++i)
+            d[i] = static_cast<unsigned char>(bytes[i]);
         return true;
     }
     QTextCodec::ConverterState state;
@@ -115,9 +122,10 @@ bool BatchRecordReader::next(Record &record)
     m_fieldEnds.push_back(size);
 
     record.number = first;
-    record.fields.clear();
     record.error.clear();
     record.blank = false;
+    if (tooLong || unclosed)
+        record.fields.clear();
     if (tooLong) {
         record.error = unclosed
             ? QStringLiteral("quoted field not closed within %1 bytes").arg(MaxRecordBytes)
@@ -129,18 +137,24 @@ bool BatchRecordReader::next(Record &record)
         return true;
     }
     if (std::memchr(bytes, 0, static_cast<size_t>(size))) {
+        record.fields.clear();
         record.error = QStringLiteral("line contains a NUL byte");
         return true;
     }
+    // The list's strings are reused; extra ones from a longer row are dropped.
+    const int count = static_cast<int>(m_fieldEnds.size());
+    while (record.fields.size() > count)
+        record.fields.removeLast();
+    while (record.fields.size() < count)
+        record.fields.append(QString());
     int from = 0;
-    QString field;
-    for (const int end : m_fieldEnds) {
-        if (!decodeField(bytes + from, end - from, &field)) {
+    for (int i = 0; i < count; ++i) {
+        const int end = m_fieldEnds[static_cast<size_t>(i)];
+        if (!decodeField(bytes + from, end - from, &record.fields[i])) {
             record.fields.clear();
             record.error = QStringLiteral("line is not valid UTF-8");
             return true;
         }
-        record.fields.append(field);
         from = end;
     }
     record.blank = record.fields.size() == 1 && !quoted && record.fields.first().trimmed().isEmpty();

@@ -115,7 +115,7 @@ BatchResult runBatch(std::FILE *in, std::FILE *out, std::FILE *err, const BatchO
     long long rows = 0;
     for (; more; more = reader.next(record)) {
         if (!record.error.isEmpty())
-            pipeline.add(record.number, QStringList(), record.error);
+            pipeline.add(record.number, record.fields, record.error);
         else if (!record.blank)
             pipeline.add(record.number, record.fields);
         if (progress)

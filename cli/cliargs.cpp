@@ -100,7 +100,9 @@ int asciiNumber(const QString &t, int from, int len)
 
 bool parseIsoDate(const QString &text, QDate *date, QString *error)
 {
-    const QString t = text.trimmed();
+    // Batch dates are nearly always bare: trim only when there is something to trim.
+    const bool bare = text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace());
+    const QString t = bare ? text : text.trimmed();
     bool shapeOk = t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-');
     for (int i = 0; shapeOk && i < 10; ++i)
         if (i != 4 && i != 7 && !t.at(i).isDigit())

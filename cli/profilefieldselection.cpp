@@ -192,8 +192,7 @@ void ProfileFieldSelection::appendCells(QByteArray &out, char delimiter, const C
             out.append(cell.n ? "true" : "false");
             break;
         case Cell::Text: {
-            const QByteArray utf8 = static_cast<const QString *>(cell.p)->toUtf8();
-            appendCsvCell(out, utf8.constData(), utf8.size(), delimiter);
+            appendCsvText(out, *static_cast<const QString *>(cell.p), delimiter);
             break;
         }
         default: {

@@ -114,7 +114,9 @@ void CNumerology::clearNumbers()
     // the error are cleared.
     const int chaldean = chaldeanMode;
     const int masters = extendedMasters;
-    static_cast<NumerologyNumbers &>(*this) = NumerologyNumbers();
+    // Copied from one blank: assigning a temporary zeroes 1.5 KB and then copies it.
+    static const NumerologyNumbers Blank;
+    static_cast<NumerologyNumbers &>(*this) = Blank;
     chaldeanMode = chaldean;
     extendedMasters = masters;
     fullNameMarks.clear();

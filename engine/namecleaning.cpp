@@ -39,6 +39,47 @@ QString spellOutLatin(const QString &text)
     return out;
 }
 
+// cleanName() for ASCII text, written straight into one buffer: batch runs it
+// for every row, where QString::append per character was a hot spot.
+QString cleanAsciiName(const QString &text)
+{
+    const int n = text.size();
+    const ushort *in = reinterpret_cast<const ushort *>(text.constData());
+    const auto alnum = [](ushort u) {
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+    };
+    // A name that is already clean (words of letters and digits, single spaces)
+    // comes back shared, without a copy.
+    bool clean = n > 0 && n <= 300 && alnum(in[0]) && alnum(in[n - 1]);
+    for (int i = 1; clean && i < n; ++i)
+        clean = alnum(in[i]) || (in[i] == ' ' && in[i - 1] != ' ');
+    if (clean)
+        return text;
+    // At most 300 characters are taken and each yields at most one.
+    QString out(std::min(n, 300), Qt::Uninitialized);
+    ushort *d = reinterpret_cast<ushort *>(out.data());
+    int len = 0;
+    int taken = 0;
+    bool space = false;
+    for (int i = 0; i < n; ++i) {
+        const ushort u = in[i];
+        if (u == '\'')
+            continue;
+        if (taken++ == 300)
+            break;
+        if (alnum(u)) {
+            if (space)
+                d[len++] = ' ';
+            space = false;
+            d[len++] = u;
+        } else {
+            space = len > 0;
+        }
+    }
+    out.truncate(len);
+    return out;
+}
+
 } // namespace
 
 QString cleanName(const QString &text)
@@ -51,19 +92,18 @@ QString cleanName(const QString &text)
             break;
         }
     }
-    const QString decomposed =
-        ascii ? text : spellOutLatin(text).normalized(QString::NormalizationForm_D);
+    if (ascii)
+        return cleanAsciiName(text);
+    const QString decomposed = spellOutLatin(text).normalized(QString::NormalizationForm_D);
     // One pass: map, cut at 300 mapped characters, collapse and trim the spaces.
     QString out;
     out.reserve(std::min(decomposed.size(), 300));
     int taken = 0;
     bool space = false;
     for (QChar c : decomposed) {
-        if (!ascii) {
-            const QChar::Category cat = c.category();
-            if (cat == QChar::Mark_NonSpacing || cat == QChar::Other_NotAssigned)
-                continue;
-        }
+        const QChar::Category cat = c.category();
+        if (cat == QChar::Mark_NonSpacing || cat == QChar::Other_NotAssigned)
+            continue;
         const ushort u = c.unicode();
         if (u == '\'')
             continue;
@@ -113,8 +153,14 @@ QString defaultShortName(const QString &cleanedFullName)
         int lastEnd = lastStart;
         while (lastEnd < n && name[lastEnd] != QLatin1Char(' '))
             ++lastEnd;
-        return cleanedFullName.midRef(firstStart, firstEnd - firstStart) + QLatin1Char(' ') +
-               cleanedFullName.midRef(lastStart, lastEnd - lastStart);
+        const int first = firstEnd - firstStart;
+        const int last = lastEnd - lastStart;
+        QString shortName(first + 1 + last, Qt::Uninitialized);
+        QChar *d = shortName.data();
+        std::copy_n(name.data() + firstStart, first, d);
+        d[first] = QLatin1Char(' ');
+        std::copy_n(name.data() + lastStart, last, d + first + 1);
+        return shortName;
     }
     if (singleSpaces)
         return cleanedFullName;
