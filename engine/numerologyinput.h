@@ -22,4 +22,7 @@ struct NumerologyInput {
     /// true: skip the planes, letter counts, transits and essence (left empty), for
     /// callers that read none of them
     bool skipPlanesAndTransits = false;
+    /// true: compute the numbers only; every text of the profile except the two
+    /// upper-case names is left empty, for callers that read no text
+    bool skipTexts = false;
 };
