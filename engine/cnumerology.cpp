@@ -41,6 +41,7 @@ CNumerology::CNumerology()
 
 void CNumerology::reset()
 {
+    m_texts = true;
     clearResults();
     birthDate = QDate::currentDate();
     targetDate = birthDate;
@@ -231,6 +232,12 @@ void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
     m_monthNumber = M;
     m_yearNumber = Y;
 
+    const int m = reduceToDigit(M), d = reduceToDigit(D), y = reduceToDigit(Y);
+    lifePathPeriods[0] = m;
+    lifePathPeriods[1] = d;
+    lifePathPeriods[2] = y;
+    if (!m_texts)
+        return;
     TextBuf t;
     if (winner == 1) {
         const int daySum = day / 10 + day % 10;
@@ -252,11 +259,6 @@ void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
             t.ch('/').num(once);
     }
     t.assignTo(lifePathText);
-
-    const int m = reduceToDigit(M), d = reduceToDigit(D), y = reduceToDigit(Y);
-    lifePathPeriods[0] = m;
-    lifePathPeriods[1] = d;
-    lifePathPeriods[2] = y;
 }
 
 void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameScan &scan) const
@@ -301,24 +303,33 @@ int CNumerology::nameNumber(const NameScan &scan, int part, bool wordsToDigit, i
                             int &raw, QString &text, QString &calc)
 {
     // The word sums over all characters (part 0), the vowels (1) or the consonants (-1).
-    TextBuf chain;
-    chain.ch('=');
+    const int words = scan.words.size();
     int total = 0;
-    for (int w = 0; w < scan.words.size(); ++w) {
+    QVarLengthArray<int, 16> reduced(words);
+    for (int w = 0; w < words; ++w) {
         const WordSums &word = scan.words[w];
         const int sum = part == 0 ? word.all : (part > 0 ? word.vowels : word.consonants);
         const int r = reduceNumber(sum);
         total += wordsToDigit ? r : sum;
-        if (w > 0)
-            chain.ch('+');
-        chain.pair(r, sum);
+        reduced[w] = r;
     }
     const int number = reduceNumber(total);
     reduceNumberInto(total, karmicSeen);
+    raw = total;
+    if (!m_texts)
+        return number;
+    TextBuf chain;
+    chain.ch('=');
+    for (int w = 0; w < words; ++w) {
+        const WordSums &word = scan.words[w];
+        const int sum = part == 0 ? word.all : (part > 0 ? word.vowels : word.consonants);
+        if (w > 0)
+            chain.ch('+');
+        chain.pair(reduced[w], sum);
+    }
     chain.ch('=').num(total);
     if (number != total)
         chain.ch('=').num(number);
-    raw = total;
     qz::assignPair(text, number, total);
     chain.assignTo(calc);
     return number;
@@ -349,18 +360,20 @@ void CNumerology::computeLetterDigits(const NameScan &fullName)
         if (d >= 1 && d <= 9)
             ++digitCounts[d];
     }
+    subconsciousConfidence = 0;
+    for (int d = 1; d <= 9; ++d)
+        subconsciousConfidence += digitCounts[d] != 0;
+    if (!m_texts)
+        return;
     TextBuf lessons, passion;
     int maxCount = 0;
     for (int d = 1; d <= 9; ++d)
         maxCount = std::max(maxCount, digitCounts[d]);
-    subconsciousConfidence = 0;
     for (int d = 1; d <= 9; ++d) {
         if (digitCounts[d] == 0) {
             if (!lessons.isEmpty())
                 lessons.str(", ");
             lessons.num(d);
-        } else {
-            ++subconsciousConfidence;
         }
         if (digitCounts[d] == maxCount) {
             if (!passion.isEmpty())
@@ -397,7 +410,8 @@ void CNumerology::computePlanes()
         const QChar letter(ushort('A' + l));
         const int c = qz::detail::PlaneClasses[l];
         const int plane = c % 4, kind = c / 4;
-        cellText[c].ch(static_cast<char>('A' + l)).num(n);
+        if (m_texts)
+            cellText[c].ch(static_cast<char>('A' + l)).num(n);
         cellCount[c] += n;
         planeClassCounts[c] += n;
         cellValue[c] += reduceToDigit(qz::letterValue(letter, chaldean, reduceMasters)) * n;
@@ -418,13 +432,17 @@ void CNumerology::computePlanes()
                 qz::clearText(planesCells[cell]);
                 continue;
             }
-            cellText[c].assignTo(planesCellTexts[cell]);
             planesValues[cell] = result[c];
+            if (!m_texts)
+                continue;
+            cellText[c].assignTo(planesCellTexts[cell]);
             cellText[c].ch('=').pair(result[c], cellValue[c]).str(", ").num(cellCount[c]);
             cellText[c].assignTo(planesCells[cell]);
         }
         planeKindTotals[kind] = reduceKeepMasters(sum);
         planesValues[kind * 5 + 4] = planeKindTotals[kind];
+        if (!m_texts)
+            continue;
         TextBuf t;
         t.pair(planeKindTotals[kind], sum).str(", ").num(kindLetters[kind]);
         t.assignTo(planesCells[kind * 5 + 4]);
@@ -435,10 +453,14 @@ void CNumerology::computePlanes()
             sum += result[kind * 4 + plane];
         planeNumbers[plane] = reduceKeepMasters(sum);
         planesValues[15 + plane] = planeNumbers[plane];
+        if (!m_texts)
+            continue;
         TextBuf t;
         t.pair(planeNumbers[plane], sum).str(", ").num(planeLetters[plane]);
         t.assignTo(planesCells[15 + plane]);
     }
+    if (!m_texts)
+        return;
     qz::assignLatin1(planesCells[19], "0, 0", 4);
     // The total cells show no letters.
     for (int cell : {4, 9, 14, 15, 16, 17, 18, 19})
@@ -456,7 +478,11 @@ bool CNumerology::calculate(const NumerologyInput &input)
     chaldeanMode = input.chaldean ? 1 : 0;
     qz::assignUpper(fullNameUpper, input.fullName);
     qz::assignUpper(shortNameUpper, input.shortName);
-    clearNumbers();
+    m_texts = !input.skipTexts;
+    if (m_texts)
+        clearNumbers();
+    else
+        clearResults(); // nothing below writes a text, so none may keep an earlier one
     birthDate = input.birthDate;
     targetDate = input.targetDate;
     targetYear = targetDate.year();
@@ -469,7 +495,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 4.
     const int day = birthDate.day();
-    {
+    if (m_texts) {
         TextBuf t;
         t.num(day);
         if (birthdayNumber != day)
@@ -489,7 +515,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
     challenges[1] = std::abs(d - y);
     challenges[2] = std::abs(challenges[0] - challenges[1]);
     challenges[3] = std::abs(y - m);
-    {
+    if (m_texts) {
         TextBuf t;
         t.num(challenges[0]).str(", ").num(challenges[1]).str(", ").num(challenges[2]).str(", ")
             .num(challenges[3]);
@@ -501,7 +527,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
     pinnacles[1] = reduceNumber(D + Y);
     pinnacles[2] = reduceNumber(pinnacles[0] + pinnacles[1]);
     pinnacles[3] = reduceNumber(M + Y);
-    {
+    if (m_texts) {
         TextBuf t;
         for (int i = 0; i < 4; ++i) {
             if (i)
@@ -514,7 +540,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
     // Step 7.
     personalYearBase = reduceToDigit(d + m);
     personalYear = reduceToDigit(reduceToDigit(targetYear) + personalYearBase);
-    qz::assignNum(personalYearText, personalYear);
+    if (m_texts)
+        qz::assignNum(personalYearText, personalYear);
 
     // Step 8: spans.
     {
@@ -524,18 +551,20 @@ bool CNumerology::calculate(const NumerologyInput &input)
         pinnacleSpanEnds[0] = 36 - L;
         pinnacleSpanEnds[1] = 45 - L;
         pinnacleSpanEnds[2] = 54 - L;
-        TextBuf t;
-        t.str("0-").num(36 - L).ch('-').num(45 - L).ch('-').num(54 - L).str("-E");
-        t.assignTo(pinnacleSpansText);
-        t.clear();
-        t.num(m).str(", ").num(d).str(", ").num(y);
-        t.assignTo(lifePathPeriodsText);
         const int B = periodEnd1[L], A = periodEnd2[L];
         lifePathPeriodEnds[0] = B;
         lifePathPeriodEnds[1] = A;
-        t.clear();
-        t.str("0-").num(B).ch(',').num(B + 1).ch('-').num(A).ch(',').num(A + 1).str("-E");
-        t.assignTo(lifePathPeriodSpansText);
+        if (m_texts) {
+            TextBuf t;
+            t.str("0-").num(36 - L).ch('-').num(45 - L).ch('-').num(54 - L).str("-E");
+            t.assignTo(pinnacleSpansText);
+            t.clear();
+            t.num(m).str(", ").num(d).str(", ").num(y);
+            t.assignTo(lifePathPeriodsText);
+            t.clear();
+            t.str("0-").num(B).ch(',').num(B + 1).ch('-').num(A).ch(',').num(A + 1).str("-E");
+            t.assignTo(lifePathPeriodSpansText);
+        }
     }
 
     // Step 9: expression.
@@ -555,7 +584,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
                              personalityRaw, personalityText, personalityCalc);
 
     // Steps 12 and 13.
-    computeDigitRows(scan, vowelDigits, consonantDigits);
+    if (m_texts)
+        computeDigitRows(scan, vowelDigits, consonantDigits);
     if (input.skipPlanesAndTransits) {
         for (QString &text : planesCellTexts)
             text.clear();
@@ -575,7 +605,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
                                   minorHeartDesireRaw, minorHeartDesireText, minorHeartDesireCalc);
     minorPersonality = nameNumber(scan, -1, wordsToDigit, karmicSeen,
                                   minorPersonalityRaw, minorPersonalityText, minorPersonalityCalc);
-    computeDigitRows(scan, shortVowelDigits, shortConsonantDigits);
+    if (m_texts)
+        computeDigitRows(scan, shortVowelDigits, shortConsonantDigits);
 
     // Step 15.
     if (!input.calcOnly && (expression == 0 || heartDesire == 0 || personality == 0 ||
@@ -590,7 +621,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
     // Step 16.
     maturityRaw = lifePath + expression;
     maturity = reduceNumber(maturityRaw);
-    qz::assignPair(maturityText, maturity, maturityRaw);
+    if (m_texts)
+        qz::assignPair(maturityText, maturity, maturityRaw);
 
     // Step 17: rational thought from the raw value of the first word.
     {
@@ -598,7 +630,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
         const QStringView first = QStringView(fullNameUpper).left(space < 0 ? fullNameUpper.size() : space);
         rationalThoughtRaw = D + wordValue(first);
         rationalThought = reduceToDigit(rationalThoughtRaw);
-        qz::assignPair(rationalThoughtText, rationalThought, rationalThoughtRaw);
+        if (m_texts)
+            qz::assignPair(rationalThoughtText, rationalThought, rationalThoughtRaw);
     }
 
     // Step 18: bridges on fully reduced values.
@@ -609,8 +642,10 @@ bool CNumerology::calculate(const NumerologyInput &input)
         bridgeHeartPersonality = std::abs(hd - p);
         bridgeLifePathExpressionCode = std::min(lp, e) + 10 * std::max(lp, e);
         bridgeHeartPersonalityCode = std::min(hd, p) + 10 * std::max(hd, p);
-        qz::assignNum(bridgeLifePathExpressionText, bridgeLifePathExpression);
-        qz::assignNum(bridgeHeartPersonalityText, bridgeHeartPersonality);
+        if (m_texts)
+            qz::assignNum(bridgeLifePathExpressionText, bridgeLifePathExpression);
+        if (m_texts)
+            qz::assignNum(bridgeHeartPersonalityText, bridgeHeartPersonality);
     }
 
     // Step 19: balance from the first letters of the non-empty words.
@@ -630,7 +665,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
         }
         balanceRaw = sum;
         balance = reduceToDigit(sum);
-        qz::assignPair(balanceText, balance, balanceRaw);
+        if (m_texts)
+            qz::assignPair(balanceText, balance, balanceRaw);
     }
 
     // Step 20: karmic debts met on the way.
@@ -647,7 +683,8 @@ bool CNumerology::calculate(const NumerologyInput &input)
         }
         if (t.isEmpty())
             t.ch('-');
-        t.assignTo(karmicDebtsText);
+        if (m_texts)
+            t.assignTo(karmicDebtsText);
     }
 
     // Step 21.

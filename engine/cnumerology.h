@@ -162,4 +162,5 @@ private:
     QString m_lastError;
     int m_monthNumber = 0; ///< M = rc(birth month) of the last life path
     int m_yearNumber = 0;  ///< Y = rc(birth year)
+    bool m_texts = true;   ///< false while calculate() runs for the numbers alone
 };

@@ -40,14 +40,12 @@ void appendLetters(QStringView part, Letters &out)
             out.append(c);
 }
 
-// Each letter repeated by its value, cyclically, cut to the transit length; the
-// value behind each year goes to @p values. A name whose letters are all worth 0
+// Each letter repeated by its value, cyclically, cut to the transit length (into
+// @p dst, TransitLength characters); the value behind each year goes to @p values. A name whose letters are all worth 0
 // would never fill it: the transit stays blank and its values 0.
-void buildTransit(QString &transit, const Letters &name, bool chaldean, bool reduceMasters,
-                  int *values)
+void buildTransit(QChar *dst, const Letters &name, bool chaldean, bool reduceMasters, int *values)
 {
     const int length = NumerologyProfile::TransitLength;
-    QChar *dst = qz::prepareText(transit, length);
     // The first round of the name...
     int filled = 0;
     for (int i = 0; i < name.size() && filled < length; ++i) {
@@ -107,9 +105,14 @@ void CNumerology::computeTransits(bool skipMissed)
     // The essence of a year sums the letter values of its three transit letters
     // (a blank year counts 0).
     int physicalValues[TransitLength], mentalValues[TransitLength], spiritualValues[TransitLength];
-    buildTransit(physicalTransit, physical, chaldean, reduceMasters, physicalValues);
-    buildTransit(mentalTransit, mental, chaldean, reduceMasters, mentalValues);
-    buildTransit(spiritualTransit, spiritual, chaldean, reduceMasters, spiritualValues);
+    // Without texts the letters go to a scratch row and the strings stay empty.
+    QChar scratch[TransitLength];
+    const auto row = [&](QString &transit) {
+        return m_texts ? qz::prepareText(transit, TransitLength) : scratch;
+    };
+    buildTransit(row(physicalTransit), physical, chaldean, reduceMasters, physicalValues);
+    buildTransit(row(mentalTransit), mental, chaldean, reduceMasters, mentalValues);
+    buildTransit(row(spiritualTransit), spiritual, chaldean, reduceMasters, spiritualValues);
     // rc of each year's sum, 16 and 19 kept; the values met on the way are counted
     // per distinct sum rather than per year. A sum has three letter values of at
     // most 22 (V as a master letter).

@@ -13,8 +13,15 @@ namespace qz {
  */
 inline QChar *prepareText(QString &dst, int len)
 {
-    if (dst.size() == len && dst.isDetached()) // the common case of a rerun: nothing to do
-        return dst.data();
+    // The common case of a rerun: an unshared buffer with room. Its length is set
+    // in place; QString::resize is an out-of-line call doing the same checks again.
+    QString::DataPtr d = dst.data_ptr();
+    if (!d->ref.isShared() && d->offset == sizeof(QStringData) && int(d->alloc) > len && len >= 0) {
+        d->size = len;
+        ushort *chars = d->data();
+        chars[len] = 0;
+        return reinterpret_cast<QChar *>(chars);
+    }
     if (!dst.isDetached() || dst.capacity() < len) {
         dst = QString();
         dst.reserve(len < 32 ? 32 : len);
@@ -55,7 +62,7 @@ inline void clearText(QString &s)
     if (s.isEmpty())
         return;
     if (s.isDetached())
-        s.resize(0);
+        prepareText(s, 0);
     else
         s = QString();
 }

@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <cstring>
+
 namespace {
 
 NumerologyInput input(const QString &full, const QString &shortName, const QDate &birth,
@@ -73,6 +75,8 @@ private slots:
     void resetKeepsNames();
     void reusedEngineForgetsEarlierPerson();
     void reusedEngineMatchesFreshOneAfterEveryKindOfRun();
+    void numbersAloneMatchTheWholeProfile_data();
+    void numbersAloneMatchTheWholeProfile();
 };
 
 void TestProfile::johnSmithWorkedExample()
@@ -482,6 +486,64 @@ void TestProfile::reusedEngineMatchesFreshOneAfterEveryKindOfRun()
     QVERIFY(failed.physicalTransit.isEmpty());
     QVERIFY(failed.karmicDebtsText.isEmpty());
     QVERIFY(!failed.expressionText.isEmpty()); // computed before validation
+}
+
+void TestProfile::numbersAloneMatchTheWholeProfile_data()
+{
+    QTest::addColumn<QString>("flags");
+    QTest::addColumn<int>("masters");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QDate>("birth");
+    QTest::addColumn<bool>("chaldean");
+    QTest::addColumn<int>("phonetic");
+    QTest::addColumn<bool>("skipPlanes");
+    QTest::newRow("plain") << "100110" << 0 << "John Quincy Smith" << QDate(1985, 11, 29) << false
+                           << 0 << false;
+    QTest::newRow("every method, raw words, masters to 99")
+        << "111001" << 1 << "Wyatt" << QDate(1999, 9, 29) << false << 0 << false;
+    QTest::newRow("chaldean, universal Y")
+        << "100110" << 0 << "Yvonne Lyle Rhythm" << QDate(1961, 3, 14) << true << 1 << false;
+    QTest::newRow("fails validation") << "100110" << 0 << "Bcd Frt" << QDate(1913, 4, 16) << false
+                                      << 0 << false;
+    QTest::newRow("no planes") << "100110" << 0 << "Anne Marie Ng" << QDate(2004, 2, 29) << false
+                               << 0 << true;
+}
+
+void TestProfile::numbersAloneMatchTheWholeProfile()
+{
+    // Leaving the texts out must not change a single number, nor leave a text
+    // of the person computed before.
+    QFETCH(QString, flags);
+    QFETCH(int, masters);
+    QFETCH(QString, name);
+    QFETCH(QDate, birth);
+    QFETCH(bool, chaldean);
+    QFETCH(int, phonetic);
+    QFETCH(bool, skipPlanes);
+    setFlags(qPrintable(flags));
+    NumerologyInput in = input(name, QStringLiteral("Jo"), birth, QDate(2026, 12, 7));
+    in.chaldean = chaldean;
+    in.phonetic = phonetic;
+    in.skipPlanesAndTransits = skipPlanes;
+    CNumerology whole;
+    whole.setExtendedMasters(masters);
+    const bool expected = whole.calculate(in);
+
+    CNumerology numbers;
+    QVERIFY(numbers.calculate(input(QStringLiteral("Maximiliana Theodora Quintessa"),
+                                    QStringLiteral("Max"), QDate(1922, 12, 31))));
+    numbers.setExtendedMasters(masters);
+    in.skipTexts = true;
+    QCOMPARE(numbers.calculate(in), expected);
+    QCOMPARE(numbers.lastError(), whole.lastError());
+    QVERIFY(std::memcmp(static_cast<const NumerologyNumbers *>(&numbers),
+                        static_cast<const NumerologyNumbers *>(&whole), sizeof(NumerologyNumbers)) == 0);
+    QCOMPARE(numbers.fullNameUpper, whole.fullNameUpper);
+    QCOMPARE(numbers.shortNameUpper, whole.shortNameUpper);
+    numbers.fullNameUpper.clear();
+    numbers.shortNameUpper.clear();
+    for (const QString &text : allTexts(numbers))
+        QVERIFY2(text.isEmpty(), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestProfile)
