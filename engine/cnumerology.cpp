@@ -21,15 +21,6 @@ namespace {
 
 bool reduceLetters() { return calculatorFlags().reduceMasterLetters(); }
 
-// Capitals other than W and Y are a vowel or a consonant whatever their
-// neighbours, in both phonetic modes: the scan settles them without
-// qz::classifyLetter.
-bool isSettledCapital(ushort u, int phonetic)
-{
-    return u >= 'A' && u <= 'Z' && u != 'W' && u != 'Y' &&
-           (phonetic == qz::PhoneticEnglish || phonetic == qz::PhoneticUniversal);
-}
-
 bool isPlainVowel(ushort u) { return u == 'A' || u == 'E' || u == 'I' || u == 'O' || u == 'U'; }
 
 } // namespace
@@ -155,24 +146,13 @@ bool CNumerology::isMasterNumber(int n) const { return qz::isMasterNumber(n, ext
 
 bool CNumerology::isFinalNumber(int n) const { return qz::isFinalNumber(n, extendedMasters != 0); }
 
-int CNumerology::reduceNumberInto(int n, int *counters) const
-{
-    return qz::reduceNumber(n, extendedMasters != 0, counters, 100);
-}
-
-int CNumerology::reduceKeepMasters(int n) const
-{
-    return qz::reduceKeepMasters(n, extendedMasters != 0);
-}
-
 int CNumerology::digitSumOnce(int n) const { return qz::digitSumOnce(n, extendedMasters != 0); }
 
 // ---- The profile ----
 
-void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum)
+void CNumerology::computeLifePath(bool partSum, bool plainSum, bool digitSum, int year, int month,
+                                  int day)
 {
-    int year = 0, month = 0, day = 0;
-    birthDate.getDate(&year, &month, &day);
     const bool ext = extendedMasters != 0;
     const int D = qz::reduceNumber(day, ext);
     const int M = qz::reduceNumber(month, ext);
@@ -267,36 +247,45 @@ void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameS
     const QChar *chars = name.constData();
     const bool chaldean = chaldeanMode != 0;
     const bool reduceMasters = reduceLetters();
+    const bool settledMode = phonetic == qz::PhoneticEnglish || phonetic == qz::PhoneticUniversal;
     scan.name = QStringView(name);
     scan.kind.resize(n);
     scan.value.resize(n);
-    scan.words.resize(1);
-    scan.words[0] = WordSums();
+    scan.words.clear();
+    signed char *kinds = scan.kind.data();
+    unsigned char *values = scan.value.data();
     const int *mark = marks.constData();
     const int markCount = marks.size();
+    WordSums word;
     for (int i = 0; i < n; ++i) {
+        const ushort u = chars[i].unicode();
         const int m = i < markCount ? mark[i] : qz::MarkNone;
+        int kind;
         if (m == qz::MarkVowel)
-            scan.kind[i] = 1;
+            kind = 1;
         else if (m == qz::MarkConsonant)
-            scan.kind[i] = -1;
-        else if (isSettledCapital(chars[i].unicode(), phonetic))
-            scan.kind[i] = isPlainVowel(chars[i].unicode()) ? 1 : -1;
+            kind = -1;
+        else if (settledMode && u >= 'A' && u <= 'Z' && u != 'W' && u != 'Y') // whatever the neighbours
+            kind = isPlainVowel(u) ? 1 : -1;
+        else if (u == ' ')
+            kind = 0; // a space is no letter in any mode
         else // neighbours across a space are non-letters, so the whole name will do
-            scan.kind[i] = static_cast<signed char>(qz::classifyLetter(scan.name, i, phonetic));
+            kind = qz::classifyLetter(scan.name, i, phonetic);
+        kinds[i] = static_cast<signed char>(kind);
         const int value = qz::letterValue(chars[i], chaldean, reduceMasters);
-        scan.value[i] = static_cast<unsigned char>(value);
-        if (chars[i].unicode() == ' ') {
-            scan.words.append(WordSums());
+        values[i] = static_cast<unsigned char>(value);
+        if (u == ' ') {
+            scan.words.append(word);
+            word = WordSums();
             continue;
         }
-        WordSums &word = scan.words.last();
         word.all += value;
-        if (scan.kind[i] > 0)
+        if (kind > 0)
             word.vowels += value;
-        else if (scan.kind[i] < 0)
+        else if (kind < 0)
             word.consonants += value;
     }
+    scan.words.append(word);
 }
 
 int CNumerology::nameNumber(const NameScan &scan, int part, bool wordsToDigit, int *karmicSeen,
@@ -491,10 +480,12 @@ bool CNumerology::calculate(const NumerologyInput &input)
     shortNameMarks = input.shortNameMarks;
 
     // Steps 2 and 3.
-    computeLifePath(flags.lifePathPartSum(), flags.lifePathPlainSum(), flags.lifePathDigitSum());
+    int year = 0, month = 0, day = 0;
+    birthDate.getDate(&year, &month, &day);
+    computeLifePath(flags.lifePathPartSum(), flags.lifePathPlainSum(), flags.lifePathDigitSum(),
+                    year, month, day);
 
     // Step 4.
-    const int day = birthDate.day();
     if (m_texts) {
         TextBuf t;
         t.num(day);

@@ -110,8 +110,11 @@ public:
         return qz::reduceNumber(n, extendedMasters != 0, valueCounters, CounterSize);
     }
     /** rc counting into a caller's array of 100 entries. */
-    int reduceNumberInto(int n, int *counters) const;
-    int reduceKeepMasters(int n) const;
+    int reduceNumberInto(int n, int *counters) const
+    {
+        return qz::reduceNumber(n, extendedMasters != 0, counters, 100);
+    }
+    int reduceKeepMasters(int n) const { return qz::reduceKeepMasters(n, extendedMasters != 0); }
     int digitSumOnce(int n) const;
 
     // ---- Forecast and cycles for any date ----
@@ -134,7 +137,7 @@ public:
 private:
     void clearResults();
     void clearNumbers(); ///< clearResults() without the texts
-    void computeLifePath(bool partSum, bool plainSum, bool digitSum);
+    void computeLifePath(bool partSum, bool plainSum, bool digitSum, int year, int month, int day);
     // One pass over a name: each character's letter value and whether it counts
     // as a vowel (1), a consonant (-1) or neither (0), marks applied. The name
     // numbers and the digit rows all read it.

@@ -121,9 +121,11 @@ void CNumerology::computeTransits(bool skipMissed)
     const int ext = extendedMasters ? 1 : 0;
     const qz::detail::ReductionTable::Entry *table = qz::detail::Reductions.entries[ext];
     const signed char *essenceOf = Essences.values[ext];
+    // The sums first, in a loop the compiler can vectorise; then the lookups.
+    for (int i = 0; i < TransitLength; ++i)
+        essenceRaw[i] = physicalValues[i] + mentalValues[i] + spiritualValues[i];
     for (int i = 0; i < TransitLength; ++i) {
-        const int s = physicalValues[i] + mentalValues[i] + spiritualValues[i];
-        essenceRaw[i] = s;
+        const int s = essenceRaw[i];
         if (s >= 0 && s <= MaxYearSum) {
             essence[i] = essenceOf[s];
             ++perSum[s];

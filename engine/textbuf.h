@@ -67,6 +67,14 @@ inline void clearText(QString &s)
         s = QString();
 }
 
+namespace detail {
+/** "00" to "99", two characters per number. */
+inline constexpr char DigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+} // namespace detail
+
 /**
  * A small fixed-size text builder for the number texts of the engine: it
  * composes UTF-16 on the stack and copies it once into the QString, which keeps
@@ -87,25 +95,33 @@ public:
         }
         return *this;
     }
-    /** Latin-1 characters up to the terminating 0. */
-    TextBufN &str(const char *s)
+    /** A Latin-1 literal: its length is known, so one room check covers it. */
+    template <int N>
+    TextBufN &str(const char (&s)[N])
     {
-        int len = m_len;
-        for (; *s && len < Capacity; ++s)
-            m_buf[len++] = static_cast<unsigned char>(*s);
-        m_len = len;
+        constexpr int n = N - 1;
+        const int len = m_len;
+        if (len > Capacity - n)
+            return *this;
+        for (int i = 0; i < n; ++i)
+            m_buf[len + i] = static_cast<unsigned char>(s[i]);
+        m_len = len + n;
         return *this;
     }
     TextBufN &num(int n)
     {
-        // Engine numbers are mostly one or two digits: those skip the digit loop.
-        // (A local length: stores may alias the member, forcing reloads.)
+        // Engine numbers are mostly one or two digits: those skip the digit loop
+        // and the divisions. (A local length: stores may alias the member.)
         if (n >= 0 && n < 100 && m_len <= Capacity - 2) {
             int len = m_len;
-            if (n >= 10)
-                m_buf[len++] = static_cast<char16_t>('0' + n / 10);
-            m_buf[len++] = static_cast<char16_t>('0' + n % 10);
-            m_len = len;
+            if (n >= 10) {
+                m_buf[len] = static_cast<char16_t>(detail::DigitPairs[2 * n]);
+                m_buf[len + 1] = static_cast<char16_t>(detail::DigitPairs[2 * n + 1]);
+                m_len = len + 2;
+            } else {
+                m_buf[len] = static_cast<char16_t>('0' + n);
+                m_len = len + 1;
+            }
             return *this;
         }
         char tmp[12];
@@ -137,10 +153,20 @@ public:
     /** Writes the text into @p dst, reusing its buffer. */
     void assignTo(QString &dst) const
     {
-        std::memcpy(prepareText(dst, m_len), m_buf, static_cast<size_t>(m_len) * sizeof(char16_t));
+        QChar *to = prepareText(dst, m_len);
+        // Most engine texts are short: a fixed-size copy is a few moves instead of
+        // a call. prepareText leaves at least 32 characters of room (the excess is
+        // overwritten by the terminator or lies beyond it).
+        if (m_len < ShortCopy && Capacity >= ShortCopy && dst.capacity() >= ShortCopy) {
+            std::memcpy(to, m_buf, ShortCopy * sizeof(char16_t));
+            to[m_len] = QChar(0);
+            return;
+        }
+        std::memcpy(to, m_buf, static_cast<size_t>(m_len) * sizeof(char16_t));
     }
 
 private:
+    static constexpr int ShortCopy = 16;
     char16_t m_buf[Capacity];
     int m_len = 0;
 };
