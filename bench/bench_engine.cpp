@@ -2,6 +2,7 @@
 // batch path of qznum-cli end to end (CSV in, JSON lines or CSV out).
 
 #include "cli/batchrunner.h"
+#include "cli/cliargs.h"
 #include "cli/jsonwriter.h"
 #include "cli/profilejson.h"
 #include "engine/cnumerology.h"
@@ -10,7 +11,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
+
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -106,6 +110,41 @@ void BM_ProfileJson(benchmark::State &state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * out.size());
 }
 BENCHMARK(BM_ProfileJson);
+
+// The full profile (profile + psychomatrix) of every person in the CSV file
+// named by QZ_BENCH_PERSONS (full,short,birth per line, as bench/peer-batch.sh
+// writes it), on one thread: the engine's figure beside the peer's persons per
+// second on the same file. One iteration is one pass over the file.
+void BM_FullProfilePersons(benchmark::State &state)
+{
+    const char *path = std::getenv("QZ_BENCH_PERSONS");
+    QFile file(QString::fromLocal8Bit(path ? path : ""));
+    if (!path || !file.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("set QZ_BENCH_PERSONS to a persons CSV file");
+        return;
+    }
+    EngineOptions options;
+    options.target = QDate(2024, 6, 1);
+    std::vector<NumerologyInput> inputs;
+    while (!file.atEnd() && inputs.size() < 2000000) {
+        const QList<QByteArray> cells = file.readLine().trimmed().split(',');
+        if (cells.size() < 3)
+            continue;
+        const QDate birth = QDate::fromString(QString::fromLatin1(cells.at(2)), Qt::ISODate);
+        inputs.push_back(personInput(QString::fromUtf8(cells.at(0)), QString::fromUtf8(cells.at(1)),
+                                     birth, options));
+    }
+    CNumerology engine;
+    CNumerologyPMatrix matrix;
+    for (auto _ : state) {
+        for (const NumerologyInput &in : inputs) {
+            benchmark::DoNotOptimize(engine.calculate(in));
+            benchmark::DoNotOptimize(matrix.calculate(in.fullName, in.birthDate));
+        }
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * inputs.size()));
+}
+BENCHMARK(BM_FullProfilePersons)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // qznum-cli batch end to end: CSV lines from a file, JSON lines to /dev/null,
 // on 1 or 2 threads. Real time and the whole process's CPU time are measured,

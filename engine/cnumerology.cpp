@@ -562,6 +562,23 @@ bool CNumerology::calculate(const NumerologyInput &input)
     std::memset(valueCounters, 0, sizeof(valueCounters));
     NameScan scan;
     scanName(fullNameUpper, fullNameMarks, scan);
+    // Steps 17 and 19 read the full name's letter values: taken now, before the
+    // scan is reused for the short name.
+    const int firstWordValue = scan.words[0].all;
+    int balanceSum = 0;
+    {
+        bool wordStart = true;
+        const QChar *chars = fullNameUpper.constData();
+        for (int i = 0; i < scan.value.size(); ++i) {
+            if (chars[i].unicode() == ' ') {
+                wordStart = true;
+                continue;
+            }
+            if (wordStart)
+                balanceSum += reduceToDigit(scan.value[i]);
+            wordStart = false;
+        }
+    }
     expression = nameNumber(scan, 0, wordsToDigit, karmicSeen, expressionRaw, expressionText,
                             expressionCalc);
 
@@ -617,9 +634,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 17: rational thought from the raw value of the first word.
     {
-        const int space = fullNameUpper.indexOf(QLatin1Char(' '));
-        const QStringView first = QStringView(fullNameUpper).left(space < 0 ? fullNameUpper.size() : space);
-        rationalThoughtRaw = D + wordValue(first);
+        rationalThoughtRaw = D + firstWordValue;
         rationalThought = reduceToDigit(rationalThoughtRaw);
         if (m_texts)
             qz::assignPair(rationalThoughtText, rationalThought, rationalThoughtRaw);
@@ -641,19 +656,7 @@ bool CNumerology::calculate(const NumerologyInput &input)
 
     // Step 19: balance from the first letters of the non-empty words.
     {
-        int sum = 0;
-        bool wordStart = true;
-        const bool chaldean = chaldeanMode != 0;
-        const bool reduceMasters = reduceLetters();
-        for (QChar ch : fullNameUpper) {
-            if (ch.unicode() == ' ') {
-                wordStart = true;
-                continue;
-            }
-            if (wordStart)
-                sum += reduceToDigit(qz::letterValue(ch, chaldean, reduceMasters));
-            wordStart = false;
-        }
+        const int sum = balanceSum;
         balanceRaw = sum;
         balance = reduceToDigit(sum);
         if (m_texts)
