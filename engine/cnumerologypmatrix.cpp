@@ -5,23 +5,31 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-// UTF-16 text with its length, copied straight into the summary's buffer.
+// UTF-16 text with its length, padded to a fixed size so that the summary
+// copies every label with the same few moves instead of a call.
+constexpr int LabelRoom = 28;
 struct Label {
-    const char16_t *text;
+    char16_t text[LabelRoom];
     int size;
 };
 
 template <int N>
 constexpr Label label(const char16_t (&text)[N])
 {
-    return {text, N - 1};
+    static_assert(N - 1 <= LabelRoom, "a section label fits its room");
+    Label l{};
+    for (int i = 0; i < N - 1; ++i)
+        l.text[i] = text[i];
+    l.size = N - 1;
+    return l;
 }
 
-const Label SectionLabels[18] = {
-    {u"", 0},
+constexpr Label SectionLabels[18] = {
+    {},
     label(u"Character (1) - "),
     label(u"Energy (2) - "),
     label(u"Interest (3) - "),
@@ -41,7 +49,7 @@ const Label SectionLabels[18] = {
     label(u"Sexual life (3-5-7) - "),
 };
 
-const Label LineEnd = label(u"<br />\r\n");
+constexpr char16_t LineEnd[8] = {u'<', u'b', u'r', u' ', u'/', u'>', u'\r', u'\n'};
 
 // Which entry of `lines` belongs to section codes 10..17.
 constexpr int SectionLine[8] = {
@@ -172,21 +180,24 @@ void CNumerologyPMatrix::buildSummary(const QVector<int> &sectionCodes)
     for (int code : sectionCodes)
         if (code >= 1 && code <= 17)
             active[code] = true;
-    // Per section: a label of at most 27 characters, a number of at most 11 and the line end.
-    char16_t text[17 * 48];
+    // Per section: a label (copied whole, padding included, then overwritten),
+    // a number of at most 11 characters and the line end.
+    char16_t text[17 * (LabelRoom + 12 + 8)];
     int len = 0;
-    const auto append = [&text, &len](const Label &l) {
-        std::copy(l.text, l.text + l.size, text + len);
-        len += l.size;
-    };
     for (int code = 1; code <= 17; ++code) {
         if (!active[code])
             continue;
-        append(SectionLabels[code]);
+        const Label &l = SectionLabels[code];
+        std::memcpy(text + len, l.text, sizeof(l.text));
+        len += l.size;
         qz::TextBufN<12> value;
         value.num(sectionValue(code));
-        append({value.data(), value.size()});
-        append(LineEnd);
+        std::memcpy(text + len, value.data(), sizeof(char16_t) * 2); // one or two digits, mostly
+        if (value.size() > 2)
+            std::memcpy(text + len, value.data(), sizeof(char16_t) * static_cast<size_t>(value.size()));
+        len += value.size();
+        std::memcpy(text + len, LineEnd, sizeof(LineEnd));
+        len += 8;
     }
     std::copy(text, text + len, reinterpret_cast<char16_t *>(qz::prepareText(summary, len)));
 }
