@@ -21,7 +21,49 @@ namespace {
 
 bool reduceLetters() { return calculatorFlags().reduceMasterLetters(); }
 
-bool isPlainVowel(ushort u) { return u == 'A' || u == 'E' || u == 'I' || u == 'O' || u == 'U'; }
+constexpr bool isPlainVowel(ushort u) { return u == 'A' || u == 'E' || u == 'I' || u == 'O' || u == 'U'; }
+
+// What the name scan needs of an ASCII character, per alphabet (Pythagorean,
+// Pythagorean with master letters, Chaldean) and vowel rule (English,
+// Universal): its letter value and whether it is a vowel (1), a consonant (-1),
+// neither (0), or depends on its neighbours (AskNeighbours: W and Y in English,
+// and lower-case letters, which qz::classifyLetter upper-cases first).
+constexpr signed char AskNeighbours = 2;
+struct ScanEntry {
+    signed char kind = 0;
+    unsigned char value = 0;
+};
+struct ScanTables {
+    ScanEntry entries[3][2][128] = {};
+
+    constexpr ScanTables()
+    {
+        for (int alphabet = 0; alphabet < 3; ++alphabet) {
+            for (int rule = 0; rule < 2; ++rule) {
+                for (int u = 0; u < 128; ++u) {
+                    ScanEntry &e = entries[alphabet][rule][u];
+                    if (u >= '0' && u <= '9')
+                        e.value = static_cast<unsigned char>(u - '0');
+                    if (u >= 'a' && u <= 'z')
+                        e.kind = AskNeighbours;
+                    if (u < 'A' || u > 'Z')
+                        continue;
+                    const int l = u - 'A';
+                    e.value = alphabet == 2   ? qz::detail::ChaldeanValues[l]
+                              : alphabet == 1 ? qz::detail::PythagoreanMasterValues[l]
+                                              : qz::detail::PythagoreanValues[l];
+                    if (rule == qz::PhoneticUniversal)
+                        e.kind = isPlainVowel(static_cast<ushort>(u)) || u == 'Y' ? 1 : -1;
+                    else if (u == 'W' || u == 'Y')
+                        e.kind = AskNeighbours;
+                    else
+                        e.kind = isPlainVowel(static_cast<ushort>(u)) ? 1 : -1;
+                }
+            }
+        }
+    }
+};
+constexpr ScanTables Scan;
 
 } // namespace
 
@@ -247,7 +289,11 @@ void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameS
     const QChar *chars = name.constData();
     const bool chaldean = chaldeanMode != 0;
     const bool reduceMasters = reduceLetters();
-    const bool settledMode = phonetic == qz::PhoneticEnglish || phonetic == qz::PhoneticUniversal;
+    // ASCII characters come from a table; others, and unknown vowel rules, from
+    // the general functions.
+    const ScanEntry *table = nullptr;
+    if (phonetic == qz::PhoneticEnglish || phonetic == qz::PhoneticUniversal)
+        table = Scan.entries[chaldean ? 2 : (reduceMasters ? 0 : 1)][phonetic];
     scan.name = QStringView(name);
     scan.kind.resize(n);
     scan.value.resize(n);
@@ -259,20 +305,23 @@ void CNumerology::scanName(const QString &name, const QVector<int> &marks, NameS
     WordSums word;
     for (int i = 0; i < n; ++i) {
         const ushort u = chars[i].unicode();
-        const int m = i < markCount ? mark[i] : qz::MarkNone;
-        int kind;
-        if (m == qz::MarkVowel)
-            kind = 1;
-        else if (m == qz::MarkConsonant)
-            kind = -1;
-        else if (settledMode && u >= 'A' && u <= 'Z' && u != 'W' && u != 'Y') // whatever the neighbours
-            kind = isPlainVowel(u) ? 1 : -1;
-        else if (u == ' ')
-            kind = 0; // a space is no letter in any mode
-        else // neighbours across a space are non-letters, so the whole name will do
+        int kind, value;
+        if (u < 128 && table) {
+            kind = table[u].kind;
+            value = table[u].value;
+            if (kind == AskNeighbours) // neighbours across a space are non-letters, so the whole name will do
+                kind = qz::classifyLetter(scan.name, i, phonetic);
+        } else {
             kind = qz::classifyLetter(scan.name, i, phonetic);
+            value = qz::letterValue(chars[i], chaldean, reduceMasters);
+        }
+        if (i < markCount) {
+            if (mark[i] == qz::MarkVowel)
+                kind = 1;
+            else if (mark[i] == qz::MarkConsonant)
+                kind = -1;
+        }
         kinds[i] = static_cast<signed char>(kind);
-        const int value = qz::letterValue(chars[i], chaldean, reduceMasters);
         values[i] = static_cast<unsigned char>(value);
         if (u == ' ') {
             scan.words.append(word);
