@@ -11,6 +11,9 @@
 # Node driver for the peer (worker threads for the all-core figure), and runs
 # the peer and qznum-cli in turn on that input, ROUNDS times (default 3), every
 # output going through a pipe. It prints persons per second and the ratios.
+# The one-core figures pin both programs to one core (taskset); the engine's
+# own figure is bench_engine's BM_FullProfilePersons (beside qznum-cli) over
+# the same file.
 set -euo pipefail
 
 peer=${1:?usage: bench/peer-batch.sh PEER_DIR [QZNUM_CLI] [ROUNDS]}
@@ -20,6 +23,9 @@ rounds=${3:-3}
 cores=$(nproc)
 [ -d "$peer/node_modules/numerology-core" ] || { echo "no node_modules/numerology-core in $peer" >&2; exit 2; }
 [ -x "$cli" ] || { echo "no qznum-cli at $cli (build it first)" >&2; exit 2; }
+bench=$(dirname "$cli")/bench_engine
+[ -x "$bench" ] || { echo "no bench_engine beside $cli (build it first)" >&2; exit 2; }
+one="taskset -c 0"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -102,19 +108,26 @@ echo "persons: $persons, cores: $cores, $(node --version), peer numerology-core 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "persons per second of wall time, and (in brackets) per second of CPU time of all threads"
 printf '%-44s %12s %12s %7s %12s %12s %7s\n' "figure (round)" "peer" "qznum" "ratio" "[peer" "qznum" "ratio]"
+# Every member of the profile: a text field makes the engine write its texts,
+# planeNumbers its planes and transits.
+full="$five,planeNumbers,lifePathText"
 for round in $(seq 1 "$rounds"); do
   timed node "$work/peer-driver.js" "$work/persons.csv" csv "$cores" "$peer"
   p=$secs pc=$cpu
   timed "$cli" batch --target 2024-06-01 --format csv --fields "$five" < "$work/persons.csv"
   q=$secs qc=$cpu
   row "CSV, five numbers, all cores ($round)"
-  timed node "$work/peer-driver.js" "$work/persons.csv" csv 1 "$peer"
+  timed $one node "$work/peer-driver.js" "$work/persons.csv" csv 1 "$peer"
   p=$secs pc=$cpu
-  # planeNumbers makes the engine compute every member (planes and transits too).
-  timed "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$five,planeNumbers" < "$work/persons.csv"
+  # The engine alone: full profiles (profile and psychomatrix) of the same persons.
+  rate=$(QZ_BENCH_PERSONS="$work/persons.csv" $one "$bench" --benchmark_filter=BM_FullProfilePersons \
+           --benchmark_format=csv 2>/dev/null | awk -F, '/BM_FullProfilePersons/ { print $(NF-3) }')
+  q=$(echo "$persons / $rate" | bc -l) qc=$q
+  row "full profile, one core, engine ($round)"
+  timed $one "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$full" < "$work/persons.csv"
   q=$secs qc=$cpu
-  row "full profile, one core ($round)"
-  timed "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$five,planeNumbers,matrix" < "$work/persons.csv"
+  row "  the same through batch, no psychomatrix ($round)"
+  timed $one "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$full,matrix" < "$work/persons.csv"
   q=$secs qc=$cpu
   row "  the same with the psychomatrix ($round)"
   timed node "$work/peer-driver.js" "$work/persons.csv" json "$cores" "$peer"
