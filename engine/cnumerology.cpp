@@ -65,6 +65,17 @@ struct ScanTables {
 };
 constexpr ScanTables Scan;
 
+// The digit of every letter value a scan can hold (0 stays 0).
+struct DigitTable {
+    unsigned char digits[256] = {};
+    constexpr DigitTable()
+    {
+        for (int v = 1; v < 256; ++v)
+            digits[v] = static_cast<unsigned char>(1 + (v - 1) % 9);
+    }
+};
+constexpr DigitTable DigitOf;
+
 } // namespace
 
 CNumerology::CNumerology()
@@ -383,7 +394,7 @@ void CNumerology::computeDigitRows(const NameScan &scan, QString &vowels, QStrin
         const int kind = scan.kind[i];
         if (kind == 0)
             continue;
-        const QChar digit(ushort('0' + reduceToDigit(scan.value[i])));
+        const QChar digit(ushort('0' + DigitOf.digits[scan.value[i]]));
         if (kind > 0)
             v[i] = digit;
         else
@@ -393,11 +404,11 @@ void CNumerology::computeDigitRows(const NameScan &scan, QString &vowels, QStrin
 
 void CNumerology::computeLetterDigits(const NameScan &fullName)
 {
-    for (unsigned char value : fullName.value) {
-        const int d = reduceToDigit(value);
-        if (d >= 1 && d <= 9)
-            ++digitCounts[d];
-    }
+    int tally[10] = {};
+    for (unsigned char value : fullName.value)
+        ++tally[DigitOf.digits[value]];
+    for (int d = 1; d <= 9; ++d)
+        digitCounts[d] = tally[d];
     subconsciousConfidence = 0;
     for (int d = 1; d <= 9; ++d)
         subconsciousConfidence += digitCounts[d] != 0;
