@@ -38,6 +38,7 @@ bool batchPerson(const QStringList &fields, const BatchColumns &columns, const B
     }
     *input = personInput(full, cell(columns.shortName), birth, options);
     input->skipPlanesAndTransits = !batch.fields.needsPlanesAndTransits();
+    input->skipTexts = !batch.fields.needsTexts();
     return true;
 }
 

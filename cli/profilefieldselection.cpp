@@ -7,6 +7,7 @@
 
 #include "engine/cnumerologypmatrix.h"
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -24,6 +25,31 @@ const std::vector<const char *> &fieldKeys()
         return k;
     }();
     return keys;
+}
+
+// Notes per visited field whether it is a text the engine may leave empty
+// (see NumerologyInput::skipTexts); the upper-case names are always filled.
+struct TextProbe {
+    std::vector<bool> &texts;
+    void operator()(const char *name, const QString &)
+    {
+        texts.push_back(std::strcmp(name, "fullNameUpper") != 0 && std::strcmp(name, "shortNameUpper") != 0);
+    }
+    void operator()(const char *, const QString *, int) { texts.push_back(true); }
+    template <class... Value>
+    void operator()(const char *, const Value &...) { texts.push_back(false); }
+};
+
+const std::vector<bool> &textFields()
+{
+    static const std::vector<bool> texts = [] {
+        std::vector<bool> t;
+        const CNumerology blank;
+        visitProfileFields(TextProbe{t}, blank);
+        t.push_back(false); // the matrix
+        return t;
+    }();
+    return texts;
 }
 
 int matrixField()
@@ -148,6 +174,9 @@ void ProfileFieldSelection::choose(const QVector<int> &fields)
     m_needsPlanes = false;
     for (const char *name : PlanesAndTransits)
         m_needsPlanes = m_needsPlanes || m_columnOf.at(allNames().indexOf(QLatin1String(name))) >= 0;
+    m_needsTexts = false;
+    for (int field : fields)
+        m_needsTexts = m_needsTexts || textFields()[static_cast<size_t>(field)];
 }
 
 void ProfileFieldSelection::writeJson(JsonWriter &json, const CNumerology &profile,

@@ -37,6 +37,8 @@ public:
     bool needsMatrix() const { return m_needsMatrix; }
     /** True when a chosen field comes from the planes or the transits (see NumerologyInput). */
     bool needsPlanesAndTransits() const { return m_needsPlanes; }
+    /** True when a chosen field is a text other than the two upper-case names (see NumerologyInput). */
+    bool needsTexts() const { return m_needsTexts; }
 
     /** The chosen fields as one JSON object; @p matrix is read only when needed. */
     void writeJson(JsonWriter &json, const CNumerology &profile, const CNumerologyPMatrix *matrix) const;
@@ -57,4 +59,5 @@ private:
     bool m_all = true;
     bool m_needsMatrix = true;
     bool m_needsPlanes = true;
+    bool m_needsTexts = true;
 };

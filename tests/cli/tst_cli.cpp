@@ -81,6 +81,7 @@ private slots:
     void batchCsv_data();
     void batchCsv();
     void batchCsvMatchesJson();
+    void batchChosenFields();
     void errors_data();
     void errors();
 };
@@ -597,6 +598,26 @@ void TestCli::batchCsvMatchesJson()
         }
     }
     QVERIFY(errors > 0 && errors < lines.size() / 2);
+}
+
+void TestCli::batchChosenFields()
+{
+    // The engine skips what no chosen field reads: each field chosen alone must
+    // come out as in the whole profile.
+    const QByteArray input = "John Smith,,1985-11-29\nJean-Luc O'Brien,Jean,1971-07-04\nMary Ann,,1990-02-28\n";
+    const QStringList args = L({"batch", "--target", "2024-06-01"});
+    QVector<QJsonObject> whole;
+    for (const QByteArray &line : runCli(args, input).out.trimmed().split('\n'))
+        whole << parseObject(line);
+    QCOMPARE(whole.size(), 3);
+    const QStringList names = whole.first().keys();
+    QVERIFY(names.contains(QStringLiteral("matrix")) && names.contains(QStringLiteral("planesCellTexts")));
+    for (const QString &name : names) {
+        const QList<QByteArray> lines = runCli(args + QStringList{QStringLiteral("--fields"), name}, input).out.trimmed().split('\n');
+        QCOMPARE(lines.size(), whole.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(parseObject(lines.at(i)) == QJsonObject({{name, whole.at(i).value(name)}}), qPrintable(name));
+    }
 }
 
 void TestCli::errors_data()
