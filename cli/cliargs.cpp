@@ -80,41 +80,35 @@ void cliWrite(const QByteArray &bytes)
     std::fflush(stdout);
 }
 
-namespace {
-
-// The number written in t[from, from + len), or 0 when one of the characters is
-// not an ASCII digit (other scripts' digits pass isDigit() but are no number here).
-int asciiNumber(const QString &t, int from, int len)
-{
-    int n = 0;
-    for (int i = from; i < from + len; ++i) {
-        const ushort u = t.at(i).unicode();
-        if (u < '0' || u > '9')
-            return 0;
-        n = n * 10 + (u - '0');
-    }
-    return n;
-}
-
-} // namespace
-
 bool parseIsoDate(const QString &text, QDate *date, QString *error)
 {
     // Batch dates are nearly always bare: trim only when there is something to trim.
     const bool bare = text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace());
-    const QString t = bare ? text : text.trimmed();
-    bool shapeOk = t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-');
-    for (int i = 0; shapeOk && i < 10; ++i)
-        if (i != 4 && i != 7 && !t.at(i).isDigit())
-            shapeOk = false;
+    const QString trimmed = bare ? QString() : text.trimmed();
+    const QString &t = bare ? text : trimmed;
+    // Digits of other scripts pass the shape check but are no number here (0).
+    int parts[3] = {0, 0, 0};
+    bool ascii[3] = {true, true, true};
+    bool shapeOk = t.size() == 10;
+    const QChar *c = t.constData();
+    for (int i = 0; shapeOk && i < 10; ++i) {
+        const ushort u = c[i].unicode();
+        if (i == 4 || i == 7) {
+            shapeOk = u == '-';
+        } else if (u >= '0' && u <= '9') {
+            const int part = i < 4 ? 0 : i < 7 ? 1 : 2;
+            parts[part] = parts[part] * 10 + (u - '0');
+        } else {
+            shapeOk = c[i].isDigit();
+            ascii[i < 4 ? 0 : i < 7 ? 1 : 2] = false;
+        }
+    }
     if (!shapeOk) {
         *error = QStringLiteral("invalid date '%1' (expected YYYY-MM-DD)").arg(text);
         return false;
     }
-    const int y = asciiNumber(t, 0, 4);
-    const int m = asciiNumber(t, 5, 2);
-    const int d = asciiNumber(t, 8, 2);
-    const QDate parsed(y, m, d);
+    const int y = ascii[0] ? parts[0] : 0;
+    const QDate parsed(y, ascii[1] ? parts[1] : 0, ascii[2] ? parts[2] : 0);
     if (y < 1 || !parsed.isValid()) {
         *error = QStringLiteral("impossible date '%1'").arg(text);
         return false;

@@ -9,5 +9,11 @@
  */
 void appendCsvCell(QByteArray &out, const char *bytes, int size, char delimiter);
 
-/** Appends @p text as one UTF-8 cell, quoted like appendCsvCell(). */
-void appendCsvText(QByteArray &out, const QString &text, char delimiter);
+/** Most bytes writeCsvText() writes for @p text. */
+inline int csvTextRoom(const QString &text)
+{
+    return 6 * text.size() + 2; // three UTF-8 bytes per unit, each quote doubled
+}
+
+/** Writes @p text as one UTF-8 cell, quoted like appendCsvCell(), at @p d (room for csvTextRoom()); the end. */
+char *writeCsvText(char *d, const QString &text, char delimiter);
