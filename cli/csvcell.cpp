@@ -47,9 +47,15 @@ void appendCsvCell(QByteArray &out, const char *bytes, int size, char delimiter)
 
 char *writeCsvText(char *d, const QString &text, char delimiter)
 {
-    // Plain ASCII that needs no quotes goes straight in, without a UTF-8 copy.
     const int n = text.size();
     const ushort *in = reinterpret_cast<const ushort *>(text.constData());
+    const ushort lead = n > 0 ? in[0] : 0;
+    const bool formula = (lead == '=' || lead == '+' || lead == '-' || lead == '@' || lead == '\t' ||
+                          lead == '\r') && !(n == 1 && lead == '-');
+    char *const start = d;
+    if (formula)
+        *d++ = '\'';
+    // Plain ASCII that needs no quotes goes straight in, without a UTF-8 copy.
     int i = 0;
 #ifdef __SSE2__
     // Eight units at a time while none is special: not ASCII, the delimiter, a quote or a line break.
@@ -70,8 +76,10 @@ char *writeCsvText(char *d, const QString &text, char delimiter)
     for (; i < n; ++i) {
         const ushort u = in[i];
         if (u >= 0x80 || u == static_cast<unsigned char>(delimiter) || u == '"' || u == '\n' || u == '\r') {
-            const QByteArray utf8 = text.toUtf8();
-            return writeCsvCell(d, utf8.constData(), utf8.size(), delimiter);
+            QByteArray utf8 = text.toUtf8();
+            if (formula)
+                utf8.prepend('\'');
+            return writeCsvCell(start, utf8.constData(), utf8.size(), delimiter);
         }
         d[i] = static_cast<char>(u);
     }

@@ -12,8 +12,13 @@ void appendCsvCell(QByteArray &out, const char *bytes, int size, char delimiter)
 /** Most bytes writeCsvText() writes for @p text. */
 inline int csvTextRoom(const QString &text)
 {
-    return 6 * text.size() + 2; // three UTF-8 bytes per unit, each quote doubled
+    return 6 * text.size() + 3; // three UTF-8 bytes per unit, each quote doubled, a leading '
 }
 
-/** Writes @p text as one UTF-8 cell, quoted like appendCsvCell(), at @p d (room for csvTextRoom()); the end. */
+/**
+ * Writes @p text as one UTF-8 cell, quoted like appendCsvCell(), at @p d (room
+ * for csvTextRoom()); the end. A text that starts like a spreadsheet formula
+ * (= + - @, a tab or a carriage return) gets a leading ' so that it stays text;
+ * a lone "-" is left as it is.
+ */
 char *writeCsvText(char *d, const QString &text, char delimiter);

@@ -504,6 +504,10 @@ void TestCli::batchCsv_data()
     QTest::newRow("two-digit year") << dmy << QByteArray("John Smith,,29.11.85\n")
         << QByteArray("1,,,,,\"invalid date '29.11.85' (expected YYYY-MM-DD, D.M.YYYY or D/M/YYYY)\"\n")
         << QByteArray("invalid date");
+    // Raw names that a spreadsheet would run as formulas stay text behind a quote.
+    QTest::newRow("formula-like raw names") << QStringList{QStringLiteral("--raw")}
+        << QByteArray("\"=cmd|x!A0,@Sum\",-Jo,1985-11-29\n")
+        << QByteArray("1,\"'=CMD|X!A0,@SUM\",'-JO,1985-11-29,2024-06-01,\n") << QByteArray();
     QTest::newRow("tsv") << QStringList{QStringLiteral("--input-format"), QStringLiteral("tsv")}
                          << QByteArray("Smith, John\t\t1985-11-29\n")
                          << QByteArray("1,SMITH JOHN,SMITH JOHN,1985-11-29,2024-06-01,\n") << QByteArray();
