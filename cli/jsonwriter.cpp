@@ -166,12 +166,16 @@ JsonWriter &JsonWriter::field(const char *name, const int *values, int count)
     for (int i = 0; i < count; ++i) {
         if (i > 0)
             *d++ = ',';
-        // The arrays are mostly small counts: one digit without the call.
+        // The arrays are mostly small counts: one or two digits without the call.
         const unsigned int u = static_cast<unsigned int>(values[i]);
-        if (u < 10)
+        if (u < 10) {
             *d++ = static_cast<char>('0' + u);
-        else
+        } else if (u < 100) {
+            std::memcpy(d, Pairs.text + 2 * u, 2);
+            d += 2;
+        } else {
             d = writeInt(d, values[i]);
+        }
     }
     *d++ = ']';
     m_needComma = true;
@@ -188,7 +192,7 @@ JsonWriter &JsonWriter::field(const char *name, const QString *values, int count
 
 void JsonWriter::appendString(const QString &s)
 {
-    const ushort *p = s.utf16();
+    const ushort *p = reinterpret_cast<const ushort *>(s.constData());
     const int n = s.size();
     // Worst cases: 6 bytes for an escaped control character, 3 UTF-8 bytes per unit.
     char *d = room(3 + 6 * n);
@@ -216,12 +220,12 @@ void JsonWriter::appendString(const QString &s)
         if (i >= n)
             break;
 #endif
+        // Plain characters one by one up to the next special one (most strings are short).
+        while (i < n && p[i] >= 0x20 && p[i] < 0x80 && p[i] != '"' && p[i] != '\\')
+            *d++ = static_cast<char>(p[i++]);
+        if (i >= n)
+            break;
         const ushort u = p[i];
-        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
-            *d++ = static_cast<char>(u);
-            ++i;
-            continue;
-        }
         if (u < 0x80) {
             *d++ = '\\';
             switch (u) {
