@@ -67,7 +67,8 @@ void BatchPipeline::process(const BatchOptions &options, const BatchColumns &col
     const char delimiter = options.format == BatchFormat::Tsv ? '\t' : ',';
     for (int i = 0; i < chunk.count; ++i) {
         const Row &row = chunk.lines[static_cast<size_t>(i)];
-        error = row.error;
+        if (!row.error.isEmpty() || !error.isEmpty())
+            error = row.error;
         const bool ok = error.isEmpty() && batchPerson(row.fields, columns, options, &input, &error) &&
                         computePerson(engine, matrix, input, options.engine.masters, &error, withMatrix);
         if (!ok) {
@@ -148,7 +149,8 @@ void BatchPipeline::add(int lineNumber, QStringList &fields, const QString &erro
     Row &row = chunk.lines[static_cast<size_t>(chunk.count++)];
     row.number = lineNumber;
     row.fields.swap(fields);
-    row.error = error;
+    if (!row.error.isEmpty() || !error.isEmpty())
+        row.error = error;
     if (chunk.count >= ChunkLines)
         submit();
 }

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -86,29 +87,36 @@ bool parseIsoDate(const QString &text, QDate *date, QString *error)
     const bool bare = text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace());
     const QString trimmed = bare ? QString() : text.trimmed();
     const QString &t = bare ? text : trimmed;
-    // Digits of other scripts pass the shape check but are no number here (0).
-    int parts[3] = {0, 0, 0};
-    bool ascii[3] = {true, true, true};
-    bool shapeOk = t.size() == 10;
     const QChar *c = t.constData();
-    for (int i = 0; shapeOk && i < 10; ++i) {
-        const ushort u = c[i].unicode();
-        if (i == 4 || i == 7) {
-            shapeOk = u == '-';
-        } else if (u >= '0' && u <= '9') {
-            const int part = i < 4 ? 0 : i < 7 ? 1 : 2;
-            parts[part] = parts[part] * 10 + (u - '0');
-        } else {
-            shapeOk = c[i].isDigit();
-            ascii[i < 4 ? 0 : i < 7 ? 1 : 2] = false;
+    bool shapeOk = t.size() == 10 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-');
+    // Digit values at the eight digit places; above 9 for anything but an ASCII digit.
+    unsigned int v[8] = {};
+    unsigned int worst = 0;
+    if (shapeOk) {
+        const int places[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+        for (int k = 0; k < 8; ++k) {
+            v[k] = static_cast<unsigned int>(c[places[k]].unicode()) - '0';
+            worst = std::max(worst, v[k]);
         }
+        // Other scripts' digits pass the shape check but are no number here (0).
+        for (int k = 0; worst > 9 && shapeOk && k < 8; ++k)
+            shapeOk = c[places[k]].isDigit();
     }
     if (!shapeOk) {
         *error = QStringLiteral("invalid date '%1' (expected YYYY-MM-DD)").arg(text);
         return false;
     }
-    const int y = ascii[0] ? parts[0] : 0;
-    const QDate parsed(y, ascii[1] ? parts[1] : 0, ascii[2] ? parts[2] : 0);
+    const auto number = [&v](int from, int count) {
+        int n = 0;
+        for (int k = from; k < from + count; ++k) {
+            if (v[k] > 9)
+                return 0;
+            n = n * 10 + static_cast<int>(v[k]);
+        }
+        return n;
+    };
+    const int y = number(0, 4);
+    const QDate parsed(y, number(4, 2), number(6, 2));
     if (y < 1 || !parsed.isValid()) {
         *error = QStringLiteral("impossible date '%1'").arg(text);
         return false;
