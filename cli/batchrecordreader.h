@@ -41,8 +41,7 @@ private:
     // The next input byte, or EOF.
     int nextByte() { return m_at < m_end ? static_cast<unsigned char>(m_buffer[m_at++]) : refill(); }
     int refill();
-    // Reads more so that the bytes from m_at on are followed by at least one
-    // more; false at the end of the input.
+    // Reads the next block of input after the bytes not yet used; false at the end of the input.
     bool readMore();
     // A record of one line without quotes, split in place; false to read it byte by byte.
     bool nextPlain(Record &record);
