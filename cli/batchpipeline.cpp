@@ -13,6 +13,15 @@
 
 namespace {
 
+// True for an empty cell or one of white space only.
+bool isBlank(const QString &text)
+{
+    for (QChar c : text)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
 // The person of one row; false with a message.
 bool batchPerson(const QStringList &fields, const BatchColumns &columns, const BatchOptions &batch,
                  NumerologyInput *input, QString *error)
@@ -23,21 +32,26 @@ bool batchPerson(const QStringList &fields, const BatchColumns &columns, const B
         return false;
     }
     // A row shorter than the header leaves its last cells empty.
-    const auto cell = [&fields](int i) { return i >= 0 && i < fields.size() ? fields.at(i) : QString(); };
+    static const QString none;
+    const auto cell = [&fields](int i) -> const QString & {
+        return i >= 0 && i < fields.size() ? fields.at(i) : none;
+    };
     QDate birth;
     if (!parseBatchDate(cell(columns.birth), batch.dateOrder, &birth, error))
         return false;
-    EngineOptions options = batch.engine;
-    const QString target = cell(columns.target);
-    if (!target.trimmed().isEmpty() && !parseBatchDate(target, batch.dateOrder, &options.target, error))
+    QDate target = batch.engine.target;
+    const QString &targetCell = cell(columns.target);
+    if (!isBlank(targetCell) && !parseBatchDate(targetCell, batch.dateOrder, &target, error))
         return false;
-    const QString full = cell(columns.full);
-    if (full.trimmed().isEmpty()) {
+    const QString &full = cell(columns.full);
+    if (isBlank(full)) {
         *error = QStringLiteral("empty full name");
         return false;
     }
-    *input = personInput(full, cell(columns.shortName), birth, options);
+    *input = personInput(full, cell(columns.shortName), birth, batch.engine);
+    input->targetDate = target;
     input->skipPlanesAndTransits = !batch.fields.needsPlanesAndTransits();
+    input->skipTexts = !batch.fields.needsTexts();
     return true;
 }
 
@@ -53,7 +67,8 @@ void BatchPipeline::process(const BatchOptions &options, const BatchColumns &col
     const char delimiter = options.format == BatchFormat::Tsv ? '\t' : ',';
     for (int i = 0; i < chunk.count; ++i) {
         const Row &row = chunk.lines[static_cast<size_t>(i)];
-        error = row.error;
+        if (!row.error.isEmpty() || !error.isEmpty())
+            error = row.error;
         const bool ok = error.isEmpty() && batchPerson(row.fields, columns, options, &input, &error) &&
                         computePerson(engine, matrix, input, options.engine.masters, &error, withMatrix);
         if (!ok) {
@@ -71,16 +86,15 @@ void BatchPipeline::process(const BatchOptions &options, const BatchColumns &col
             out.newline();
             continue;
         }
+        if (ok) {
+            options.fields.appendRow(chunk.out, delimiter, row.number, engine, &matrix);
+            continue;
+        }
         char number[16];
         chunk.out.append(number, static_cast<int>(JsonWriter::writeDecimal(number, row.number) - number));
-        if (ok) {
-            options.fields.appendCells(chunk.out, delimiter, engine, &matrix);
-            chunk.out += delimiter;
-        } else {
-            chunk.out += QByteArray(options.fields.count() + 1, delimiter);
-            const QByteArray message = error.toUtf8();
-            appendCsvCell(chunk.out, message.constData(), message.size(), delimiter);
-        }
+        chunk.out += QByteArray(options.fields.count() + 1, delimiter);
+        const QByteArray message = error.toUtf8();
+        appendCsvCell(chunk.out, message.constData(), message.size(), delimiter);
         chunk.out += '\n';
     }
 }
@@ -135,7 +149,8 @@ void BatchPipeline::add(int lineNumber, QStringList &fields, const QString &erro
     Row &row = chunk.lines[static_cast<size_t>(chunk.count++)];
     row.number = lineNumber;
     row.fields.swap(fields);
-    row.error = error;
+    if (!row.error.isEmpty() || !error.isEmpty())
+        row.error = error;
     if (chunk.count >= ChunkLines)
         submit();
 }

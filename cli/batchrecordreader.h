@@ -38,11 +38,23 @@ public:
     bool next(Record &record);
 
 private:
+    // The next input byte, or EOF.
+    int nextByte() { return m_at < m_end ? static_cast<unsigned char>(m_buffer[m_at++]) : refill(); }
+    int refill();
+    // Reads the next block of input after the bytes not yet used; false at the end of the input.
+    bool readMore();
+    // A record of one line without quotes, split in place; false to read it byte by byte.
+    bool nextPlain(Record &record);
+    // Sets the record's fields from m_fieldEnds, the fields @p gap bytes apart.
+    bool fill(Record &record, const char *bytes, int gap, bool quoted);
+
     std::FILE *m_in;
     char m_delimiter;
+    std::vector<char> m_buffer; ///< input read ahead; m_at..m_end not yet used
+    int m_at = 0;
+    int m_end = 0;
+    bool m_eof = false;
     QByteArray m_bytes;
-    QByteArray m_pending; ///< bytes read ahead at the start that were no byte-order mark
-    int m_pendingAt = 0;
     std::vector<int> m_fieldEnds;
     int m_line = 0;
     bool m_started = false;

@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -80,41 +81,42 @@ void cliWrite(const QByteArray &bytes)
     std::fflush(stdout);
 }
 
-namespace {
-
-// The number written in t[from, from + len), or 0 when one of the characters is
-// not an ASCII digit (other scripts' digits pass isDigit() but are no number here).
-int asciiNumber(const QString &t, int from, int len)
-{
-    int n = 0;
-    for (int i = from; i < from + len; ++i) {
-        const ushort u = t.at(i).unicode();
-        if (u < '0' || u > '9')
-            return 0;
-        n = n * 10 + (u - '0');
-    }
-    return n;
-}
-
-} // namespace
-
 bool parseIsoDate(const QString &text, QDate *date, QString *error)
 {
     // Batch dates are nearly always bare: trim only when there is something to trim.
     const bool bare = text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace());
-    const QString t = bare ? text : text.trimmed();
-    bool shapeOk = t.size() == 10 && t.at(4) == QLatin1Char('-') && t.at(7) == QLatin1Char('-');
-    for (int i = 0; shapeOk && i < 10; ++i)
-        if (i != 4 && i != 7 && !t.at(i).isDigit())
-            shapeOk = false;
+    const QString trimmed = bare ? QString() : text.trimmed();
+    const QString &t = bare ? text : trimmed;
+    const QChar *c = t.constData();
+    bool shapeOk = t.size() == 10 && c[4] == QLatin1Char('-') && c[7] == QLatin1Char('-');
+    // Digit values at the eight digit places; above 9 for anything but an ASCII digit.
+    unsigned int v[8] = {};
+    unsigned int worst = 0;
+    if (shapeOk) {
+        const int places[8] = {0, 1, 2, 3, 5, 6, 8, 9};
+        for (int k = 0; k < 8; ++k) {
+            v[k] = static_cast<unsigned int>(c[places[k]].unicode()) - '0';
+            worst = std::max(worst, v[k]);
+        }
+        // Other scripts' digits pass the shape check but are no number here (0).
+        for (int k = 0; worst > 9 && shapeOk && k < 8; ++k)
+            shapeOk = c[places[k]].isDigit();
+    }
     if (!shapeOk) {
         *error = QStringLiteral("invalid date '%1' (expected YYYY-MM-DD)").arg(text);
         return false;
     }
-    const int y = asciiNumber(t, 0, 4);
-    const int m = asciiNumber(t, 5, 2);
-    const int d = asciiNumber(t, 8, 2);
-    const QDate parsed(y, m, d);
+    const auto number = [&v](int from, int count) {
+        int n = 0;
+        for (int k = from; k < from + count; ++k) {
+            if (v[k] > 9)
+                return 0;
+            n = n * 10 + static_cast<int>(v[k]);
+        }
+        return n;
+    };
+    const int y = number(0, 4);
+    const QDate parsed(y, number(4, 2), number(6, 2));
     if (y < 1 || !parsed.isValid()) {
         *error = QStringLiteral("impossible date '%1'").arg(text);
         return false;

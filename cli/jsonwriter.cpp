@@ -23,6 +23,24 @@ struct DigitPairs {
 };
 constexpr DigitPairs Pairs;
 
+// 0..99 with a comma after them ("7," and "42,"), four bytes a number for one copy.
+struct ListNumbers {
+    char text[100][4];
+    char length[100];
+    constexpr ListNumbers() : text(), length()
+    {
+        for (int i = 0; i < 100; ++i) {
+            int n = 0;
+            if (i >= 10)
+                text[i][n++] = static_cast<char>('0' + i / 10);
+            text[i][n++] = static_cast<char>('0' + i % 10);
+            text[i][n++] = ',';
+            length[i] = static_cast<char>(n);
+        }
+    }
+};
+constexpr ListNumbers Listed;
+
 } // namespace
 
 char *JsonWriter::grow(int n)
@@ -158,29 +176,33 @@ JsonWriter &JsonWriter::value(const QDate &date)
     return done(p + 11);
 }
 
-JsonWriter &JsonWriter::field(const char *name, const int *values, int count)
+JsonWriter &JsonWriter::array(const int *values, int count)
 {
-    key(name);
-    char *d = room(2 + 12 * std::max(count, 0));
+    char *d = room(3 + 12 * std::max(count, 0));
+    if (m_needComma)
+        *d++ = ',';
     *d++ = '[';
+    // Each number with its comma; the last comma gives way to the bracket.
     for (int i = 0; i < count; ++i) {
-        if (i > 0)
-            *d++ = ',';
-        // The arrays are mostly small counts: one digit without the call.
         const unsigned int u = static_cast<unsigned int>(values[i]);
-        if (u < 10)
-            *d++ = static_cast<char>('0' + u);
-        else
+        if (u < 100) {
+            std::memcpy(d, Listed.text[u], 4);
+            d += Listed.length[u];
+        } else {
             d = writeInt(d, values[i]);
+            *d++ = ',';
+        }
     }
+    if (count > 0)
+        --d;
     *d++ = ']';
     m_needComma = true;
     return done(d);
 }
 
-JsonWriter &JsonWriter::field(const char *name, const QString *values, int count)
+JsonWriter &JsonWriter::array(const QString *values, int count)
 {
-    key(name).beginArray();
+    beginArray();
     for (int i = 0; i < count; ++i)
         value(values[i]);
     return endArray();
@@ -188,7 +210,7 @@ JsonWriter &JsonWriter::field(const char *name, const QString *values, int count
 
 void JsonWriter::appendString(const QString &s)
 {
-    const ushort *p = s.utf16();
+    const ushort *p = reinterpret_cast<const ushort *>(s.constData());
     const int n = s.size();
     // Worst cases: 6 bytes for an escaped control character, 3 UTF-8 bytes per unit.
     char *d = room(3 + 6 * n);
@@ -200,28 +222,37 @@ void JsonWriter::appendString(const QString &s)
     while (i < n) {
 #ifdef __SSE2__
         // Eight plain characters at a time: printable ASCII without '"' or '\\'.
-        while (i + 8 <= n) {
-            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + i));
+        const auto plainBlock = [p](int at, __m128i *packed) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p + at));
             const __m128i low = _mm_cmplt_epi16(units, _mm_set1_epi16(0x20));
             const __m128i high = _mm_cmpgt_epi16(units, _mm_set1_epi16(0x7f));
             const __m128i quote = _mm_cmpeq_epi16(units, _mm_set1_epi16('"'));
             const __m128i slash = _mm_cmpeq_epi16(units, _mm_set1_epi16('\\'));
             const __m128i special = _mm_or_si128(_mm_or_si128(low, high), _mm_or_si128(quote, slash));
-            if (_mm_movemask_epi8(special) != 0)
-                break;
-            _mm_storel_epi64(reinterpret_cast<__m128i *>(d), _mm_packus_epi16(units, units));
+            *packed = _mm_packus_epi16(units, units);
+            return _mm_movemask_epi8(special) == 0;
+        };
+        __m128i packed;
+        while (i + 8 <= n && plainBlock(i, &packed)) {
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(d), packed);
             d += 8;
             i += 8;
+        }
+        // A tail shorter than eight: the last eight again, overlapping what is written.
+        if (i < n && n >= 8 && i + 8 > n && plainBlock(n - 8, &packed)) {
+            _mm_storel_epi64(reinterpret_cast<__m128i *>(d - (i - (n - 8))), packed);
+            d += n - i;
+            i = n;
         }
         if (i >= n)
             break;
 #endif
+        // Plain characters one by one up to the next special one (most strings are short).
+        while (i < n && p[i] >= 0x20 && p[i] < 0x80 && p[i] != '"' && p[i] != '\\')
+            *d++ = static_cast<char>(p[i++]);
+        if (i >= n)
+            break;
         const ushort u = p[i];
-        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
-            *d++ = static_cast<char>(u);
-            ++i;
-            continue;
-        }
         if (u < 0x80) {
             *d++ = '\\';
             switch (u) {

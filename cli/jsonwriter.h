@@ -28,9 +28,10 @@ public:
     JsonWriter &endObject() { return close('}'); }
     JsonWriter &beginArray() { return open('['); }
     JsonWriter &endArray() { return close(']'); }
-    JsonWriter &key(const char *name)
+    JsonWriter &key(const char *name) { return key(name, static_cast<int>(std::strlen(name))); }
+    /** A key of @p n bytes: a literal's length known where it is written. */
+    JsonWriter &key(const char *name, int n)
     {
-        const int n = static_cast<int>(std::strlen(name));
         char *d = room(n + 4);
         if (m_needComma)
             *d++ = ',';
@@ -49,6 +50,10 @@ public:
     JsonWriter &value(const char *latin1);
     JsonWriter &value(const QDate &date); ///< "yyyy-MM-dd", null when invalid
     JsonWriter &null();
+    /** A JSON array of @p count numbers. */
+    JsonWriter &array(const int *values, int count);
+    /** A JSON array of @p count strings. */
+    JsonWriter &array(const QString *values, int count);
     /** Ends one JSON line: appends a newline, starts the next value afresh and syncs. */
     JsonWriter &newline()
     {
@@ -75,8 +80,8 @@ public:
     JsonWriter &field(const char *name, bool v) { return key(name).value(v); }
     JsonWriter &field(const char *name, const QString &v) { return key(name).value(v); }
     JsonWriter &field(const char *name, const QDate &v) { return key(name).value(v); }
-    JsonWriter &field(const char *name, const int *values, int count);
-    JsonWriter &field(const char *name, const QString *values, int count);
+    JsonWriter &field(const char *name, const int *values, int count) { return key(name).array(values, count); }
+    JsonWriter &field(const char *name, const QString *values, int count) { return key(name).array(values, count); }
 
 private:
     // At least @p n writable bytes at the end of the text.

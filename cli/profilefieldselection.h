@@ -37,24 +37,27 @@ public:
     bool needsMatrix() const { return m_needsMatrix; }
     /** True when a chosen field comes from the planes or the transits (see NumerologyInput). */
     bool needsPlanesAndTransits() const { return m_needsPlanes; }
+    /** True when a chosen field is a text other than the two upper-case names (see NumerologyInput). */
+    bool needsTexts() const { return m_needsTexts; }
 
     /** The chosen fields as one JSON object; @p matrix is read only when needed. */
     void writeJson(JsonWriter &json, const CNumerology &profile, const CNumerologyPMatrix *matrix) const;
 
     /**
-     * Appends the chosen fields as cells, each after @p delimiter: numbers
-     * and dates as text, texts quoted as RFC 4180 wants, lists and the
-     * matrix as their JSON text.
+     * Appends one output row: @p line, the chosen fields as cells after
+     * @p delimiter, an empty error cell and a line break. Numbers and dates as
+     * text, texts quoted as RFC 4180 wants, lists and the matrix as their JSON
+     * text.
      */
-    void appendCells(QByteArray &out, char delimiter, const CNumerology &profile,
-                     const CNumerologyPMatrix *matrix) const;
+    void appendRow(QByteArray &out, char delimiter, int line, const CNumerology &profile,
+                   const CNumerologyPMatrix *matrix) const;
 
 private:
     void choose(const QVector<int> &fields);
 
-    QVector<int> m_columns;   ///< field index per column
-    QVector<int> m_columnOf;  ///< column per field index, or -1
+    QVector<int> m_columns; ///< field index per column
     bool m_all = true;
     bool m_needsMatrix = true;
     bool m_needsPlanes = true;
+    bool m_needsTexts = true;
 };

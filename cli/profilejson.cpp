@@ -15,10 +15,33 @@ void writeMatrixJson(JsonWriter &json, const CNumerologyPMatrix &m)
     json.endObject();
 }
 
+namespace {
+
+// One member's value, its key written before.
+void put(JsonWriter &json, int v) { json.value(v); }
+void put(JsonWriter &json, const QString &v) { json.value(v); }
+void put(JsonWriter &json, const QDate &v) { json.value(v); }
+void put(JsonWriter &json, const int *values, int count) { json.array(values, count); }
+void put(JsonWriter &json, const QString *values, int count) { json.array(values, count); }
+
+// Keys are literals: their length is known here, not counted for every line.
+template <size_t N>
+void putKey(JsonWriter &json, const char (&name)[N])
+{
+    json.key(name, static_cast<int>(N) - 1);
+}
+
+} // namespace
+
 void writeProfileJson(JsonWriter &json, const CNumerology &p, const CNumerologyPMatrix *matrix)
 {
     json.beginObject();
-    visitProfileFields([&json](const char *name, const auto &...value) { json.field(name, value...); }, p);
+    visitProfileFields(
+        [&json](const auto &name, const auto &...value) {
+            putKey(json, name);
+            put(json, value...);
+        },
+        p);
     if (matrix) {
         json.key("matrix");
         writeMatrixJson(json, *matrix);

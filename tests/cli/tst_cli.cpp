@@ -81,6 +81,7 @@ private slots:
     void batchCsv_data();
     void batchCsv();
     void batchCsvMatchesJson();
+    void batchChosenFields();
     void errors_data();
     void errors();
 };
@@ -503,6 +504,10 @@ void TestCli::batchCsv_data()
     QTest::newRow("two-digit year") << dmy << QByteArray("John Smith,,29.11.85\n")
         << QByteArray("1,,,,,\"invalid date '29.11.85' (expected YYYY-MM-DD, D.M.YYYY or D/M/YYYY)\"\n")
         << QByteArray("invalid date");
+    // Raw names that a spreadsheet would run as formulas stay text behind a quote.
+    QTest::newRow("formula-like raw names") << QStringList{QStringLiteral("--raw")}
+        << QByteArray("\"=cmd|x!A0,@Sum\",-Jo,1985-11-29\n")
+        << QByteArray("1,\"'=CMD|X!A0,@SUM\",'-JO,1985-11-29,2024-06-01,\n") << QByteArray();
     QTest::newRow("tsv") << QStringList{QStringLiteral("--input-format"), QStringLiteral("tsv")}
                          << QByteArray("Smith, John\t\t1985-11-29\n")
                          << QByteArray("1,SMITH JOHN,SMITH JOHN,1985-11-29,2024-06-01,\n") << QByteArray();
@@ -597,6 +602,26 @@ void TestCli::batchCsvMatchesJson()
         }
     }
     QVERIFY(errors > 0 && errors < lines.size() / 2);
+}
+
+void TestCli::batchChosenFields()
+{
+    // The engine skips what no chosen field reads: each field chosen alone must
+    // come out as in the whole profile.
+    const QByteArray input = "John Smith,,1985-11-29\nJean-Luc O'Brien,Jean,1971-07-04\nMary Ann,,1990-02-28\n";
+    const QStringList args = L({"batch", "--target", "2024-06-01"});
+    QVector<QJsonObject> whole;
+    for (const QByteArray &line : runCli(args, input).out.trimmed().split('\n'))
+        whole << parseObject(line);
+    QCOMPARE(whole.size(), 3);
+    const QStringList names = whole.first().keys();
+    QVERIFY(names.contains(QStringLiteral("matrix")) && names.contains(QStringLiteral("planesCellTexts")));
+    for (const QString &name : names) {
+        const QList<QByteArray> lines = runCli(args + QStringList{QStringLiteral("--fields"), name}, input).out.trimmed().split('\n');
+        QCOMPARE(lines.size(), whole.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(parseObject(lines.at(i)) == QJsonObject({{name, whole.at(i).value(name)}}), qPrintable(name));
+    }
 }
 
 void TestCli::errors_data()
