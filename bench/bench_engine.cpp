@@ -111,9 +111,10 @@ void BM_ProfileJson(benchmark::State &state)
 }
 BENCHMARK(BM_ProfileJson);
 
-// The full profile (profile + psychomatrix) of every person in the CSV file
-// named by QZ_BENCH_PERSONS (full,short,birth per line, as bench/peer-batch.sh
-// writes it), on one thread: the engine's figure beside the peer's persons per
+// The full profile (every member: numbers, texts, planes and transits) of every
+// person in the CSV file named by QZ_BENCH_PERSONS (full,short,birth per line,
+// as bench/peer-batch.sh writes it), on one thread, with the psychomatrix too
+// when the argument is 1: the engine's figure beside the peer's persons per
 // second on the same file. One iteration is one pass over the file.
 void BM_FullProfilePersons(benchmark::State &state)
 {
@@ -136,15 +137,17 @@ void BM_FullProfilePersons(benchmark::State &state)
     }
     CNumerology engine;
     CNumerologyPMatrix matrix;
+    const bool withMatrix = state.range(0) != 0;
     for (auto _ : state) {
         for (const NumerologyInput &in : inputs) {
             benchmark::DoNotOptimize(engine.calculate(in));
-            benchmark::DoNotOptimize(matrix.calculate(in.fullName, in.birthDate));
+            if (withMatrix)
+                benchmark::DoNotOptimize(matrix.calculate(in.fullName, in.birthDate));
         }
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * inputs.size()));
 }
-BENCHMARK(BM_FullProfilePersons)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullProfilePersons)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // qznum-cli batch end to end: CSV lines from a file, JSON lines to /dev/null,
 // on 1 or 2 threads. Real time and the whole process's CPU time are measured,

@@ -119,17 +119,19 @@ for round in $(seq 1 "$rounds"); do
   row "CSV, five numbers, all cores ($round)"
   timed $one node "$work/peer-driver.js" "$work/persons.csv" csv 1 "$peer"
   p=$secs pc=$cpu
-  # The engine alone: full profiles (profile and psychomatrix) of the same persons.
-  rate=$(QZ_BENCH_PERSONS="$work/persons.csv" $one "$bench" --benchmark_filter=BM_FullProfilePersons \
-           --benchmark_format=csv 2>/dev/null | awk -F, '/BM_FullProfilePersons/ { print $(NF-3) }')
-  q=$(echo "$persons / $rate" | bc -l) qc=$q
-  row "full profile, one core, engine ($round)"
+  # The engine alone: full profiles of the same persons, then with the psychomatrix.
+  for m in 0 1; do
+    rate=$(QZ_BENCH_PERSONS="$work/persons.csv" $one "$bench" --benchmark_filter="BM_FullProfilePersons/$m/" \
+             --benchmark_format=csv 2>/dev/null | awk -F, '/BM_FullProfilePersons/ { print $(NF-3) }')
+    q=$(echo "$persons / $rate" | bc -l) qc=$q
+    if [ "$m" = 0 ]; then row "full profile, one core, engine ($round)"; else row "  the same with the psychomatrix ($round)"; fi
+  done
   timed $one "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$full" < "$work/persons.csv"
   q=$secs qc=$cpu
-  row "  the same through batch, no psychomatrix ($round)"
+  row "  the full profile through batch ($round)"
   timed $one "$cli" batch --target 2024-06-01 --threads 1 --format csv --fields "$full,matrix" < "$work/persons.csv"
   q=$secs qc=$cpu
-  row "  the same with the psychomatrix ($round)"
+  row "  through batch with the psychomatrix ($round)"
   timed node "$work/peer-driver.js" "$work/persons.csv" json "$cores" "$peer"
   p=$secs pc=$cpu
   timed "$cli" batch --target 2024-06-01 --fields "$five" < "$work/persons.csv"
