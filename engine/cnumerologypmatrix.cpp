@@ -182,7 +182,9 @@ void CNumerologyPMatrix::buildSummary(const QVector<int> &sectionCodes)
             active[code] = true;
     // Per section: a label (copied whole, padding included, then overwritten),
     // a number of at most 11 characters and the line end.
-    char16_t text[17 * (LabelRoom + 12 + 8)];
+    // Written straight into the summary, then cut to what was written.
+    constexpr int Room = 17 * (LabelRoom + 12 + 8);
+    char16_t *text = reinterpret_cast<char16_t *>(qz::prepareText(summary, Room));
     int len = 0;
     for (int code = 1; code <= 17; ++code) {
         if (!active[code])
@@ -199,7 +201,7 @@ void CNumerologyPMatrix::buildSummary(const QVector<int> &sectionCodes)
         std::memcpy(text + len, LineEnd, sizeof(LineEnd));
         len += 8;
     }
-    std::copy(text, text + len, reinterpret_cast<char16_t *>(qz::prepareText(summary, len)));
+    qz::endText(summary, len);
 }
 
 QString CNumerologyPMatrix::sectionLabel(int code)

@@ -30,6 +30,17 @@ inline QChar *prepareText(QString &dst, int len)
     return dst.data();
 }
 
+/**
+ * Shortens a string that prepareText() gave room for, after the caller wrote
+ * @p len characters into it (at most the prepared length).
+ */
+inline void endText(QString &dst, int len)
+{
+    QString::DataPtr d = dst.data_ptr();
+    d->size = len;
+    d->data()[len] = 0;
+}
+
 /** Assigns Latin-1 characters, reusing the string's buffer when possible. */
 inline void assignLatin1(QString &dst, const char *src, int len)
 {
