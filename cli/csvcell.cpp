@@ -26,10 +26,18 @@ char *writeCsvCell(char *d, const char *bytes, int size, char delimiter)
         return d + size;
     }
     *d++ = '"';
-    for (int i = 0; i < size; ++i) {
-        if (bytes[i] == '"')
+    // The runs up to each quote are copied whole: the long cells (lists and the
+    // matrix as JSON) hold few quotes among many characters.
+    const char *p = bytes;
+    const char *const end = bytes + size;
+    while (p < end) {
+        const char *q = static_cast<const char *>(std::memchr(p, '"', static_cast<size_t>(end - p)));
+        const char *const stop = q ? q + 1 : end;
+        std::memcpy(d, p, static_cast<size_t>(stop - p));
+        d += stop - p;
+        if (q)
             *d++ = '"';
-        *d++ = bytes[i];
+        p = stop;
     }
     *d++ = '"';
     return d;
