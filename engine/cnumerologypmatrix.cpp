@@ -192,12 +192,19 @@ void CNumerologyPMatrix::buildSummary(const QVector<int> &sectionCodes)
         const Label &l = SectionLabels[code];
         std::memcpy(text + len, l.text, sizeof(l.text));
         len += l.size;
-        qz::TextBufN<12> value;
-        value.num(sectionValue(code));
-        std::memcpy(text + len, value.data(), sizeof(char16_t) * 2); // one or two digits, mostly
-        if (value.size() > 2)
-            std::memcpy(text + len, value.data(), sizeof(char16_t) * static_cast<size_t>(value.size()));
-        len += value.size();
+        // The digits go straight into the text: copying them from a builder
+        // loads characters just stored, which stalls the processor.
+        const int value = sectionValue(code);
+        if (value >= 0 && value < 100) {
+            if (value >= 10)
+                text[len++] = static_cast<char16_t>('0' + value / 10);
+            text[len++] = static_cast<char16_t>('0' + value % 10);
+        } else {
+            qz::TextBufN<12> digits;
+            digits.num(value);
+            std::memcpy(text + len, digits.data(), sizeof(char16_t) * static_cast<size_t>(digits.size()));
+            len += digits.size();
+        }
         std::memcpy(text + len, LineEnd, sizeof(LineEnd));
         len += 8;
     }
